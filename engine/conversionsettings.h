@@ -1,0 +1,53 @@
+#ifndef CONVERSIONSETTINGS_H
+#define CONVERSIONSETTINGS_H
+
+#include <QString>
+
+// Every option of one conversion run, as raw widget values. Combo boxes are kept as their
+// current index; the worker maps an index to a library value and skips a setting whose index
+// lies outside its table. Filled by the window, owned by the engine for the run, read-only
+// while the worker runs.
+struct ConversionSettings
+{
+    QString format;
+    QString path;
+    int quality = 0;
+    bool originalDirectory = false;
+    bool overwrite = false;
+    bool strip = false;
+    bool transparent = false;
+    QString backgroundColor;
+
+    int jpegType = 0;
+    bool jpegHuffman = false;
+    bool jpegProgressive = false;
+    int jpegDensityX = 0;
+    int jpegDensityY = 0;
+    int jpegColorspace = 0;
+    int jpegCompression = 0;
+    int jpegQuality = 0;
+
+    int gifType = 0;
+    bool gifInterlace = false;
+    bool gifDither = false;
+    int gifQuantizeColorspace = 0;
+    int gifQuantizeColors = 0;
+    int gifQuantizeTreeDepth = 0;
+
+    int pngType = 0;
+    int pngLevel = 0;
+    int pngFilter = 0;
+    int pngColorspace = 0;
+    bool pngInterlace = false;
+
+    bool resizeEnabled = false;
+    int resizeProportion = 0;
+    int resizeWidth = 0;
+    int resizeHeight = 0;
+    bool resizeExact = false;
+    bool resizeBaseWidth = false;
+    int resizeOperator = 0;
+    int resizeFilter = 0;
+};
+
+#endif // CONVERSIONSETTINGS_H

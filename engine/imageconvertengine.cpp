@@ -1,0 +1,68 @@
+#include "imageconvertengine.h"
+
+#include <QThread>
+
+ImageConvertEngine::ImageConvertEngine(QObject *parent) : QObject(parent), stopFlag(0)
+{ }
+
+ImageConvertEngine::~ImageConvertEngine()
+{
+    if (thread) {
+        stopFlag.storeRelaxed(1);
+        // The worker's own queued quit() can no longer reach the thread once we block here;
+        // quitting before the thread's loop has started still ends it.
+        thread->quit();
+        thread->wait();
+    }
+    delete settings;
+}
+
+void ImageConvertEngine::start(const QStringList &files, ConversionSettings *settings)
+{
+    if (!settings)
+        return;
+    this->settings = settings;
+    stopFlag.storeRelaxed(0);
+
+    ImageConverter *worker = new ImageConverter(files, settings, &stopFlag);
+    QThread *thread = new QThread;
+    this->thread = thread;
+    worker->moveToThread(thread);
+
+    // clang-format off
+    connect(thread, SIGNAL(finished()),         thread, SLOT(deleteLater()));
+    connect(thread, SIGNAL(started()),          worker, SLOT(convert()));
+    connect(worker, SIGNAL(done()),             thread, SLOT(quit()));
+    connect(worker, SIGNAL(done()),             worker, SLOT(deleteLater()));
+    connect(worker, SIGNAL(done()),             this,   SLOT(cleanup()));
+    connect(worker, SIGNAL(_doneItem(int)),     this,   SLOT(_doneItem(int)));
+    connect(worker, SIGNAL(_error(int,QString)), this,  SLOT(_error(int,QString)));
+    // clang-format on
+
+    thread->start(QThread::InheritPriority);
+}
+
+void ImageConvertEngine::requestStop()
+{
+    stopFlag.storeRelaxed(1);
+}
+
+void ImageConvertEngine::cleanup()
+{
+    if (settings) {
+        delete settings;
+        settings = nullptr;
+    }
+    emit done();
+    qDebug("exit from worker thread.");
+}
+
+void ImageConvertEngine::_doneItem(int index)
+{
+    emit doneItem(index);
+}
+
+void ImageConvertEngine::_error(int index, const QString &message)
+{
+    emit error(index, message);
+}

@@ -1,0 +1,47 @@
+#ifndef IMAGECONVERTENGINE_H
+#define IMAGECONVERTENGINE_H
+
+#include <QAtomicInt>
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+
+#include "conversionsettings.h"
+#include "imageconverter.h"
+
+class QThread;
+
+// The window's handle on conversion runs. Lives in the GUI thread; for each run it starts one
+// ImageConverter on one new QThread and relays the worker's reports as its own signals. Owns
+// the run's ConversionSettings from start() to cleanup().
+class ImageConvertEngine : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit ImageConvertEngine(QObject *parent = nullptr);
+    // Stops a run in progress after its current file and waits for it, so the worker never
+    // outlives the flag and the record it borrows.
+    ~ImageConvertEngine() override;
+
+    void start(const QStringList &files, ConversionSettings *settings);
+    void requestStop();
+
+signals:
+    void done();
+    void doneItem(int index);
+    // A file failed: the run has ended, or for an output that could not be written, goes on.
+    void error(int index, const QString &message);
+
+private slots:
+    void cleanup();
+    void _doneItem(int index);
+    void _error(int index, const QString &message);
+
+private:
+    ConversionSettings *settings = nullptr;
+    QAtomicInt stopFlag;
+    QPointer<QThread> thread;
+};
+
+#endif // IMAGECONVERTENGINE_H

@@ -1,0 +1,46 @@
+#ifndef IMAGECONVERTER_H
+#define IMAGECONVERTER_H
+
+#include <QAtomicInt>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+struct ConversionSettings;
+
+// The worker of one run. Created in the GUI thread, moved onto the run's own thread, where
+// convert() handles the files one after the other. Owns its copy of the file list; borrows
+// the settings record and the stop flag from the engine, which outlive it.
+class ImageConverter : public QObject
+{
+    Q_OBJECT
+
+public:
+    ImageConverter(const QStringList &files, ConversionSettings *settings, QAtomicInt *stopFlag);
+    ~ImageConverter() override;
+
+    // Where the output of input goes. dirPath empty (or no existing folder) means beside the
+    // input. With overwrite, an existing file that the output replaces is first copied to a
+    // numbered backup; without it, a free numbered name is chosen so nothing is replaced.
+    static QString outputFilePath(
+        const QString &input, const QString &dirPath, const QString &format, bool overwrite);
+    static QString suffixForFormat(const QString &format);
+    // Copies file to the first free "_backup_N" name beside it.
+    static bool backupFile(const QString &file);
+
+signals:
+    void _doneItem(int index);
+    void done();
+    // The text of each "Error: " line, with the index of the file it concerns.
+    void _error(int index, const QString &message);
+
+public slots:
+    void convert();
+
+private:
+    QStringList files;
+    ConversionSettings *settings;
+    QAtomicInt *stopFlag;
+};
+
+#endif // IMAGECONVERTER_H

@@ -1,0 +1,76 @@
+#ifndef IMAGEPIPELINE_H
+#define IMAGEPIPELINE_H
+
+#include <QByteArray>
+#include <QString>
+
+#include <functional>
+
+struct ConversionSettings;
+
+namespace Magick {
+class Image;
+}
+
+// The steps one input file goes through, shared by every front end that converts: decode,
+// turn upright, flatten, resize, per-format settings, choose the output, strip, encode and
+// write. Stateless; safe to run for several files on several threads at once.
+namespace ImagePipeline {
+
+// Geometry of the resize step, before the library sees it.
+struct ResizeGeometry
+{
+    unsigned int width = 0;
+    unsigned int height = 0;
+    bool valid = false;
+    bool aspect = false; // force exactly width x height
+};
+
+ResizeGeometry resizeGeometry(
+    unsigned int columns, unsigned int rows, const ConversionSettings &settings);
+
+// Option index to library value (the numeric value of the library's enumeration), or -1 when
+// the index lies outside the table and the setting is skipped.
+int resizeFilterValue(int index);
+int gifColorspaceValue(int index);
+int jpegTypeValue(int index);
+int jpegColorspaceValue(int index);
+int jpegCompressionValue(int index);
+int pngTypeValue(int index);
+int pngColorspaceValue(int index);
+
+// Decoding may leave the camera's orientation in a tag that most outputs drop or ignore;
+// this turns the pixels upright and resets the tag.
+void orientUpright(Magick::Image &image);
+// Global quality, encoder, flattening, resize and the per-format settings, in that order.
+void prepare(Magick::Image &image, const ConversionSettings &settings);
+// Strips if asked and encodes into memory with the encoder prepare() chose.
+QByteArray encode(Magick::Image &image, const ConversionSettings &settings);
+// Replaces path with data as a whole: a failed write leaves the previous file untouched and
+// no partial file under the name. On failure *error holds the reason.
+bool writeOutput(const QString &path, const QByteArray &data, QString *error);
+
+struct FileResult
+{
+    enum Status {
+        Converted,
+        Missing, // no file at the path: skipped without a word
+        Unreadable, // the file could not be read whole; ends a run
+        Failed, // no reader or an image-processing error; ends a run
+        WriteFailed, // converted, but the output could not be written
+    };
+    Status status = Converted;
+    QString outputPath;
+    QString error; // the text of the "Error: " line, for every status but Converted and Missing
+};
+
+// Picks the output path once the image is ready to encode; may make a backup copy.
+using OutputPathChooser = std::function<QString(const QString &input)>;
+
+// Converts one non-empty input path. Never throws.
+FileResult convertFile(const QString &input, const ConversionSettings &settings,
+    const OutputPathChooser &chooseOutputPath);
+
+} // namespace ImagePipeline
+
+#endif // IMAGEPIPELINE_H

@@ -1,0 +1,144 @@
+#include "qtimagebridge.h"
+
+#include <QBuffer>
+#include <QColorSpace>
+#include <QImageReader>
+
+#include <Magick++.h>
+
+#include <cstring>
+#include <vector>
+
+#include "magickpixels.h"
+
+namespace {
+
+// How a QImage format is handed to ConstituteImage: the QImage is first converted to
+// `format`, whose rows are then packed into one buffer of `map` samples of `storage` type.
+struct PixelLayout
+{
+    QImage::Format format;
+    const char *map;
+    Magick::StorageType storage;
+    int bytesPerPixel;
+    unsigned int depth;
+};
+
+PixelLayout layoutFor(const QImage &image)
+{
+    // The byte-ordered formats (RGB888, RGBA8888) and the 64-bit ones (whose QRgba64 keeps red,
+    // green, blue, alpha in that order of native 16-bit words) read the same on every byte order,
+    // unlike the 32-bit ARGB words. Alpha always goes in as "A": ConstituteImage flips it into
+    // the library's opacity itself.
+    switch (image.format()) {
+    case QImage::Format_Grayscale8:
+        return { QImage::Format_Grayscale8, "I", Magick::CharPixel, 1, 8 };
+    case QImage::Format_Grayscale16:
+        return { QImage::Format_Grayscale16, "I", Magick::ShortPixel, 2, 16 };
+    // Ten-bit samples would lose two bits in an 8-bit buffer; they fit a 16-bit one exactly.
+    case QImage::Format_RGBX64:
+    case QImage::Format_BGR30:
+    case QImage::Format_RGB30:
+        return { QImage::Format_RGBX64, "RGBP", Magick::ShortPixel, 8, 16 };
+    // The premultiplied variants are divided back out by the conversion, so a half-transparent
+    // pixel keeps its colour instead of arriving darkened.
+    case QImage::Format_RGBA64:
+    case QImage::Format_RGBA64_Premultiplied:
+    case QImage::Format_A2BGR30_Premultiplied:
+    case QImage::Format_A2RGB30_Premultiplied:
+        return { QImage::Format_RGBA64, "RGBA", Magick::ShortPixel, 8, 16 };
+    default:
+        break;
+    }
+    // Indexed, mono and every remaining 8-bit or smaller format: expand the palette or the
+    // packed samples to 8-bit RGB, keeping alpha only where the image can carry it.
+    if (image.hasAlphaChannel())
+        return { QImage::Format_RGBA8888, "RGBA", Magick::CharPixel, 4, 8 };
+    return { QImage::Format_RGB888, "RGB", Magick::CharPixel, 3, 8 };
+}
+
+// Every QImage gets a resolution when it is created, taken from the screen (or a fixed value
+// without one), so a plug-in that found none in the file leaves that one behind. Passing it on
+// would stamp a density the file never had; only a value the plug-in set differs from it.
+bool hasOwnResolution(const QImage &image)
+{
+    if (image.dotsPerMeterX() <= 0 || image.dotsPerMeterY() <= 0)
+        return false;
+    const QImage fresh(1, 1, QImage::Format_RGB32);
+    return image.dotsPerMeterX() != fresh.dotsPerMeterX()
+        || image.dotsPerMeterY() != fresh.dotsPerMeterY();
+}
+
+} // namespace
+
+namespace QtImageBridge {
+
+QImage read(const QByteArray &bytes, QString *error)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    if (!buffer.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = buffer.errorString();
+        return QImage();
+    }
+
+    // No file name reaches the reader, so the plug-in is chosen by what the bytes look like;
+    // a misleading extension cannot send them to the wrong decoder.
+    QImageReader reader(&buffer);
+    reader.setDecideFormatFromContent(true);
+    // The pipeline applies the orientation tag itself; turning here as well would turn twice.
+    reader.setAutoTransform(false);
+
+    QImage image;
+    if (!reader.read(&image) || image.isNull()) {
+        if (error) {
+            *error = reader.errorString();
+            if (error->isEmpty())
+                *error = QStringLiteral("No Qt image plug-in could decode the data");
+        }
+        return QImage();
+    }
+    if (error)
+        error->clear();
+    return image;
+}
+
+Magick::Image toMagick(const QImage &image)
+{
+    if (image.isNull())
+        throw Magick::ErrorCorruptImage("QtImageBridge::toMagick: the image is empty");
+
+    const PixelLayout layout = layoutFor(image);
+    const QImage source = image.convertToFormat(layout.format);
+    if (source.isNull())
+        throw Magick::ErrorCorruptImage("QtImageBridge::toMagick: cannot convert the pixel format");
+
+    // QImage pads each row to 32 bits; ConstituteImage wants the rows back to back.
+    const size_t width = size_t(source.width());
+    const size_t height = size_t(source.height());
+    const size_t rowBytes = width * size_t(layout.bytesPerPixel);
+    std::vector<unsigned char> pixels(rowBytes * height);
+    for (size_t y = 0; y < height; ++y)
+        std::memcpy(pixels.data() + y * rowBytes, source.constScanLine(int(y)), rowBytes);
+
+    Magick::Image result = imageFromPixels(
+        unsigned(width), unsigned(height), layout.map, layout.storage, pixels.data());
+    result.depth(layout.depth);
+
+    if (hasOwnResolution(image)) {
+        result.resolutionUnits(Magick::PixelsPerInchResolution);
+        result.xResolution(image.dotsPerMeterX() * 0.0254);
+        result.yResolution(image.dotsPerMeterY() * 0.0254);
+    }
+
+    const QColorSpace colorSpace = image.colorSpace();
+    if (colorSpace.isValid()) {
+        const QByteArray icc = colorSpace.iccProfile();
+        if (!icc.isEmpty())
+            result.iccColorProfile(Magick::Blob(icc.constData(), size_t(icc.size())));
+    }
+    return result;
+}
+
+} // namespace QtImageBridge

@@ -1,0 +1,26 @@
+#ifndef QTIMAGEBRIDGE_H
+#define QTIMAGEBRIDGE_H
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+
+namespace Magick {
+class Image;
+}
+
+// Reaches Qt's image plug-ins (PSD, XCF, camera RAW and more) for inputs the image library
+// cannot decode, and hands the result on as a Magick::Image so the pipeline stays the same.
+namespace QtImageBridge {
+
+// Decodes the bytes with whichever Qt image plug-in recognises them. Returns a null image
+// when none does; *error then says why.
+QImage read(const QByteArray &bytes, QString *error = nullptr);
+
+// Converts without losing what the QImage holds: alpha stays an opacity channel, grey stays
+// grey and 16-bit formats keep 16 bits per sample.
+Magick::Image toMagick(const QImage &image);
+
+} // namespace QtImageBridge
+
+#endif // QTIMAGEBRIDGE_H

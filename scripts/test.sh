@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Sets up the machine, builds, and runs the whole test suite.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup.sh
+bash scripts/build.sh
+cd "${BUILD_DIR:-build}"
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)"

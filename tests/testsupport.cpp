@@ -1,0 +1,92 @@
+#include "testsupport.h"
+
+#include <QDataStream>
+#include <QFile>
+#include <QMutex>
+#include <QMutexLocker>
+
+namespace {
+
+QtMessageHandler previousHandler = nullptr;
+QMutex recordedMutex;
+QStringList recorded;
+
+void recordMessage(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    {
+        QMutexLocker lock(&recordedMutex);
+        recorded.append(message);
+    }
+    if (previousHandler)
+        previousHandler(type, context, message);
+}
+
+} // namespace
+
+namespace TestSupport {
+
+void installMessageRecorder()
+{
+    QtMessageHandler previous = qInstallMessageHandler(recordMessage);
+    if (previous != recordMessage)
+        previousHandler = previous;
+}
+
+QStringList recordedMessages()
+{
+    QMutexLocker lock(&recordedMutex);
+    return recorded;
+}
+
+void clearRecordedMessages()
+{
+    QMutexLocker lock(&recordedMutex);
+    recorded.clear();
+}
+
+QStringList connectionWarnings()
+{
+    QStringList found;
+    for (const QString &message : recordedMessages()) {
+        if (message.startsWith(QLatin1String("QObject::connect")))
+            found.append(message);
+    }
+    return found;
+}
+
+QByteArray photoshopFile(int width, int height, int channels, int depth,
+                         const QVector<quint16> &samples)
+{
+    QByteArray psd;
+    QDataStream out(&psd, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::BigEndian);
+    out.writeRawData("8BPS", 4);
+    out << quint16(1);
+    out.writeRawData("\0\0\0\0\0\0", 6);
+    out << quint16(channels) << quint32(height) << quint32(width) << quint16(depth) << quint16(3);
+    out << quint32(0) << quint32(0) << quint32(0); // colour mode data, resources, layers
+    out << quint16(0); // raw image data
+    for (quint16 sample : samples) {
+        if (depth == 16)
+            out << sample;
+        else
+            out << quint8(sample);
+    }
+    return psd;
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return file.readAll();
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+} // namespace TestSupport

@@ -1,0 +1,29 @@
+#ifndef TESTSUPPORT_H
+#define TESTSUPPORT_H
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+namespace TestSupport {
+
+// Records every message (and passes it on to the previous handler), so a test can assert
+// the engine's debug lines and catch "QObject::connect: No such slot" lines.
+void installMessageRecorder();
+QStringList recordedMessages();
+void clearRecordedMessages();
+// Messages that betray a misspelt string-based connection.
+QStringList connectionWarnings();
+
+QByteArray readFile(const QString &path);
+
+// A minimal uncompressed RGB Photoshop file: channels 3 or 4 (alpha last), depth 8 or 16,
+// planes given sample by sample in channel order, big-endian for 16 bits.
+QByteArray photoshopFile(int width, int height, int channels, int depth,
+                         const QVector<quint16> &samples);
+bool writeFile(const QString &path, const QByteArray &bytes);
+
+} // namespace TestSupport
+
+#endif // TESTSUPPORT_H

@@ -1,0 +1,298 @@
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "imageconvertengine.h"
+#include "testsupport.h"
+
+namespace {
+
+ConversionSettings *pngToJpeg(const QString &outputDir = QString())
+{
+    auto *s = new ConversionSettings;
+    s->format = "jpeg";
+    s->path = outputDir;
+    s->quality = 75;
+    s->strip = true;
+    s->backgroundColor = "#ffffff";
+    s->jpegQuality = 80;
+    s->jpegDensityX = s->jpegDensityY = 72;
+    s->gifQuantizeColors = 256;
+    s->pngLevel = 7;
+    s->pngFilter = 5;
+    return s;
+}
+
+QList<int> indices(const QSignalSpy &spy)
+{
+    QList<int> found;
+    for (const QList<QVariant> &call : spy)
+        found.append(call.at(0).toInt());
+    return found;
+}
+
+int countOf(const QStringList &messages, const QString &prefix)
+{
+    int n = 0;
+    for (const QString &m : messages)
+        n += m.startsWith(prefix) ? 1 : 0;
+    return n;
+}
+
+} // namespace
+
+class tst_Engine : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void reportsEachHandledFile_data();
+    void reportsEachHandledFile();
+    void nonImageEndsTheRun();
+    void unwritableOutputIsReportedAndTheRunGoesOn();
+    void stopIsSeenBetweenFiles();
+    void stopWhileIdleDoesNotCarryOver();
+    void nullSettingsStartNothing();
+    void twoRunsInARow();
+    void destroyedDuringARun();
+
+private:
+    QString makeImage(const QString &name, QSize size = QSize(32, 24));
+    QScopedPointer<QTemporaryDir> dir;
+};
+
+void tst_Engine::initTestCase()
+{
+    TestSupport::installMessageRecorder();
+}
+
+void tst_Engine::init()
+{
+    dir.reset(new QTemporaryDir);
+    QVERIFY2(dir->isValid(), qPrintable(dir->errorString()));
+    TestSupport::clearRecordedMessages();
+}
+
+void tst_Engine::cleanup()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(TestSupport::connectionWarnings(), QStringList());
+}
+
+QString tst_Engine::makeImage(const QString &name, QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(QColor(200, 40, 90));
+    const QString path = dir->filePath(name);
+    if (!image.save(path, "PNG"))
+        qFatal("cannot write %s", qPrintable(path));
+    return path;
+}
+
+void tst_Engine::reportsEachHandledFile_data()
+{
+    QTest::addColumn<QStringList>("names"); // "-" missing, "" an empty entry
+    QTest::addColumn<QList<int>>("reported");
+    QTest::addColumn<QStringList>("outputs");
+
+    QTest::newRow("missing file in the middle is skipped silently")
+        << QStringList { "a.png", "-", "c.png" } << QList<int> { 0, 2 }
+        << QStringList { "a.jpg", "c.jpg" };
+    QTest::newRow("empty entry counts as handled")
+        << QStringList { "", "a.png" } << QList<int> { 0, 1 } << QStringList { "a.jpg" };
+    QTest::newRow("empty list ends at once") << QStringList() << QList<int>() << QStringList();
+    QTest::newRow("same name twice: second gets a free name")
+        << QStringList { "a.png", "sub/a.png" } << QList<int> { 0, 1 }
+        << QStringList { "a.jpg", "a_1.jpg" };
+}
+
+void tst_Engine::reportsEachHandledFile()
+{
+    QFETCH(QStringList, names);
+    QFETCH(QList<int>, reported);
+    QFETCH(QStringList, outputs);
+
+    QVERIFY(QDir(dir->path()).mkpath("sub"));
+    QVERIFY(QDir(dir->path()).mkpath("out"));
+    QStringList files;
+    for (const QString &name : names) {
+        if (name.isEmpty())
+            files.append(QString());
+        else if (name == "-")
+            files.append(dir->filePath("missing.png"));
+        else
+            files.append(makeImage(name));
+    }
+
+    ImageConvertEngine engine;
+    QSignalSpy items(&engine, SIGNAL(doneItem(int)));
+    QSignalSpy errors(&engine, SIGNAL(error(int,QString)));
+    QSignalSpy done(&engine, SIGNAL(done()));
+    engine.start(files, pngToJpeg(dir->filePath("out")));
+    QVERIFY(done.wait(20000));
+    QCoreApplication::processEvents();
+
+    QCOMPARE(done.count(), 1);
+    QCOMPARE(indices(items), reported);
+    QCOMPARE(errors.count(), 0);
+    QCOMPARE(QDir(dir->filePath("out")).entryList(QDir::Files, QDir::Name), outputs);
+    for (const QString &out : outputs)
+        QCOMPARE(QImage(dir->filePath("out/" + out)).size(), QSize(32, 24));
+    const QStringList messages = TestSupport::recordedMessages();
+    QCOMPARE(messages.count("exit from worker thread."), 1);
+    QCOMPARE(countOf(messages, "Error: "), 0);
+}
+
+void tst_Engine::nonImageEndsTheRun()
+{
+    const QString a = makeImage("a.png");
+    const QString text = dir->filePath("notes.png");
+    QVERIFY(TestSupport::writeFile(text, "shopping list\n"));
+    const QString c = makeImage("c.png");
+
+    ImageConvertEngine engine;
+    QSignalSpy items(&engine, SIGNAL(doneItem(int)));
+    QSignalSpy errors(&engine, SIGNAL(error(int,QString)));
+    QSignalSpy done(&engine, SIGNAL(done()));
+    engine.start({ a, text, c }, pngToJpeg());
+    QVERIFY(done.wait(20000));
+
+    QCOMPARE(indices(items), QList<int> { 0 });
+    QCOMPARE(errors.count(), 1);
+    QCOMPARE(errors.at(0).at(0).toInt(), 1);
+    const QString message = errors.at(0).at(1).toString();
+    QVERIFY(!message.isEmpty());
+    QVERIFY(QFileInfo::exists(dir->filePath("a.jpg")));
+    QVERIFY(!QFileInfo::exists(dir->filePath("notes.jpg")));
+    QVERIFY(!QFileInfo::exists(dir->filePath("c.jpg")));
+    const QStringList messages = TestSupport::recordedMessages();
+    QVERIFY(messages.contains("Error: " + message));
+    QCOMPARE(countOf(messages, "Error: "), 1);
+    // The error reaches the window before the end of the run.
+    QCOMPARE(messages.indexOf("exit from worker thread.") > messages.indexOf("Error: " + message),
+             true);
+}
+
+void tst_Engine::unwritableOutputIsReportedAndTheRunGoesOn()
+{
+    // A folder squatting on the output name cannot be replaced by a file, even by root.
+    const QString a = makeImage("a.png");
+    const QString b = makeImage("b.png");
+    QVERIFY(QDir(dir->path()).mkpath("a.jpg"));
+    ConversionSettings *settings = pngToJpeg();
+    settings->overwrite = true;
+
+    ImageConvertEngine engine;
+    QSignalSpy items(&engine, SIGNAL(doneItem(int)));
+    QSignalSpy errors(&engine, SIGNAL(error(int,QString)));
+    QSignalSpy done(&engine, SIGNAL(done()));
+    engine.start({ a, b }, settings);
+    QVERIFY(done.wait(20000));
+
+    QCOMPARE(indices(items), QList<int> { 1 });
+    QCOMPARE(errors.count(), 1);
+    QCOMPARE(errors.at(0).at(0).toInt(), 0);
+    const QString message = errors.at(0).at(1).toString();
+    QVERIFY2(message.startsWith(QDir::toNativeSeparators(dir->filePath("a.jpg")) + ": "),
+             qPrintable(message));
+    QVERIFY(TestSupport::recordedMessages().contains("Error: " + message));
+    QVERIFY(QFileInfo(dir->filePath("a.jpg")).isDir());
+    QVERIFY(QFileInfo::exists(dir->filePath("b.jpg")));
+}
+
+void tst_Engine::stopIsSeenBetweenFiles()
+{
+    // The flag is raised from inside the worker's report of file 0, the moment the worker
+    // could next look at it: file 0 is complete, file 1 must not be touched.
+    const QStringList files = { makeImage("a.png"), makeImage("b.png") };
+    QAtomicInt stopFlag(0);
+    ConversionSettings *settings = pngToJpeg();
+    ImageConverter worker(files, settings, &stopFlag);
+    QSignalSpy items(&worker, SIGNAL(_doneItem(int)));
+    QSignalSpy done(&worker, SIGNAL(done()));
+    connect(&worker, &ImageConverter::_doneItem, [&](int) { stopFlag.storeRelaxed(1); });
+    worker.convert();
+    delete settings;
+
+    QCOMPARE(indices(items), QList<int> { 0 });
+    QCOMPARE(done.count(), 1);
+    QVERIFY(QFileInfo::exists(dir->filePath("a.jpg")));
+    QVERIFY(!QFileInfo::exists(dir->filePath("b.jpg")));
+}
+
+void tst_Engine::stopWhileIdleDoesNotCarryOver()
+{
+    const QStringList files = { makeImage("a.png"), makeImage("b.png") };
+    ImageConvertEngine engine;
+    engine.requestStop();
+    engine.requestStop();
+    QSignalSpy items(&engine, SIGNAL(doneItem(int)));
+    QSignalSpy done(&engine, SIGNAL(done()));
+    engine.start(files, pngToJpeg());
+    QVERIFY(done.wait(20000));
+    QCOMPARE(indices(items), (QList<int> { 0, 1 }));
+}
+
+void tst_Engine::nullSettingsStartNothing()
+{
+    ImageConvertEngine engine;
+    QSignalSpy done(&engine, SIGNAL(done()));
+    engine.start({ makeImage("a.png") }, nullptr);
+    QVERIFY(!done.wait(300));
+    QVERIFY(!QFileInfo::exists(dir->filePath("a.jpg")));
+}
+
+void tst_Engine::twoRunsInARow()
+{
+    const QStringList files = { makeImage("a.png") };
+    ImageConvertEngine engine;
+    QSignalSpy done(&engine, SIGNAL(done()));
+    QList<QPointer<QThread>> threads;
+    for (int run = 0; run < 2; ++run) {
+        engine.start(files, pngToJpeg());
+        threads.append(engine.findChild<QThread *>()); // none: the thread has no parent
+        QVERIFY(done.wait(20000));
+    }
+    QCOMPARE(done.count(), 2);
+    QVERIFY(QFileInfo::exists(dir->filePath("a.jpg")));
+    QVERIFY(QFileInfo::exists(dir->filePath("a_1.jpg")));
+    QCOMPARE(TestSupport::recordedMessages().count("exit from worker thread."), 2);
+}
+
+void tst_Engine::destroyedDuringARun()
+{
+    // Closing the window mid-run destroys the engine: it must wait for the file in progress,
+    // leave only complete outputs and not crash on the worker's late reports.
+    QStringList files;
+    for (int i = 0; i < 6; ++i)
+        files.append(makeImage(QString("p%1.png").arg(i), QSize(1200, 900)));
+    {
+        ImageConvertEngine engine;
+        engine.start(files, pngToJpeg(dir->filePath("out")));
+        QThread::msleep(50);
+    }
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    int complete = 0;
+    for (int i = 0; i < 6; ++i) {
+        const QString out = dir->filePath(QString("p%1.jpg").arg(i));
+        if (!QFileInfo::exists(out))
+            continue;
+        QCOMPARE(QImage(out).size(), QSize(1200, 900));
+        ++complete;
+    }
+    QVERIFY(complete < 6);
+    // Nothing but finished outputs and the inputs: no temporary file left behind.
+    QCOMPARE(QDir(dir->path()).entryList(QDir::Files).size(), 6 + complete);
+}
+
+QTEST_GUILESS_MAIN(tst_Engine)
+#include "tst_engine.moc"

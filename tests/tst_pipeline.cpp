@@ -1,0 +1,796 @@
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <QtTest>
+
+#include <Magick++.h>
+
+#include "conversionsettings.h"
+#include "imagepipeline.h"
+#include "jp2coder.h"
+#include "testsupport.h"
+
+using namespace MagickLib;
+using ImagePipeline::FileResult;
+
+namespace {
+
+// The options a fresh window starts with.
+ConversionSettings defaults()
+{
+    ConversionSettings s;
+    s.format = "jpeg";
+    s.quality = 75;
+    s.strip = true;
+    s.backgroundColor = "#ffffff";
+    s.jpegHuffman = true;
+    s.jpegProgressive = true;
+    s.jpegDensityX = s.jpegDensityY = 72;
+    s.jpegQuality = 75;
+    s.gifQuantizeColors = 256;
+    s.pngLevel = 7;
+    s.pngFilter = 5;
+    s.resizeWidth = 640;
+    s.resizeHeight = 480;
+    s.resizeExact = true;
+    s.resizeFilter = 12;
+    return s;
+}
+
+// Smooth colours with a few hard edges: enough detail for every encoder to have work.
+Magick::Image pattern(unsigned width, unsigned height, bool alpha = false)
+{
+    const int channels = alpha ? 4 : 3;
+    QVector<unsigned char> pixels(int(width * height) * channels);
+    for (unsigned y = 0; y < height; ++y) {
+        for (unsigned x = 0; x < width; ++x) {
+            unsigned char *p = pixels.data() + (y * width + x) * channels;
+            p[0] = static_cast<unsigned char>(x * 255 / qMax(width - 1, 1u));
+            p[1] = static_cast<unsigned char>(y * 255 / qMax(height - 1, 1u));
+            p[2] = static_cast<unsigned char>(((x / 8 + y / 8) % 2) * 200);
+            if (alpha)
+                p[3] = static_cast<unsigned char>(x < width / 4 ? 0 : (x < width / 2 ? 128 : 255));
+        }
+    }
+    Magick::Image image;
+    image.read(width, height, alpha ? "RGBA" : "RGB", CharPixel, pixels.constData());
+    return image;
+}
+
+void save(Magick::Image image, const QString &path, const char *magick)
+{
+    image.magick(magick);
+    image.write(QFile::encodeName(path).toStdString());
+}
+
+Magick::Image load(const QString &path)
+{
+    const QByteArray bytes = TestSupport::readFile(path);
+    if (Jp2Coder::isJpeg2000(bytes))
+        return Jp2Coder::decode(bytes);
+    Magick::Image image(Magick::Blob(bytes.constData(), size_t(bytes.size())));
+    // Magick++ answers pixel colours of a palette image from the palette, without alpha.
+    image.classType(DirectClass);
+    return image;
+}
+
+// 8-bit channel values of one pixel, alpha 255 = opaque.
+QVector<int> rgba(const Magick::Image &image, int x, int y)
+{
+    const Magick::Color c = const_cast<Magick::Image &>(image).pixelColor(x, y);
+    const auto to8 = [](Quantum q) { return int(q) * 255 / int(MaxRGB); };
+    return { to8(c.redQuantum()), to8(c.greenQuantum()), to8(c.blueQuantum()),
+             255 - to8(c.alphaQuantum()) };
+}
+
+bool jpegIsProgressive(const QByteArray &bytes)
+{
+    return bytes.contains("\xff\xc2");
+}
+
+// Interlace method byte of the IHDR chunk.
+bool pngIsInterlaced(const QByteArray &bytes)
+{
+    return bytes.size() > 28 && bytes.at(28) == 1;
+}
+
+// Flags of the first image descriptor; the test images carry no extension blocks before it
+// other than the graphic control extension and the application/comment blocks skipped here.
+bool gifIsInterlaced(const QByteArray &bytes)
+{
+    int pos = 13;
+    const quint8 flags = quint8(bytes.at(10));
+    if (flags & 0x80)
+        pos += 3 * (1 << ((flags & 7) + 1));
+    while (pos < bytes.size() && bytes.at(pos) == '!') {
+        pos += 2;
+        while (pos < bytes.size() && bytes.at(pos) != 0)
+            pos += quint8(bytes.at(pos)) + 1;
+        ++pos;
+    }
+    return pos + 9 < bytes.size() && bytes.at(pos) == ',' && (quint8(bytes.at(pos + 9)) & 0x40);
+}
+
+// The EXIF block of a camera that held the phone upright: orientation 6 (right, top).
+std::string exifWithOrientation(unsigned char orientation)
+{
+    const unsigned char d[] = { 'E', 'x', 'i', 'f', 0, 0, 'I', 'I', 42, 0, 8, 0, 0, 0, 1, 0,
+                                0x12, 0x01, 3, 0, 1, 0, 0, 0, orientation, 0, 0, 0, 0, 0, 0, 0 };
+    return std::string(reinterpret_cast<const char *>(d), sizeof d);
+}
+
+} // namespace
+
+class tst_Pipeline : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+
+    void mappingTables_data();
+    void mappingTables();
+    void resizeGeometry_data();
+    void resizeGeometry();
+    void negativeProportionDividesExactly();
+
+    void eachFormatIsWritten_data();
+    void eachFormatIsWritten();
+    void resizedSize_data();
+    void resizedSize();
+    void jpegSettings();
+    void jpegHuffmanDefineIsAlwaysWritten();
+    void pngSettings();
+    void pngLevelAndFilter_data();
+    void pngLevelAndFilter();
+    void gifColourReduction_data();
+    void gifColourReduction();
+    void flattening_data();
+    void flattening();
+    void stripRemovesProfilesAndComments_data();
+    void stripRemovesProfilesAndComments();
+    void rotatedPhotoComesOutUpright_data();
+    void rotatedPhotoComesOutUpright();
+    void jpeg2000RoundTrip_data();
+    void jpeg2000RoundTrip();
+    void photoshopInputThroughQt();
+    void greyTargaWithAlpha();
+    void failures_data();
+    void failures();
+    void unwritableOutputKeepsNoPartialFile();
+
+private:
+    FileResult convert(const QString &input, const ConversionSettings &settings,
+                       const QString &output);
+    QTemporaryDir *dir = nullptr;
+    QScopedPointer<QTemporaryDir> dirHolder;
+};
+
+void tst_Pipeline::initTestCase()
+{
+    Magick::InitializeMagick(nullptr);
+}
+
+void tst_Pipeline::init()
+{
+    dirHolder.reset(new QTemporaryDir);
+    dir = dirHolder.data();
+    QVERIFY2(dir->isValid(), qPrintable(dir->errorString()));
+}
+
+FileResult tst_Pipeline::convert(const QString &input, const ConversionSettings &settings,
+                                 const QString &output)
+{
+    return ImagePipeline::convertFile(input, settings, [&](const QString &) { return output; });
+}
+
+void tst_Pipeline::mappingTables_data()
+{
+    QTest::addColumn<QString>("table");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<int>("value");
+
+    QTest::newRow("filter Point is the first") << "filter" << 0 << 1;
+    QTest::newRow("filter Lanczos") << "filter" << 12 << 13;
+    QTest::newRow("filter Sinc is the last") << "filter" << 14 << 15;
+    QTest::newRow("filter past the end is skipped") << "filter" << 15 << -1;
+    QTest::newRow("filter -1 is skipped") << "filter" << -1 << -1;
+    QTest::newRow("GIF YUV first") << "gif" << 0 << 9;
+    QTest::newRow("GIF GRAY is plain grey") << "gif" << 2 << 2;
+    QTest::newRow("GIF YCbCr is Rec601") << "gif" << 8 << 17;
+    QTest::newRow("GIF Cineon last") << "gif" << 14 << 15;
+    QTest::newRow("GIF past the end") << "gif" << 15 << -1;
+    QTest::newRow("JPEG TrueColor optimises") << "jpegType" << 0 << 10;
+    QTest::newRow("JPEG Monochrome is bilevel") << "jpegType" << 2 << 1;
+    QTest::newRow("JPEG type 3 is skipped") << "jpegType" << 3 << -1;
+    QTest::newRow("JPEG YCbCr") << "jpegColorspace" << 0 << 17;
+    QTest::newRow("JPEG GRAY is luma") << "jpegColorspace" << 2 << 16;
+    QTest::newRow("JPEG CMYK") << "jpegColorspace" << 3 << 10;
+    QTest::newRow("JPEG lossless compression") << "jpegCompression" << 1 << 6;
+    QTest::newRow("JPEG compression -1 skipped") << "jpegCompression" << -1 << -1;
+    QTest::newRow("PNG TrueColor sets no type") << "pngType" << 0 << -1;
+    QTest::newRow("PNG Grayscale") << "pngType" << 1 << 2;
+    QTest::newRow("PNG Monochrome") << "pngType" << 2 << 1;
+    QTest::newRow("PNG RGB first") << "png" << 0 << 1;
+    QTest::newRow("PNG GRAY is luma") << "png" << 1 << 16;
+    QTest::newRow("PNG YUV") << "png" << 6 << 9;
+    QTest::newRow("PNG Cineon last") << "png" << 14 << 15;
+    QTest::newRow("PNG past the end") << "png" << 15 << -1;
+}
+
+void tst_Pipeline::mappingTables()
+{
+    QFETCH(QString, table);
+    QFETCH(int, index);
+    QFETCH(int, value);
+    const QMap<QString, int (*)(int)> tables {
+        { "filter", ImagePipeline::resizeFilterValue },
+        { "gif", ImagePipeline::gifColorspaceValue },
+        { "jpegType", ImagePipeline::jpegTypeValue },
+        { "jpegColorspace", ImagePipeline::jpegColorspaceValue },
+        { "jpegCompression", ImagePipeline::jpegCompressionValue },
+        { "pngType", ImagePipeline::pngTypeValue },
+        { "png", ImagePipeline::pngColorspaceValue },
+    };
+    QCOMPARE(tables.value(table)(index), value);
+}
+
+void tst_Pipeline::resizeGeometry_data()
+{
+    QTest::addColumn<int>("proportion");
+    QTest::addColumn<bool>("exact");
+    QTest::addColumn<bool>("fit");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("height");
+    QTest::addColumn<bool>("valid");
+    QTest::addColumn<bool>("aspect");
+
+    QTest::newRow("factor 2 doubles") << 2 << true << false << 2000 << 1200 << true << false;
+    QTest::newRow("factor -3 divides, truncating") << -3 << true << false << 333 << 200 << true
+                                                   << false;
+    QTest::newRow("factor -10") << -10 << false << false << 100 << 60 << true << false;
+    QTest::newRow("exact box") << 0 << true << false << 640 << 480 << true << true;
+    QTest::newRow("exact wins over fit") << 0 << true << true << 640 << 480 << true << true;
+    QTest::newRow("fit into box keeps proportions") << 0 << false << true << 640 << 480 << true
+                                                    << false;
+    QTest::newRow("neither: no geometry") << 0 << false << false << 0 << 0 << false << false;
+}
+
+void tst_Pipeline::resizeGeometry()
+{
+    QFETCH(int, proportion);
+    QFETCH(bool, exact);
+    QFETCH(bool, fit);
+    ConversionSettings s = defaults();
+    s.resizeProportion = proportion;
+    s.resizeExact = exact;
+    s.resizeBaseWidth = fit;
+    const ImagePipeline::ResizeGeometry g = ImagePipeline::resizeGeometry(1000, 600, s);
+    QTEST(int(g.width), "width");
+    QTEST(int(g.height), "height");
+    QTEST(g.valid, "valid");
+    QTEST(g.aspect, "aspect");
+}
+
+void tst_Pipeline::negativeProportionDividesExactly()
+{
+    // The single-precision factor must give the integer quotient for every side a photo has;
+    // a factor computed in double precision loses a pixel on sides that divide evenly.
+    ConversionSettings s = defaults();
+    for (int p = -10; p <= -1; ++p) {
+        s.resizeProportion = p;
+        for (unsigned side = 1; side <= 20000; ++side) {
+            const ImagePipeline::ResizeGeometry g = ImagePipeline::resizeGeometry(side, side, s);
+            if (g.width != side / unsigned(-p))
+                QFAIL(qPrintable(QString("side %1 with factor %2 gave %3").arg(side).arg(p).arg(g.width)));
+        }
+    }
+}
+
+void tst_Pipeline::eachFormatIsWritten_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QByteArray>("signature");
+
+    QTest::newRow("jpeg") << "jpeg" << QByteArray("\xff\xd8\xff");
+    QTest::newRow("gif") << "gif" << QByteArray("GIF89a");
+    QTest::newRow("png") << "png" << QByteArray("\x89PNG");
+    QTest::newRow("jp2") << "jp2" << QByteArray("\0\0\0\x0cjP  ", 8);
+    QTest::newRow("pdf") << "pdf" << QByteArray("%PDF-");
+}
+
+void tst_Pipeline::eachFormatIsWritten()
+{
+    QFETCH(QString, format);
+    QFETCH(QByteArray, signature);
+    const QString input = dir->filePath("in.png");
+    save(pattern(64, 48), input, "PNG");
+    ConversionSettings s = defaults();
+    s.format = format;
+    const QString output = dir->filePath("out");
+    const FileResult result = convert(input, s, output);
+    QCOMPARE(int(result.status), int(FileResult::Converted));
+    QVERIFY(result.error.isEmpty());
+    const QByteArray bytes = TestSupport::readFile(output);
+    QVERIFY2(bytes.startsWith(signature), bytes.left(16).toHex().constData());
+    if (format != "pdf") {
+        const Magick::Image decoded = load(output);
+        QCOMPARE(int(decoded.columns()), 64);
+        QCOMPARE(int(decoded.rows()), 48);
+    }
+}
+
+void tst_Pipeline::resizedSize_data()
+{
+    QTest::addColumn<int>("proportion");
+    QTest::addColumn<bool>("exact");
+    QTest::addColumn<bool>("fit");
+    QTest::addColumn<int>("op");
+    QTest::addColumn<int>("filter");
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<QSize>("size");
+
+    QTest::newRow("-3 on 1000x600, balanced") << -3 << true << false << 0 << 12 << true
+                                              << QSize(333, 200);
+    QTest::newRow("2 on 1000x600, optimisation") << 2 << true << false << 1 << 12 << true
+                                                 << QSize(2000, 1200);
+    QTest::newRow("exact 640x480, customised point") << 0 << true << false << 2 << 0 << true
+                                                     << QSize(640, 480);
+    QTest::newRow("fit into 640x480 keeps 5:3") << 0 << false << true << 0 << 12 << true
+                                                << QSize(640, 384);
+    QTest::newRow("customised, filter out of range still resizes")
+        << -2 << false << false << 2 << 15 << true << QSize(500, 300);
+    // Without a mode there is no geometry; the library refuses it and the file fails.
+    QTest::newRow("neither radio: the library refuses") << 0 << false << false << 1 << 12 << true
+                                                        << QSize();
+    QTest::newRow("unknown operator: no resize") << -2 << true << false << 3 << 12 << true
+                                                 << QSize(1000, 600);
+    QTest::newRow("resize off") << -2 << true << false << 0 << 12 << false << QSize(1000, 600);
+}
+
+void tst_Pipeline::resizedSize()
+{
+    QFETCH(int, proportion);
+    QFETCH(bool, exact);
+    QFETCH(bool, fit);
+    QFETCH(int, op);
+    QFETCH(int, filter);
+    QFETCH(bool, enabled);
+    QFETCH(QSize, size);
+
+    const QString input = dir->filePath("in.png");
+    save(pattern(1000, 600), input, "PNG");
+    ConversionSettings s = defaults();
+    s.format = "png";
+    s.pngLevel = 1;
+    s.resizeEnabled = enabled;
+    s.resizeProportion = proportion;
+    s.resizeExact = exact;
+    s.resizeBaseWidth = fit;
+    s.resizeOperator = op;
+    s.resizeFilter = filter;
+    const QString output = dir->filePath("out.png");
+    const FileResult result = convert(input, s, output);
+    if (!size.isValid()) {
+        QCOMPARE(int(result.status), int(FileResult::Failed));
+        QVERIFY2(result.error.contains("Invalid geometry"), qPrintable(result.error));
+        QVERIFY(!QFileInfo::exists(output));
+        return;
+    }
+    QCOMPARE(int(result.status), int(FileResult::Converted));
+    const Magick::Image decoded = load(output);
+    QCOMPARE(QSize(int(decoded.columns()), int(decoded.rows())), size);
+}
+
+void tst_Pipeline::jpegSettings()
+{
+    const QString input = dir->filePath("in.png");
+    save(pattern(64, 48), input, "PNG");
+    ConversionSettings s = defaults();
+    s.quality = 90;
+    s.jpegQuality = 30;
+    s.jpegDensityX = s.jpegDensityY = 300;
+    s.jpegProgressive = true;
+    s.jpegType = 1;
+    const QString output = dir->filePath("out.jpg");
+    QCOMPARE(int(convert(input, s, output).status), int(FileResult::Converted));
+    Magick::Image decoded = load(output);
+    QCOMPARE(decoded.attribute("JPEG-Quality"), std::string("30"));
+    QCOMPARE(qRound(decoded.xResolution()), 300);
+    QCOMPARE(qRound(decoded.yResolution()), 300);
+    QVERIFY(jpegIsProgressive(TestSupport::readFile(output)));
+    QCOMPARE(decoded.type(), GrayscaleType);
+
+    s.jpegProgressive = false;
+    s.jpegType = 0;
+    QCOMPARE(int(convert(input, s, output).status), int(FileResult::Converted));
+    decoded = load(output);
+    QVERIFY(!jpegIsProgressive(TestSupport::readFile(output)));
+    QVERIFY(decoded.type() != GrayscaleType);
+}
+
+void tst_Pipeline::jpegHuffmanDefineIsAlwaysWritten()
+{
+    // With the define at "FALSE" the encoder keeps the standard tables; optimised tables
+    // give a smaller file for the same pixels.
+    const QString input = dir->filePath("in.png");
+    save(pattern(256, 192), input, "PNG");
+    ConversionSettings s = defaults();
+    s.jpegProgressive = false;
+    s.jpegHuffman = true;
+    QCOMPARE(int(convert(input, s, dir->filePath("opt.jpg")).status), int(FileResult::Converted));
+    s.jpegHuffman = false;
+    QCOMPARE(int(convert(input, s, dir->filePath("std.jpg")).status), int(FileResult::Converted));
+    const qint64 optimised = QFileInfo(dir->filePath("opt.jpg")).size();
+    const qint64 standard = QFileInfo(dir->filePath("std.jpg")).size();
+    QVERIFY2(optimised < standard, qPrintable(QString("%1 vs %2").arg(optimised).arg(standard)));
+}
+
+void tst_Pipeline::pngSettings()
+{
+    const QString input = dir->filePath("in.png");
+    save(pattern(128, 96), input, "PNG");
+    ConversionSettings s = defaults();
+    s.format = "png";
+    s.pngInterlace = true;
+    s.pngType = 1;
+    const QString output = dir->filePath("out.png");
+    QCOMPARE(int(convert(input, s, output).status), int(FileResult::Converted));
+    Magick::Image decoded = load(output);
+    QVERIFY(pngIsInterlaced(TestSupport::readFile(output)));
+    QCOMPARE(decoded.type(), GrayscaleType);
+
+    s.pngInterlace = false;
+    s.pngType = 0;
+    QCOMPARE(int(convert(input, s, output).status), int(FileResult::Converted));
+    decoded = load(output);
+    QVERIFY(!pngIsInterlaced(TestSupport::readFile(output)));
+    QVERIFY(decoded.type() != GrayscaleType);
+    QVERIFY(decoded.type() != BilevelType);
+}
+
+void tst_Pipeline::pngLevelAndFilter_data()
+{
+    QTest::addColumn<int>("level");
+    QTest::addColumn<int>("filter");
+    QTest::addColumn<int>("zlibLevelClass");
+
+    // zlib's header keeps a class of level: 0 fastest, 1 fast, 2 default, 3 maximum. Which
+    // row filters the library then uses for each digit is its own business.
+    QTest::newRow("level 9, Paeth") << 9 << 4 << 3;
+    QTest::newRow("level 1, Sub") << 1 << 1 << 0;
+    QTest::newRow("level 7, Up") << 7 << 2 << 3;
+    QTest::newRow("level 3, None") << 3 << 0 << 1;
+}
+
+void tst_Pipeline::pngLevelAndFilter()
+{
+    QFETCH(int, level);
+    QFETCH(int, filter);
+    QFETCH(int, zlibLevelClass);
+    const QString input = dir->filePath("in.png");
+    save(pattern(128, 96), input, "PNG");
+    ConversionSettings s = defaults();
+    s.format = "png";
+    s.pngLevel = level;
+    s.pngFilter = filter;
+    const QString output = dir->filePath("out.png");
+    QCOMPARE(int(convert(input, s, output).status), int(FileResult::Converted));
+
+    const QByteArray png = TestSupport::readFile(output);
+    QByteArray zlib;
+    for (int pos = 8; pos + 8 <= png.size();) {
+        const int length = int(qFromBigEndian<quint32>(png.constData() + pos));
+        if (png.mid(pos + 4, 4) == "IDAT")
+            zlib += png.mid(pos + 8, length);
+        pos += length + 12;
+    }
+    QVERIFY(zlib.size() > 2);
+    QCOMPARE(quint8(zlib.at(1)) >> 6, zlibLevelClass);
+}
+
+void tst_Pipeline::gifColourReduction_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<int>("colors");
+    QTest::addColumn<int>("colorspace");
+    QTest::addColumn<int>("maxColors");
+
+    QTest::newRow("16 colours") << 0 << 16 << 1 << 16;
+    QTest::newRow("2 colours in YUV") << 0 << 2 << 0 << 2;
+    QTest::newRow("monochrome") << 1 << 256 << 0 << 2;
+    QTest::newRow("colour space out of range still reduces") << 0 << 8 << 15 << 8;
+}
+
+void tst_Pipeline::gifColourReduction()
+{
+    QFETCH(int, type);
+    QFETCH(int, colors);
+    QFETCH(int, colorspace);
+    QFETCH(int, maxColors);
+    const QString input = dir->filePath("in.png");
+    save(pattern(64, 48), input, "PNG");
+    ConversionSettings s = defaults();
+    s.format = "gif";
+    s.gifType = type;
+    s.gifQuantizeColors = colors;
+    s.gifQuantizeColorspace = colorspace;
+    s.gifInterlace = true;
+    const QString output = dir->filePath("out.gif");
+    QCOMPARE(int(convert(input, s, output).status), int(FileResult::Converted));
+    Magick::Image decoded = load(output);
+    QVERIFY2(int(decoded.totalColors()) <= maxColors, qPrintable(QString::number(decoded.totalColors())));
+    QVERIFY(decoded.totalColors() >= 2);
+    QVERIFY(gifIsInterlaced(TestSupport::readFile(output)));
+}
+
+void tst_Pipeline::flattening_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<bool>("transparent");
+    QTest::addColumn<bool>("binaryAlpha");
+    QTest::addColumn<QString>("background");
+    // channel values at a fully transparent pixel of the input
+    QTest::addColumn<QVector<int>>("clear");
+
+    QTest::newRow("onto red, jpeg") << "jpeg" << false << false << "#ff0000"
+                                    << QVector<int> { 255, 0, 0, 255 };
+    QTest::newRow("onto red, png is opaque") << "png" << false << false << "#ff0000"
+                                             << QVector<int> { 255, 0, 0, 255 };
+    QTest::newRow("cut-out with 1-bit alpha is flattened too") << "png" << false << true
+                                                               << "#0000ff"
+                                                               << QVector<int> { 0, 0, 255, 255 };
+    QTest::newRow("unreadable colour name gives black") << "png" << false << false << "nonsense"
+                                                        << QVector<int> { 0, 0, 0, 255 };
+    QTest::newRow("keep transparency, png") << "png" << true << false << "#ff0000"
+                                            << QVector<int> { -1, -1, -1, 0 };
+}
+
+void tst_Pipeline::flattening()
+{
+    QFETCH(QString, format);
+    QFETCH(bool, transparent);
+    QFETCH(bool, binaryAlpha);
+    QFETCH(QString, background);
+    QFETCH(QVector<int>, clear);
+
+    Magick::Image source = pattern(64, 48, true);
+    if (binaryAlpha) {
+        // Only fully transparent and fully opaque pixels.
+        for (int x = 16; x < 32; ++x)
+            for (int y = 0; y < 48; ++y)
+                source.pixelColor(x, y, Magick::ColorRGB(0, 1, 0));
+    }
+    const QString input = dir->filePath("in.png");
+    save(source, input, "PNG");
+    ConversionSettings s = defaults();
+    s.format = format;
+    s.jpegQuality = 100;
+    s.transparent = transparent;
+    s.backgroundColor = background;
+    const QString output = dir->filePath("out");
+    QCOMPARE(int(convert(input, s, output).status), int(FileResult::Converted));
+    const Magick::Image decoded = load(output);
+
+    const QVector<int> pixel = rgba(decoded, 2, 20);
+    for (int c = 0; c < 4; ++c) {
+        if (clear[c] >= 0)
+            QVERIFY2(qAbs(pixel[c] - clear[c]) <= 2,
+                     qPrintable(QString("channel %1: %2, expected %3").arg(c).arg(pixel[c]).arg(clear[c])));
+    }
+    if (!transparent && !binaryAlpha && format == "png") {
+        // Half-transparent source over the background: a blend of the two.
+        const QVector<int> src = rgba(source, 20, 0);
+        QCOMPARE(src[3], 128);
+        const QVector<int> blended = rgba(decoded, 20, 0);
+        QCOMPARE(blended[3], 255);
+        for (int c = 0; c < 3; ++c) {
+            const int expected = (src[c] * 128 + clear[c] * 127) / 255;
+            QVERIFY2(qAbs(blended[c] - expected) <= 3,
+                     qPrintable(QString("channel %1: %2, expected %3").arg(c).arg(blended[c]).arg(expected)));
+        }
+    }
+}
+
+void tst_Pipeline::stripRemovesProfilesAndComments_data()
+{
+    QTest::addColumn<bool>("strip");
+    QTest::newRow("strip on") << true;
+    QTest::newRow("strip off keeps them") << false;
+}
+
+void tst_Pipeline::stripRemovesProfilesAndComments()
+{
+    QFETCH(bool, strip);
+    Magick::Image source = pattern(32, 24);
+    source.comment("made by a test");
+    const std::string exif = exifWithOrientation(1);
+    source.profile("EXIF", Magick::Blob(exif.data(), exif.size()));
+    const QString input = dir->filePath("in.jpg");
+    save(source, input, "JPEG");
+    QVERIFY(load(input).comment() == "made by a test");
+
+    ConversionSettings s = defaults();
+    s.strip = strip;
+    const QString output = dir->filePath("out.jpg");
+    QCOMPARE(int(convert(input, s, output).status), int(FileResult::Converted));
+    const Magick::Image decoded = load(output);
+    QCOMPARE(decoded.comment().empty(), strip);
+    QCOMPARE(!TestSupport::readFile(output).contains(QByteArray("Exif\0\0", 6)), strip);
+}
+
+void tst_Pipeline::rotatedPhotoComesOutUpright_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<bool>("strip");
+    QTest::newRow("to png") << "png" << true;
+    QTest::newRow("to jpeg, tag kept") << "jpeg" << false;
+    QTest::newRow("to gif") << "gif" << true;
+}
+
+void tst_Pipeline::rotatedPhotoComesOutUpright()
+{
+    QFETCH(QString, format);
+    QFETCH(bool, strip);
+    // Stored 40 wide, 30 high with a dark top-left corner; orientation 6 means the camera was
+    // turned clockwise, so upright it is 30 wide, 40 high with that corner at the top right.
+    Magick::Image source(Magick::Geometry(40, 30), Magick::Color("white"));
+    for (int x = 0; x < 8; ++x)
+        for (int y = 0; y < 8; ++y)
+            source.pixelColor(x, y, Magick::Color("black"));
+    const std::string exif = exifWithOrientation(6);
+    source.profile("EXIF", Magick::Blob(exif.data(), exif.size()));
+    const QString input = dir->filePath("phone.jpg");
+    save(source, input, "JPEG");
+    QCOMPARE(load(input).orientation(), RightTopOrientation);
+
+    ConversionSettings s = defaults();
+    s.format = format;
+    s.strip = strip;
+    const QString output = dir->filePath("out");
+    QCOMPARE(int(convert(input, s, output).status), int(FileResult::Converted));
+    const Magick::Image decoded = load(output);
+    QCOMPARE(int(decoded.columns()), 30);
+    QCOMPARE(int(decoded.rows()), 40);
+    QVERIFY(rgba(decoded, 27, 2)[0] < 60);
+    QVERIFY(rgba(decoded, 2, 2)[0] > 200);
+    if (!strip)
+        QCOMPARE(decoded.orientation(), TopLeftOrientation);
+}
+
+void tst_Pipeline::jpeg2000RoundTrip_data()
+{
+    QTest::addColumn<bool>("alpha");
+    QTest::addColumn<QString>("inputFormat");
+    QTest::newRow("png to jp2, opaque") << false << "PNG";
+    QTest::newRow("png to jp2, with alpha kept") << true << "PNG";
+    QTest::newRow("jp2 input to png") << true << "JP2";
+}
+
+void tst_Pipeline::jpeg2000RoundTrip()
+{
+    QFETCH(bool, alpha);
+    QFETCH(QString, inputFormat);
+    const Magick::Image source = pattern(37, 29, alpha);
+    const QString input = dir->filePath("in");
+    if (inputFormat == "JP2")
+        QVERIFY(TestSupport::writeFile(input, Jp2Coder::encode(source)));
+    else
+        save(source, input, "PNG");
+
+    ConversionSettings s = defaults();
+    s.format = inputFormat == "JP2" ? "png" : "jp2";
+    s.transparent = true;
+    const QString output = dir->filePath("out");
+    QCOMPARE(int(convert(input, s, output).status), int(FileResult::Converted));
+    const Magick::Image decoded = load(output);
+    QCOMPARE(int(decoded.columns()), 37);
+    QCOMPARE(int(decoded.rows()), 29);
+    for (int y = 0; y < 29; ++y) {
+        for (int x = 0; x < 37; ++x) {
+            if (rgba(decoded, x, y) != rgba(source, x, y))
+                QFAIL(qPrintable(QString("pixel %1,%2 differs").arg(x).arg(y)));
+        }
+    }
+}
+
+void tst_Pipeline::photoshopInputThroughQt()
+{
+    // The library has no reader for Photoshop files; Qt's plug-in takes over.
+    QVector<quint16> samples;
+    for (int c = 0; c < 4; ++c)
+        for (int i = 0; i < 6; ++i)
+            samples.append(quint16(c == 3 ? (i < 3 ? 0 : 255) : (c * 60 + i * 30)));
+    const QString input = dir->filePath("layered.psd");
+    QVERIFY(TestSupport::writeFile(input, TestSupport::photoshopFile(3, 2, 4, 8, samples)));
+
+    ConversionSettings s = defaults();
+    s.format = "png";
+    s.transparent = true;
+    const QString output = dir->filePath("out.png");
+    const FileResult result = convert(input, s, output);
+    QVERIFY2(result.status == FileResult::Converted, qPrintable(result.error));
+    const Magick::Image decoded = load(output);
+    QCOMPARE(int(decoded.columns()), 3);
+    QCOMPARE(int(decoded.rows()), 2);
+    QCOMPARE(rgba(decoded, 1, 1), (QVector<int> { 0 * 60 + 4 * 30, 60 + 4 * 30, 120 + 4 * 30, 255 }));
+    QCOMPARE(rgba(decoded, 0, 0)[3], 0);
+}
+
+void tst_Pipeline::greyTargaWithAlpha()
+{
+    // Rejected by the library and misread by Qt's plug-in; our own reader takes it.
+    QByteArray tga(18, '\0');
+    tga[2] = 3; // uncompressed grey
+    tga[12] = 2; // width 2
+    tga[14] = 1; // height 1
+    tga[16] = 16; // bits a pixel
+    tga[17] = 8; // alpha bits
+    tga += QByteArray("\x40\xff\xc0\x00", 4); // grey 64 opaque, grey 192 clear
+    const QString input = dir->filePath("grey.tga");
+    QVERIFY(TestSupport::writeFile(input, tga));
+    ConversionSettings s = defaults();
+    s.format = "png";
+    s.transparent = true;
+    const QString output = dir->filePath("out.png");
+    const FileResult result = convert(input, s, output);
+    QVERIFY2(result.status == FileResult::Converted, qPrintable(result.error));
+    const Magick::Image decoded = load(output);
+    QCOMPARE(rgba(decoded, 0, 0), (QVector<int> { 64, 64, 64, 255 }));
+    QCOMPARE(rgba(decoded, 1, 0)[3], 0);
+}
+
+void tst_Pipeline::failures_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("exists");
+    QTest::addColumn<int>("status");
+
+    QTest::newRow("missing file is skipped") << QByteArray() << false << int(FileResult::Missing);
+    QTest::newRow("text is no image") << QByteArray("just some words\n") << true
+                                      << int(FileResult::Failed);
+    QTest::newRow("empty file") << QByteArray() << true << int(FileResult::Failed);
+    QTest::newRow("JPEG 2000 signature over garbage")
+        << QByteArray("\0\0\0\x0cjP  \r\n\x87\n garbage", 22) << true << int(FileResult::Failed);
+    QTest::newRow("PNG header, then nothing") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16)
+                                              << true << int(FileResult::Failed);
+}
+
+void tst_Pipeline::failures()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(bool, exists);
+    QFETCH(int, status);
+    const QString input = dir->filePath("broken.jpg");
+    if (exists)
+        QVERIFY(TestSupport::writeFile(input, content));
+    const QString output = dir->filePath("out.jpg");
+    bool asked = false;
+    const FileResult result = ImagePipeline::convertFile(input, defaults(), [&](const QString &) {
+        asked = true;
+        return output;
+    });
+    QCOMPARE(int(result.status), status);
+    QCOMPARE(result.error.isEmpty(), status == FileResult::Missing);
+    QVERIFY(!asked);
+    QVERIFY(!QFileInfo::exists(output));
+}
+
+void tst_Pipeline::unwritableOutputKeepsNoPartialFile()
+{
+    const QString input = dir->filePath("in.png");
+    save(pattern(16, 16), input, "PNG");
+    // A file used as a folder cannot be written into, even by root.
+    QVERIFY(TestSupport::writeFile(dir->filePath("file"), "x"));
+    const QString output = dir->filePath("file/out.jpg");
+    const FileResult result = convert(input, defaults(), output);
+    QCOMPARE(int(result.status), int(FileResult::WriteFailed));
+    QVERIFY2(result.error.startsWith(QDir::toNativeSeparators(output) + ": "), qPrintable(result.error));
+    QCOMPARE(QDir(dir->path()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+             QStringList({ "file", "in.png" }));
+}
+
+QTEST_GUILESS_MAIN(tst_Pipeline)
+#include "tst_pipeline.moc"
