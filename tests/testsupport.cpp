@@ -54,8 +54,8 @@ QStringList connectionWarnings()
     return found;
 }
 
-QByteArray photoshopFile(int width, int height, int channels, int depth,
-                         const QVector<quint16> &samples)
+QByteArray photoshopFile(
+    int width, int height, int channels, int depth, const QVector<quint16> &samples)
 {
     QByteArray psd;
     QDataStream out(&psd, QIODevice::WriteOnly);

@@ -20,8 +20,8 @@ QByteArray readFile(const QString &path);
 
 // A minimal uncompressed RGB Photoshop file: channels 3 or 4 (alpha last), depth 8 or 16,
 // planes given sample by sample in channel order, big-endian for 16 bits.
-QByteArray photoshopFile(int width, int height, int channels, int depth,
-                         const QVector<quint16> &samples);
+QByteArray photoshopFile(
+    int width, int height, int channels, int depth, const QVector<quint16> &samples);
 bool writeFile(const QString &path, const QByteArray &bytes);
 
 } // namespace TestSupport

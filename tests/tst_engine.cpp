@@ -102,15 +102,13 @@ void tst_Engine::reportsEachHandledFile_data()
     QTest::addColumn<QList<int>>("reported");
     QTest::addColumn<QStringList>("outputs");
 
-    QTest::newRow("missing file in the middle is skipped silently")
-        << QStringList { "a.png", "-", "c.png" } << QList<int> { 0, 2 }
-        << QStringList { "a.jpg", "c.jpg" };
+    QTest::newRow("missing file in the middle is skipped silently") << QStringList { "a.png", "-",
+        "c.png" } << QList<int> { 0, 2 } << QStringList { "a.jpg", "c.jpg" };
     QTest::newRow("empty entry counts as handled")
         << QStringList { "", "a.png" } << QList<int> { 0, 1 } << QStringList { "a.jpg" };
     QTest::newRow("empty list ends at once") << QStringList() << QList<int>() << QStringList();
-    QTest::newRow("same name twice: second gets a free name")
-        << QStringList { "a.png", "sub/a.png" } << QList<int> { 0, 1 }
-        << QStringList { "a.jpg", "a_1.jpg" };
+    QTest::newRow("same name twice: second gets a free name") << QStringList { "a.png",
+        "sub/a.png" } << QList<int> { 0, 1 } << QStringList { "a.jpg", "a_1.jpg" };
 }
 
 void tst_Engine::reportsEachHandledFile()
@@ -133,7 +131,7 @@ void tst_Engine::reportsEachHandledFile()
 
     ImageConvertEngine engine;
     QSignalSpy items(&engine, SIGNAL(doneItem(int)));
-    QSignalSpy errors(&engine, SIGNAL(error(int,QString)));
+    QSignalSpy errors(&engine, SIGNAL(error(int, QString)));
     QSignalSpy done(&engine, SIGNAL(done()));
     engine.start(files, pngToJpeg(dir->filePath("out")));
     QVERIFY(done.wait(20000));
@@ -159,7 +157,7 @@ void tst_Engine::nonImageEndsTheRun()
 
     ImageConvertEngine engine;
     QSignalSpy items(&engine, SIGNAL(doneItem(int)));
-    QSignalSpy errors(&engine, SIGNAL(error(int,QString)));
+    QSignalSpy errors(&engine, SIGNAL(error(int, QString)));
     QSignalSpy done(&engine, SIGNAL(done()));
     engine.start({ a, text, c }, pngToJpeg());
     QVERIFY(done.wait(20000));
@@ -176,8 +174,8 @@ void tst_Engine::nonImageEndsTheRun()
     QVERIFY(messages.contains("Error: " + message));
     QCOMPARE(countOf(messages, "Error: "), 1);
     // The error reaches the window before the end of the run.
-    QCOMPARE(messages.indexOf("exit from worker thread.") > messages.indexOf("Error: " + message),
-             true);
+    QCOMPARE(
+        messages.indexOf("exit from worker thread.") > messages.indexOf("Error: " + message), true);
 }
 
 void tst_Engine::unwritableOutputIsReportedAndTheRunGoesOn()
@@ -191,7 +189,7 @@ void tst_Engine::unwritableOutputIsReportedAndTheRunGoesOn()
 
     ImageConvertEngine engine;
     QSignalSpy items(&engine, SIGNAL(doneItem(int)));
-    QSignalSpy errors(&engine, SIGNAL(error(int,QString)));
+    QSignalSpy errors(&engine, SIGNAL(error(int, QString)));
     QSignalSpy done(&engine, SIGNAL(done()));
     engine.start({ a, b }, settings);
     QVERIFY(done.wait(20000));
@@ -201,7 +199,7 @@ void tst_Engine::unwritableOutputIsReportedAndTheRunGoesOn()
     QCOMPARE(errors.at(0).at(0).toInt(), 0);
     const QString message = errors.at(0).at(1).toString();
     QVERIFY2(message.startsWith(QDir::toNativeSeparators(dir->filePath("a.jpg")) + ": "),
-             qPrintable(message));
+        qPrintable(message));
     QVERIFY(TestSupport::recordedMessages().contains("Error: " + message));
     QVERIFY(QFileInfo(dir->filePath("a.jpg")).isDir());
     QVERIFY(QFileInfo::exists(dir->filePath("b.jpg")));

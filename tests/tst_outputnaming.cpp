@@ -25,14 +25,22 @@ void tst_OutputNaming::suffixForFormat_data()
     QTest::addColumn<QString>("format");
     QTest::addColumn<QString>("suffix");
 
-    QTest::newRow("jpeg is written as .jpg") << "jpeg" << ".jpg";
-    QTest::newRow("gif") << "gif" << ".gif";
-    QTest::newRow("bmp") << "bmp" << ".bmp";
-    QTest::newRow("png keeps its name") << "png" << ".png";
-    QTest::newRow("jp2 keeps its name") << "jp2" << ".jp2";
-    QTest::newRow("pdf keeps its name") << "pdf" << ".pdf";
-    QTest::newRow("comparison is case-sensitive") << "JPEG" << ".JPEG";
-    QTest::newRow("empty format gives a lone dot") << "" << ".";
+    QTest::newRow("jpeg is written as .jpg") << "jpeg"
+                                             << ".jpg";
+    QTest::newRow("gif") << "gif"
+                         << ".gif";
+    QTest::newRow("bmp") << "bmp"
+                         << ".bmp";
+    QTest::newRow("png keeps its name") << "png"
+                                        << ".png";
+    QTest::newRow("jp2 keeps its name") << "jp2"
+                                        << ".jp2";
+    QTest::newRow("pdf keeps its name") << "pdf"
+                                        << ".pdf";
+    QTest::newRow("comparison is case-sensitive") << "JPEG"
+                                                  << ".JPEG";
+    QTest::newRow("empty format gives a lone dot") << ""
+                                                   << ".";
 }
 
 void tst_OutputNaming::suffixForFormat()
@@ -58,54 +66,69 @@ void tst_OutputNaming::outputFilePath_data()
     const QStringList none;
 
     QTest::newRow("keep, nothing there: the plain name")
-        << QStringList { "pics/a.png" } << "pics/a.png" << "" << "jpeg" << false << "pics/a.jpg"
-        << none;
-    QTest::newRow("keep, output is the input: _1")
-        << QStringList { "pics/a.jpg" } << "pics/a.jpg" << "" << "jpeg" << false << "pics/a_1.jpg"
-        << none;
+        << QStringList { "pics/a.png" } << "pics/a.png"
+        << ""
+        << "jpeg" << false << "pics/a.jpg" << none;
+    QTest::newRow("keep, output is the input: _1") << QStringList { "pics/a.jpg" } << "pics/a.jpg"
+                                                   << ""
+                                                   << "jpeg" << false << "pics/a_1.jpg" << none;
     QTest::newRow("keep, _1 taken too: _2")
-        << QStringList { "pics/a.jpg", "pics/a_1.jpg" } << "pics/a.jpg" << "" << "jpeg" << false
-        << "pics/a_2.jpg" << none;
+        << QStringList { "pics/a.jpg", "pics/a_1.jpg" } << "pics/a.jpg"
+        << ""
+        << "jpeg" << false << "pics/a_2.jpg" << none;
     QTest::newRow("keep, a gap in the numbers is filled first")
-        << QStringList { "pics/a.jpg", "pics/a_2.jpg" } << "pics/a.jpg" << "" << "jpeg" << false
-        << "pics/a_1.jpg" << none;
+        << QStringList { "pics/a.jpg", "pics/a_2.jpg" } << "pics/a.jpg"
+        << ""
+        << "jpeg" << false << "pics/a_1.jpg" << none;
     QTest::newRow("keep, another input's output in the way: _1")
-        << QStringList { "pics/a.png", "pics/a.jpg" } << "pics/a.png" << "" << "jpeg" << false
-        << "pics/a_1.jpg" << none;
+        << QStringList { "pics/a.png", "pics/a.jpg" } << "pics/a.png"
+        << ""
+        << "jpeg" << false << "pics/a_1.jpg" << none;
     QTest::newRow("keep, taken in the chosen folder: _1 there")
-        << QStringList { "pics/a.png", "out/a.gif" } << "pics/a.png" << "out" << "gif" << false
-        << "out/a_1.gif" << none;
+        << QStringList { "pics/a.png", "out/a.gif" } << "pics/a.png"
+        << "out"
+        << "gif" << false << "out/a_1.gif" << none;
 
     QTest::newRow("overwrite, output is the input: backup _1, then replace")
-        << QStringList { "pics/a.jpg" } << "pics/a.jpg" << "" << "jpeg" << true << "pics/a.jpg"
-        << QStringList { "pics/a_backup_1.jpg<-pics/a.jpg" };
+        << QStringList { "pics/a.jpg" } << "pics/a.jpg"
+        << ""
+        << "jpeg" << true << "pics/a.jpg" << QStringList { "pics/a_backup_1.jpg<-pics/a.jpg" };
     QTest::newRow("overwrite, output is the input, backup _1 taken: backup _2")
-        << QStringList { "pics/a.jpg", "pics/a_backup_1.jpg" } << "pics/a.jpg" << "" << "jpeg"
-        << true << "pics/a.jpg" << QStringList { "pics/a_backup_2.jpg<-pics/a.jpg" };
+        << QStringList { "pics/a.jpg", "pics/a_backup_1.jpg" } << "pics/a.jpg"
+        << ""
+        << "jpeg" << true << "pics/a.jpg" << QStringList { "pics/a_backup_2.jpg<-pics/a.jpg" };
     QTest::newRow("overwrite, other file beside the input: backup it")
-        << QStringList { "pics/a.png", "pics/a.jpg" } << "pics/a.png" << "" << "jpeg" << true
-        << "pics/a.jpg" << QStringList { "pics/a_backup_1.jpg<-pics/a.jpg" };
+        << QStringList { "pics/a.png", "pics/a.jpg" } << "pics/a.png"
+        << ""
+        << "jpeg" << true << "pics/a.jpg" << QStringList { "pics/a_backup_1.jpg<-pics/a.jpg" };
     QTest::newRow("overwrite, input's own folder named explicitly: still a backup")
-        << QStringList { "pics/a.png", "pics/a.jpg" } << "pics/a.png" << "pics" << "jpeg" << true
-        << "pics/a.jpg" << QStringList { "pics/a_backup_1.jpg<-pics/a.jpg" };
+        << QStringList { "pics/a.png", "pics/a.jpg" } << "pics/a.png"
+        << "pics"
+        << "jpeg" << true << "pics/a.jpg" << QStringList { "pics/a_backup_1.jpg<-pics/a.jpg" };
     QTest::newRow("overwrite, existing file in the chosen folder: backup it there")
-        << QStringList { "pics/a.png", "out/a.pdf" } << "pics/a.png" << "out" << "pdf" << true
-        << "out/a.pdf" << QStringList { "out/a_backup_1.pdf<-out/a.pdf" };
+        << QStringList { "pics/a.png", "out/a.pdf" } << "pics/a.png"
+        << "out"
+        << "pdf" << true << "out/a.pdf" << QStringList { "out/a_backup_1.pdf<-out/a.pdf" };
     QTest::newRow("overwrite, nothing to replace: no backup")
-        << QStringList { "pics/a.png" } << "pics/a.png" << "out" << "png" << true << "out/a.png"
-        << none;
+        << QStringList { "pics/a.png" } << "pics/a.png"
+        << "out"
+        << "png" << true << "out/a.png" << none;
 
     QTest::newRow("chosen folder does not exist: beside the input")
-        << QStringList { "pics/a.png" } << "pics/a.png" << "missing" << "gif" << false
-        << "pics/a.gif" << none;
+        << QStringList { "pics/a.png" } << "pics/a.png"
+        << "missing"
+        << "gif" << false << "pics/a.gif" << none;
     QTest::newRow("name up to the first dot: archive.tar.png gives archive.gif")
-        << QStringList { "pics/archive.tar.png" } << "pics/archive.tar.png" << "" << "gif" << false
-        << "pics/archive.gif" << none;
+        << QStringList { "pics/archive.tar.png" } << "pics/archive.tar.png"
+        << ""
+        << "gif" << false << "pics/archive.gif" << none;
     QTest::newRow("free name keeps the output's suffix only")
         << QStringList { "pics/holiday.2019.png", "pics/holiday.jpg" } << "pics/holiday.2019.png"
-        << "" << "jpeg" << false << "pics/holiday_1.jpg" << none;
-    QTest::newRow("empty format: a lone dot")
-        << QStringList { "pics/a.png" } << "pics/a.png" << "" << "" << false << "pics/a." << none;
+        << ""
+        << "jpeg" << false << "pics/holiday_1.jpg" << none;
+    QTest::newRow("empty format: a lone dot") << QStringList { "pics/a.png" } << "pics/a.png"
+                                              << ""
+                                              << "" << false << "pics/a." << none;
 }
 
 static QStringList filesUnder(const QString &root)
@@ -168,8 +191,7 @@ void tst_OutputNaming::backupsAreNumberedFromTheOriginalName()
         QVERIFY(TestSupport::writeFile(a, QByteArray::number(run)));
     }
     const QStringList names = QDir(temp.path()).entryList(QDir::Files, QDir::Name);
-    QCOMPARE(names,
-             QStringList({ "a.jpg", "a_backup_1.jpg", "a_backup_2.jpg", "a_backup_3.jpg" }));
+    QCOMPARE(names, QStringList({ "a.jpg", "a_backup_1.jpg", "a_backup_2.jpg", "a_backup_3.jpg" }));
     QCOMPARE(TestSupport::readFile(temp.path() + "/a_backup_1.jpg"), QByteArray("first"));
     QCOMPARE(TestSupport::readFile(temp.path() + "/a_backup_3.jpg"), QByteArray("2"));
 }

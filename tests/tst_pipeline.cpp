@@ -81,7 +81,7 @@ QVector<int> rgba(const Magick::Image &image, int x, int y)
     const Magick::Color c = const_cast<Magick::Image &>(image).pixelColor(x, y);
     const auto to8 = [](Quantum q) { return int(q) * 255 / int(MaxRGB); };
     return { to8(c.redQuantum()), to8(c.greenQuantum()), to8(c.blueQuantum()),
-             255 - to8(c.alphaQuantum()) };
+        255 - to8(c.alphaQuantum()) };
 }
 
 bool jpegIsProgressive(const QByteArray &bytes)
@@ -115,8 +115,8 @@ bool gifIsInterlaced(const QByteArray &bytes)
 // The EXIF block of a camera that held the phone upright: orientation 6 (right, top).
 std::string exifWithOrientation(unsigned char orientation)
 {
-    const unsigned char d[] = { 'E', 'x', 'i', 'f', 0, 0, 'I', 'I', 42, 0, 8, 0, 0, 0, 1, 0,
-                                0x12, 0x01, 3, 0, 1, 0, 0, 0, orientation, 0, 0, 0, 0, 0, 0, 0 };
+    const unsigned char d[] = { 'E', 'x', 'i', 'f', 0, 0, 'I', 'I', 42, 0, 8, 0, 0, 0, 1, 0, 0x12,
+        0x01, 3, 0, 1, 0, 0, 0, orientation, 0, 0, 0, 0, 0, 0, 0 };
     return std::string(reinterpret_cast<const char *>(d), sizeof d);
 }
 
@@ -136,6 +136,8 @@ private slots:
     void resizeGeometry();
     void negativeProportionDividesExactly();
 
+    void eachInputFormatIsRead_data();
+    void eachInputFormatIsRead();
     void eachFormatIsWritten_data();
     void eachFormatIsWritten();
     void resizedSize_data();
@@ -162,8 +164,8 @@ private slots:
     void unwritableOutputKeepsNoPartialFile();
 
 private:
-    FileResult convert(const QString &input, const ConversionSettings &settings,
-                       const QString &output);
+    FileResult convert(
+        const QString &input, const ConversionSettings &settings, const QString &output);
     QTemporaryDir *dir = nullptr;
     QScopedPointer<QTemporaryDir> dirHolder;
 };
@@ -180,8 +182,8 @@ void tst_Pipeline::init()
     QVERIFY2(dir->isValid(), qPrintable(dir->errorString()));
 }
 
-FileResult tst_Pipeline::convert(const QString &input, const ConversionSettings &settings,
-                                 const QString &output)
+FileResult tst_Pipeline::convert(
+    const QString &input, const ConversionSettings &settings, const QString &output)
 {
     return ImagePipeline::convertFile(input, settings, [&](const QString &) { return output; });
 }
@@ -248,13 +250,13 @@ void tst_Pipeline::resizeGeometry_data()
     QTest::addColumn<bool>("aspect");
 
     QTest::newRow("factor 2 doubles") << 2 << true << false << 2000 << 1200 << true << false;
-    QTest::newRow("factor -3 divides, truncating") << -3 << true << false << 333 << 200 << true
-                                                   << false;
+    QTest::newRow("factor -3 divides, truncating")
+        << -3 << true << false << 333 << 200 << true << false;
     QTest::newRow("factor -10") << -10 << false << false << 100 << 60 << true << false;
     QTest::newRow("exact box") << 0 << true << false << 640 << 480 << true << true;
     QTest::newRow("exact wins over fit") << 0 << true << true << 640 << 480 << true << true;
-    QTest::newRow("fit into box keeps proportions") << 0 << false << true << 640 << 480 << true
-                                                    << false;
+    QTest::newRow("fit into box keeps proportions")
+        << 0 << false << true << 640 << 480 << true << false;
     QTest::newRow("neither: no geometry") << 0 << false << false << 0 << 0 << false << false;
 }
 
@@ -284,8 +286,61 @@ void tst_Pipeline::negativeProportionDividesExactly()
         for (unsigned side = 1; side <= 20000; ++side) {
             const ImagePipeline::ResizeGeometry g = ImagePipeline::resizeGeometry(side, side, s);
             if (g.width != side / unsigned(-p))
-                QFAIL(qPrintable(QString("side %1 with factor %2 gave %3").arg(side).arg(p).arg(g.width)));
+                QFAIL(qPrintable(
+                    QString("side %1 with factor %2 gave %3").arg(side).arg(p).arg(g.width)));
         }
+    }
+}
+
+void tst_Pipeline::eachInputFormatIsRead_data()
+{
+    QTest::addColumn<QString>("magick");
+    QTest::addColumn<bool>("alpha");
+    QTest::addColumn<bool>("lossless");
+
+    QTest::newRow("JPEG") << "JPEG" << false << false;
+    QTest::newRow("PNG with alpha") << "PNG" << true << true;
+    QTest::newRow("GIF") << "GIF" << false << false;
+    QTest::newRow("BMP") << "BMP" << false << true;
+    QTest::newRow("TIFF with alpha") << "TIFF" << true << true;
+    QTest::newRow("TGA") << "TGA" << false << true;
+    QTest::newRow("JPEG 2000 with alpha") << "JP2" << true << true;
+}
+
+void tst_Pipeline::eachInputFormatIsRead()
+{
+    QFETCH(QString, magick);
+    QFETCH(bool, alpha);
+    QFETCH(bool, lossless);
+    const Magick::Image source = pattern(40, 30, alpha);
+    const QString input = dir->filePath("input");
+    if (magick == "JP2")
+        QVERIFY(TestSupport::writeFile(input, Jp2Coder::encode(source)));
+    else
+        save(source, input, qPrintable(magick));
+
+    ConversionSettings s = defaults();
+    s.format = "png";
+    s.transparent = true;
+    const QString output = dir->filePath("out.png");
+    const FileResult result = convert(input, s, output);
+    QVERIFY2(result.status == FileResult::Converted, qPrintable(result.error));
+    const Magick::Image decoded = load(output);
+    QCOMPARE(int(decoded.columns()), 40);
+    QCOMPARE(int(decoded.rows()), 30);
+    // GIF has a 256-colour palette and JPEG is lossy: near enough. The rest: exact.
+    const int tolerance = lossless ? 0 : 24;
+    for (const QPoint p : { QPoint(0, 0), QPoint(39, 29), QPoint(25, 3), QPoint(33, 17) }) {
+        const QVector<int> got = rgba(decoded, p.x(), p.y());
+        const QVector<int> want = rgba(source, p.x(), p.y());
+        for (int c = 0; c < 4; ++c)
+            QVERIFY2(qAbs(got[c] - want[c]) <= tolerance,
+                qPrintable(QString("pixel %1,%2 channel %3: %4, expected %5")
+                               .arg(p.x())
+                               .arg(p.y())
+                               .arg(c)
+                               .arg(got[c])
+                               .arg(want[c])));
     }
 }
 
@@ -332,21 +387,21 @@ void tst_Pipeline::resizedSize_data()
     QTest::addColumn<bool>("enabled");
     QTest::addColumn<QSize>("size");
 
-    QTest::newRow("-3 on 1000x600, balanced") << -3 << true << false << 0 << 12 << true
-                                              << QSize(333, 200);
-    QTest::newRow("2 on 1000x600, optimisation") << 2 << true << false << 1 << 12 << true
-                                                 << QSize(2000, 1200);
-    QTest::newRow("exact 640x480, customised point") << 0 << true << false << 2 << 0 << true
-                                                     << QSize(640, 480);
-    QTest::newRow("fit into 640x480 keeps 5:3") << 0 << false << true << 0 << 12 << true
-                                                << QSize(640, 384);
+    QTest::newRow("-3 on 1000x600, balanced")
+        << -3 << true << false << 0 << 12 << true << QSize(333, 200);
+    QTest::newRow("2 on 1000x600, optimisation")
+        << 2 << true << false << 1 << 12 << true << QSize(2000, 1200);
+    QTest::newRow("exact 640x480, customised point")
+        << 0 << true << false << 2 << 0 << true << QSize(640, 480);
+    QTest::newRow("fit into 640x480 keeps 5:3")
+        << 0 << false << true << 0 << 12 << true << QSize(640, 384);
     QTest::newRow("customised, filter out of range still resizes")
         << -2 << false << false << 2 << 15 << true << QSize(500, 300);
     // Without a mode there is no geometry; the library refuses it and the file fails.
-    QTest::newRow("neither radio: the library refuses") << 0 << false << false << 1 << 12 << true
-                                                        << QSize();
-    QTest::newRow("unknown operator: no resize") << -2 << true << false << 3 << 12 << true
-                                                 << QSize(1000, 600);
+    QTest::newRow("neither radio: the library refuses")
+        << 0 << false << false << 1 << 12 << true << QSize();
+    QTest::newRow("unknown operator: no resize")
+        << -2 << true << false << 3 << 12 << true << QSize(1000, 600);
     QTest::newRow("resize off") << -2 << true << false << 0 << 12 << false << QSize(1000, 600);
 }
 
@@ -521,7 +576,8 @@ void tst_Pipeline::gifColourReduction()
     const QString output = dir->filePath("out.gif");
     QCOMPARE(int(convert(input, s, output).status), int(FileResult::Converted));
     Magick::Image decoded = load(output);
-    QVERIFY2(int(decoded.totalColors()) <= maxColors, qPrintable(QString::number(decoded.totalColors())));
+    QVERIFY2(int(decoded.totalColors()) <= maxColors,
+        qPrintable(QString::number(decoded.totalColors())));
     QVERIFY(decoded.totalColors() >= 2);
     QVERIFY(gifIsInterlaced(TestSupport::readFile(output)));
 }
@@ -535,17 +591,16 @@ void tst_Pipeline::flattening_data()
     // channel values at a fully transparent pixel of the input
     QTest::addColumn<QVector<int>>("clear");
 
-    QTest::newRow("onto red, jpeg") << "jpeg" << false << false << "#ff0000"
-                                    << QVector<int> { 255, 0, 0, 255 };
-    QTest::newRow("onto red, png is opaque") << "png" << false << false << "#ff0000"
-                                             << QVector<int> { 255, 0, 0, 255 };
-    QTest::newRow("cut-out with 1-bit alpha is flattened too") << "png" << false << true
-                                                               << "#0000ff"
-                                                               << QVector<int> { 0, 0, 255, 255 };
-    QTest::newRow("unreadable colour name gives black") << "png" << false << false << "nonsense"
-                                                        << QVector<int> { 0, 0, 0, 255 };
-    QTest::newRow("keep transparency, png") << "png" << true << false << "#ff0000"
-                                            << QVector<int> { -1, -1, -1, 0 };
+    QTest::newRow("onto red, jpeg")
+        << "jpeg" << false << false << "#ff0000" << QVector<int> { 255, 0, 0, 255 };
+    QTest::newRow("onto red, png is opaque")
+        << "png" << false << false << "#ff0000" << QVector<int> { 255, 0, 0, 255 };
+    QTest::newRow("cut-out with 1-bit alpha is flattened too")
+        << "png" << false << true << "#0000ff" << QVector<int> { 0, 0, 255, 255 };
+    QTest::newRow("unreadable colour name gives black")
+        << "png" << false << false << "nonsense" << QVector<int> { 0, 0, 0, 255 };
+    QTest::newRow("keep transparency, png")
+        << "png" << true << false << "#ff0000" << QVector<int> { -1, -1, -1, 0 };
 }
 
 void tst_Pipeline::flattening()
@@ -578,7 +633,8 @@ void tst_Pipeline::flattening()
     for (int c = 0; c < 4; ++c) {
         if (clear[c] >= 0)
             QVERIFY2(qAbs(pixel[c] - clear[c]) <= 2,
-                     qPrintable(QString("channel %1: %2, expected %3").arg(c).arg(pixel[c]).arg(clear[c])));
+                qPrintable(
+                    QString("channel %1: %2, expected %3").arg(c).arg(pixel[c]).arg(clear[c])));
     }
     if (!transparent && !binaryAlpha && format == "png") {
         // Half-transparent source over the background: a blend of the two.
@@ -589,7 +645,8 @@ void tst_Pipeline::flattening()
         for (int c = 0; c < 3; ++c) {
             const int expected = (src[c] * 128 + clear[c] * 127) / 255;
             QVERIFY2(qAbs(blended[c] - expected) <= 3,
-                     qPrintable(QString("channel %1: %2, expected %3").arg(c).arg(blended[c]).arg(expected)));
+                qPrintable(
+                    QString("channel %1: %2, expected %3").arg(c).arg(blended[c]).arg(expected)));
         }
     }
 }
@@ -715,7 +772,8 @@ void tst_Pipeline::photoshopInputThroughQt()
     const Magick::Image decoded = load(output);
     QCOMPARE(int(decoded.columns()), 3);
     QCOMPARE(int(decoded.rows()), 2);
-    QCOMPARE(rgba(decoded, 1, 1), (QVector<int> { 0 * 60 + 4 * 30, 60 + 4 * 30, 120 + 4 * 30, 255 }));
+    QCOMPARE(
+        rgba(decoded, 1, 1), (QVector<int> { 0 * 60 + 4 * 30, 60 + 4 * 30, 120 + 4 * 30, 255 }));
     QCOMPARE(rgba(decoded, 0, 0)[3], 0);
 }
 
@@ -749,13 +807,13 @@ void tst_Pipeline::failures_data()
     QTest::addColumn<int>("status");
 
     QTest::newRow("missing file is skipped") << QByteArray() << false << int(FileResult::Missing);
-    QTest::newRow("text is no image") << QByteArray("just some words\n") << true
-                                      << int(FileResult::Failed);
+    QTest::newRow("text is no image")
+        << QByteArray("just some words\n") << true << int(FileResult::Failed);
     QTest::newRow("empty file") << QByteArray() << true << int(FileResult::Failed);
     QTest::newRow("JPEG 2000 signature over garbage")
         << QByteArray("\0\0\0\x0cjP  \r\n\x87\n garbage", 22) << true << int(FileResult::Failed);
-    QTest::newRow("PNG header, then nothing") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16)
-                                              << true << int(FileResult::Failed);
+    QTest::newRow("PNG header, then nothing")
+        << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16) << true << int(FileResult::Failed);
 }
 
 void tst_Pipeline::failures()
@@ -787,9 +845,10 @@ void tst_Pipeline::unwritableOutputKeepsNoPartialFile()
     const QString output = dir->filePath("file/out.jpg");
     const FileResult result = convert(input, defaults(), output);
     QCOMPARE(int(result.status), int(FileResult::WriteFailed));
-    QVERIFY2(result.error.startsWith(QDir::toNativeSeparators(output) + ": "), qPrintable(result.error));
+    QVERIFY2(
+        result.error.startsWith(QDir::toNativeSeparators(output) + ": "), qPrintable(result.error));
     QCOMPARE(QDir(dir->path()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
-             QStringList({ "file", "in.png" }));
+        QStringList({ "file", "in.png" }));
 }
 
 QTEST_GUILESS_MAIN(tst_Pipeline)
