@@ -1,0 +1,63 @@
+#ifndef GRAPHICCONVERTER_H
+#define GRAPHICCONVERTER_H
+
+#include <QMainWindow>
+#include <QMenu>
+
+#include "imageconvertengine.h"
+
+class QListWidgetItem;
+
+namespace Ui {
+class GraphicConverter;
+}
+
+// The application's main window. Lives in the GUI thread; owns its widget holder, the
+// conversion engine that runs batches on a worker thread, and the file list's context menu.
+// Option values live only in the widgets.
+class GraphicConverter : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit GraphicConverter(QWidget *parent = nullptr);
+    ~GraphicConverter() override;
+
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private slots:
+    void addItems();
+    void importFolder();
+    void convert();
+    void stop();
+    void getSavePath();
+    void deleteItem();
+    void clearList();
+    void about();
+    void done();
+    void doneItem(int index);
+    void showImageInfo(QListWidgetItem *item);
+    void openDirectory();
+    void openFileDirectory();
+    void selectBackgroundColor();
+    void showListMenu(QPoint pos);
+    void resetGlobalOptions();
+    void resetJPEGOptions();
+    void resetGIFOptions();
+    void resetPNGOptions();
+    void resetResizeOptions();
+
+private:
+    void updateItemCount();
+    void loadSettings();
+    void saveSettings();
+
+    Ui::GraphicConverter *ui;
+    ImageConvertEngine engine;
+    QMenu listMenu;
+};
+
+#endif // GRAPHICCONVERTER_H
