@@ -3,9 +3,12 @@
 
 #include <QMainWindow>
 #include <QMenu>
+#include <QVariant>
+#include <QVector>
 
 #include "imageconvertengine.h"
 
+class QLabel;
 class QListWidgetItem;
 
 namespace Ui {
@@ -51,6 +54,18 @@ private slots:
     void resetResizeOptions();
 
 private:
+    struct SettingsKey
+    {
+        const char *group;
+        const char *key;
+        QWidget *widget;
+        QVariant fallback;
+    };
+    QVector<SettingsKey> settingsKeys() const;
+
+    void appendFile(const QString &path);
+    void setRunLocked(bool locked);
+    void showError(int index, const QString &message);
     void updateItemCount();
     void loadSettings();
     void saveSettings();
@@ -58,6 +73,7 @@ private:
     Ui::GraphicConverter *ui;
     ImageConvertEngine engine;
     QMenu listMenu;
+    QLabel *errorLabel = nullptr; // child of the status bar
 };
 
 #endif // GRAPHICCONVERTER_H

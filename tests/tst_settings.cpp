@@ -1,0 +1,250 @@
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSettings>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "graphicconverter.h"
+#include "testsupport.h"
+#include "windowtestsupport.h"
+
+// Every key the window keeps, group by group, with the value an all-default start writes
+// ("*" where the value depends on the machine).
+static const QList<QPair<QString, QStringList>> keyTable = {
+    { "MainWindow", { "size=*", "pos=*" } },
+    { "Options", { "path=*", "original=false", "quality=75", "format=0" } },
+    { "Global",
+        { "overwrite=false", "strip=true", "transparent=false", "backgroundcolor=#ffffff" } },
+    { "JPEG",
+        { "quality=75", "dpi=72", "progressive=true", "huffman=true", "type=0", "colorspace=0",
+            "compression=0" } },
+    { "GIF",
+        { "type=0", "interlace=false", "dither=false", "quantizecolorspace=0", "quantizecolors=256",
+            "quantizetreedepth=0" } },
+    { "PNG", { "type=0", "colorspace=0", "interlace=false", "level=7", "filter=5" } },
+    { "Resize",
+        { "enabled=false", "proportion=0", "width=640", "height=480", "exact=true",
+            "base_width=false", "operator=0", "filter=12" } },
+};
+
+class tst_Settings : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void allDefaultStartWritesEveryKey();
+    void roundTrip();
+    void storedValuesAreClamped_data();
+    void storedValuesAreClamped();
+    void originalDisablesThePath();
+    void maximisedCloseKeepsTheGeometry();
+
+private:
+    void store(const QString &group, const QString &key, const QVariant &value);
+    QScopedPointer<QTemporaryDir> dir;
+    QString previousDir;
+};
+
+void tst_Settings::initTestCase()
+{
+    TestSupport::installMessageRecorder();
+}
+
+void tst_Settings::init()
+{
+    dir.reset(new QTemporaryDir);
+    QVERIFY2(dir->isValid(), qPrintable(dir->errorString()));
+    previousDir = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(dir->path()));
+}
+
+void tst_Settings::cleanup()
+{
+    QDir::setCurrent(previousDir);
+    QCOMPARE(TestSupport::connectionWarnings(), QStringList());
+}
+
+void tst_Settings::store(const QString &group, const QString &key, const QVariant &value)
+{
+    QSettings settings("tarvo.ini", QSettings::IniFormat);
+    settings.setValue(group + '/' + key, value);
+}
+
+void tst_Settings::allDefaultStartWritesEveryKey()
+{
+    {
+        GraphicConverter window;
+        window.show();
+        QCOMPARE(window.size(), QSize(639, 618));
+        QCOMPARE(window.findChild<QLineEdit *>("lineEditPath")->text(), QDir::currentPath());
+        window.close();
+    }
+    QSettings settings("tarvo.ini", QSettings::IniFormat);
+    QStringList groups;
+    int keys = 0;
+    for (const auto &group : keyTable) {
+        groups.append(group.first);
+        settings.beginGroup(group.first);
+        QStringList expected;
+        for (const QString &entry : group.second)
+            expected.append(entry.section('=', 0, 0));
+        QStringList actual = settings.childKeys();
+        actual.sort();
+        expected.sort();
+        QCOMPARE(actual, expected);
+        for (const QString &entry : group.second) {
+            const QString value = entry.section('=', 1);
+            if (value != "*")
+                QCOMPARE(settings.value(entry.section('=', 0, 0)).toString(), value);
+        }
+        keys += actual.size();
+        settings.endGroup();
+    }
+    QCOMPARE(keys, 36);
+    QStringList actualGroups = settings.childGroups();
+    actualGroups.sort();
+    groups.sort();
+    QCOMPARE(actualGroups, groups);
+    QCOMPARE(settings.value("MainWindow/size").toSize(), QSize(639, 618));
+    QCOMPARE(settings.value("Options/path").toString(), QDir::currentPath());
+}
+
+void tst_Settings::roundTrip()
+{
+    QList<QString> before;
+    {
+        GraphicConverter window;
+        window.show();
+        window.resize(700, 650);
+        for (QAbstractButton *b : window.findChildren<QAbstractButton *>()) {
+            if (b->isCheckable() && b->objectName() != "checkBoxOriginal")
+                b->setChecked(!b->isChecked());
+        }
+        for (QComboBox *c : window.findChildren<QComboBox *>())
+            c->setCurrentIndex(c->count() - 1);
+        for (QSpinBox *s : window.findChildren<QSpinBox *>())
+            s->setValue(s->maximum() - 1);
+        window.findChild<QAbstractButton *>("checkBoxOriginal")->setChecked(true);
+        window.findChild<QLineEdit *>("lineEditPath")->setText(dir->path());
+        auto colour = window.findChild<QLabel *>("labelBackgroundColor");
+        colour->setPalette(QPalette(QColor("#4080c0")));
+        colour->setText("#4080c0");
+        before = WindowTestSupport::optionValues(&window);
+        window.close();
+    }
+    GraphicConverter window;
+    QCOMPARE(WindowTestSupport::optionValues(&window), before);
+    QCOMPARE(window.size(), QSize(700, 650));
+    QVERIFY(before.contains("radioButtonResizeWidth=checked"));
+}
+
+void tst_Settings::storedValuesAreClamped_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QVariant>("stored");
+    QTest::addColumn<QString>("widget");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("written");
+
+    QTest::newRow("quality above the range")
+        << "Options/quality" << QVariant(500) << "horizontalSliderQuality"
+        << "100"
+        << "100";
+    QTest::newRow("quality that is no number")
+        << "Options/quality" << QVariant("high") << "spinBoxQuality"
+        << "1"
+        << "1";
+    QTest::newRow("dpi zero") << "JPEG/dpi" << QVariant(0) << "spinBoxJPEGDPI"
+                              << "1"
+                              << "1";
+    QTest::newRow("negative GIF colours")
+        << "GIF/quantizecolors" << QVariant(-5) << "horizontalSliderGIFQuantizeColors"
+        << "1"
+        << "1";
+    QTest::newRow("proportion below the range")
+        << "Resize/proportion" << QVariant(-40) << "spinBoxResizeProportion"
+        << "-10"
+        << "-10";
+    QTest::newRow("format index past the list")
+        << "Options/format" << QVariant(99) << "comboBoxFormat"
+        << "-1"
+        << "-1";
+    QTest::newRow("missing folder gives the working directory")
+        << "Options/path" << QVariant("/no/such/folder") << "lineEditPath"
+        << "<cwd>"
+        << "<cwd>";
+    QTest::newRow("empty path stays empty") << "Options/path" << QVariant("") << "lineEditPath"
+                                            << ""
+                                            << "";
+    QTest::newRow("unreadable colour")
+        << "Global/backgroundcolor" << QVariant("nonsense") << "labelBackgroundColor"
+        << "#000000"
+        << "#000000";
+    QTest::newRow("colour by name")
+        << "Global/backgroundcolor" << QVariant("red") << "labelBackgroundColor"
+        << "#ff0000"
+        << "#ff0000";
+}
+
+void tst_Settings::storedValuesAreClamped()
+{
+    QFETCH(QString, key);
+    QFETCH(QVariant, stored);
+    QFETCH(QString, widget);
+    QFETCH(QString, shown);
+    QFETCH(QString, written);
+    shown.replace("<cwd>", QDir::currentPath());
+    written.replace("<cwd>", QDir::currentPath());
+
+    store(key.section('/', 0, 0), key.section('/', 1), stored);
+    {
+        GraphicConverter window;
+        const QString value = WindowTestSupport::optionValues(&window)
+                                  .filter(QRegularExpression('^' + widget + '='))
+                                  .value(0)
+                                  .section('=', 1);
+        QCOMPARE(value, shown);
+        window.close();
+    }
+    QSettings settings("tarvo.ini", QSettings::IniFormat);
+    QCOMPARE(settings.value(key).toString(), written);
+}
+
+void tst_Settings::originalDisablesThePath()
+{
+    store("Options", "original", true);
+    store("Resize", "exact", false);
+    store("Resize", "base_width", true);
+    GraphicConverter window;
+    QVERIFY(!window.findChild<QLineEdit *>("lineEditPath")->isEnabled());
+    QVERIFY(window.findChild<QAbstractButton *>("radioButtonResizeWidth")->isChecked());
+    QVERIFY(!window.findChild<QAbstractButton *>("radioButtonResizeExact")->isChecked());
+}
+
+void tst_Settings::maximisedCloseKeepsTheGeometry()
+{
+    store("MainWindow", "size", QSize(800, 700));
+    store("MainWindow", "pos", QPoint(12, 34));
+    {
+        GraphicConverter window;
+        QCOMPARE(window.size(), QSize(800, 700));
+        window.showMaximized();
+        QVERIFY(window.isMaximized());
+        window.close();
+    }
+    QSettings settings("tarvo.ini", QSettings::IniFormat);
+    QCOMPARE(settings.value("MainWindow/size").toSize(), QSize(800, 700));
+    QCOMPARE(settings.value("MainWindow/pos").toPoint(), QPoint(12, 34));
+    QCOMPARE(settings.value("JPEG/quality").toInt(), 75);
+}
+
+QTEST_MAIN(tst_Settings)
+#include "tst_settings.moc"

@@ -1,0 +1,546 @@
+#include <QAction>
+#include <QColorDialog>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "graphicconverter.h"
+#include "testsupport.h"
+#include "windowtestsupport.h"
+
+using WindowTestSupport::whenModalOpens;
+
+// Receives the URLs the window hands to the desktop, instead of a file browser.
+class UrlCatcher : public QObject
+{
+    Q_OBJECT
+
+public:
+    QList<QUrl> urls;
+
+public slots:
+    void open(const QUrl &url)
+    {
+        urls.append(url);
+    }
+};
+
+class tst_WindowActions : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void itemCount_data();
+    void itemCount();
+    void cancelledDialogsChangeNothing();
+    void importFolderOrder();
+    void deleteAndClear();
+    void contextMenuNeedsACurrentRow();
+    void openDirectoryUrls();
+    void resetTouchesOnlyItsPage_data();
+    void resetTouchesOnlyItsPage();
+    void backgroundColourChooser();
+    void savePathChooser();
+    void emptyListShowsNoFiles();
+    void runWithAMissingFile_data();
+    void runWithAMissingFile();
+    void stopDuringARun();
+    void failedFileIsShownInTheStatusBar();
+    void closingDuringARun();
+
+private:
+    QString makeImage(const QString &name, QSize size = QSize(48, 32));
+    QStringList runLockedEnabled(GraphicConverter &window);
+    QScopedPointer<QTemporaryDir> dir;
+    QString previousDir;
+    UrlCatcher catcher;
+};
+
+void tst_WindowActions::initTestCase()
+{
+    TestSupport::installMessageRecorder();
+    QDesktopServices::setUrlHandler("file", &catcher, "open");
+}
+
+void tst_WindowActions::init()
+{
+    dir.reset(new QTemporaryDir);
+    QVERIFY2(dir->isValid(), qPrintable(dir->errorString()));
+    previousDir = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(dir->path()));
+    TestSupport::clearRecordedMessages();
+    catcher.urls.clear();
+}
+
+void tst_WindowActions::cleanup()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QDir::setCurrent(previousDir);
+    QCOMPARE(TestSupport::connectionWarnings(), QStringList());
+}
+
+QString tst_WindowActions::makeImage(const QString &name, QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(QColor(30, 120, 200));
+    const QString path = dir->filePath(name);
+    QDir().mkpath(QFileInfo(path).path());
+    if (!image.save(path, "PNG"))
+        qFatal("cannot write %s", qPrintable(path));
+    return path;
+}
+
+static QStringList rows(GraphicConverter &window)
+{
+    QStringList texts;
+    auto list = window.findChild<QListWidget *>("listWidget");
+    for (int i = 0; i < list->count(); ++i)
+        texts.append(list->item(i)->text());
+    return texts;
+}
+
+static void addRows(GraphicConverter &window, const QStringList &paths)
+{
+    auto list = window.findChild<QListWidget *>("listWidget");
+    for (const QString &path : paths)
+        list->addItem(QDir::toNativeSeparators(path));
+}
+
+QStringList tst_WindowActions::runLockedEnabled(GraphicConverter &window)
+{
+    QStringList enabled;
+    for (const char *name :
+        { "pushButtonAdd", "actionAdd", "pushButtonConvert", "pushButtonDelete", "actionDelete",
+            "pushButtonClear", "actionClear", "pushButtonExit", "actionExit", "listWidget" }) {
+        QObject *object = window.findChild<QObject *>(name);
+        if (object->property("enabled").toBool())
+            enabled.append(name);
+    }
+    return enabled;
+}
+
+void tst_WindowActions::itemCount_data()
+{
+    QTest::addColumn<int>("files");
+    QTest::addColumn<QString>("label");
+    QTest::newRow("one") << 1 << "1 item";
+    QTest::newRow("two") << 2 << "2 items";
+    QTest::newRow("three") << 3 << "3 items";
+}
+
+void tst_WindowActions::itemCount()
+{
+    QFETCH(int, files);
+    QFETCH(QString, label);
+    QStringList names;
+    for (int i = 0; i < files; ++i)
+        names.append(QFileInfo(makeImage(QString("f%1.png").arg(i))).fileName());
+
+    GraphicConverter window;
+    whenModalOpens([&](QWidget *dialog) {
+        auto fileDialog = qobject_cast<QFileDialog *>(dialog);
+        QVERIFY(fileDialog);
+        QCOMPARE(fileDialog->windowTitle(), QString("Open Files"));
+        QCOMPARE(fileDialog->nameFilters().first(),
+            QString("Images (*.psd *.png *.gif *.jpg *.bmp *.tif *.tga *.jp2)"));
+        fileDialog->setDirectory(dir->path());
+        fileDialog->selectFile('"' + names.join("\" \"") + '"');
+        static_cast<QDialog *>(fileDialog)->accept();
+    });
+    window.findChild<QPushButton *>("pushButtonAdd")->click();
+    QCOMPARE(window.findChild<QLabel *>("itemCountLabel")->text(), label);
+    QStringList expected;
+    for (const QString &name : names)
+        expected.append(QDir::toNativeSeparators(dir->filePath(name)));
+    QCOMPARE(rows(window), expected);
+
+    // Adding the same file again gives a second, identical row after the others.
+    whenModalOpens([&](QWidget *dialog) {
+        auto fileDialog = qobject_cast<QFileDialog *>(dialog);
+        fileDialog->setDirectory(dir->path());
+        fileDialog->selectFile(names.first());
+        static_cast<QDialog *>(fileDialog)->accept();
+    });
+    window.findChild<QAction *>("actionAdd")->trigger();
+    QCOMPARE(rows(window), expected + QStringList { expected.first() });
+    QCOMPARE(window.findChild<QListWidget *>("listWidget")->item(0)->icon().isNull(), false);
+}
+
+void tst_WindowActions::cancelledDialogsChangeNothing()
+{
+    GraphicConverter window;
+    addRows(window, { "/a.png" });
+    auto label = window.findChild<QLabel *>("itemCountLabel");
+    label->setText("untouched");
+    whenModalOpens([](QWidget *dialog) { static_cast<QDialog *>(dialog)->reject(); });
+    window.findChild<QPushButton *>("pushButtonAdd")->click();
+    whenModalOpens([](QWidget *dialog) { static_cast<QDialog *>(dialog)->reject(); });
+    window.findChild<QAction *>("actionImportFolder")->trigger();
+    whenModalOpens([](QWidget *dialog) { static_cast<QDialog *>(dialog)->reject(); });
+    window.findChild<QAbstractButton *>("toolButtonSelectColor")->click();
+    QCOMPARE(label->text(), QString("untouched"));
+    QCOMPARE(rows(window), QStringList { QDir::toNativeSeparators("/a.png") });
+    QCOMPARE(window.findChild<QLabel *>("labelBackgroundColor")->text(), QString("#ffffff"));
+}
+
+void tst_WindowActions::importFolderOrder()
+{
+    const QString folder = dir->filePath("pics");
+    for (const char *name : { "b.PNG", "A.jpg", "c.jpeg", "d.tif", "e.jpg/inner.png" })
+        makeImage(QString("pics/") + name);
+    QVERIFY(QFileInfo(folder + "/e.jpg").isDir());
+
+    GraphicConverter window;
+    addRows(window, { "/first.png" });
+    whenModalOpens([&](QWidget *dialog) {
+        auto fileDialog = qobject_cast<QFileDialog *>(dialog);
+        QVERIFY(fileDialog);
+        QCOMPARE(fileDialog->windowTitle(), QString("Choose Directory"));
+        fileDialog->setDirectory(folder);
+        fileDialog->selectFile(folder);
+        static_cast<QDialog *>(fileDialog)->accept();
+    });
+    window.findChild<QAction *>("actionImportFolder")->trigger();
+    const QString base = QDir::toNativeSeparators(folder) + QDir::separator();
+    QCOMPARE(rows(window),
+        QStringList({ QDir::toNativeSeparators("/first.png"), base + "A.jpg", base + "b.PNG",
+            base + "d.tif" }));
+    QCOMPARE(window.findChild<QLabel *>("itemCountLabel")->text(), QString("4 items"));
+}
+
+void tst_WindowActions::deleteAndClear()
+{
+    GraphicConverter window;
+    auto list = window.findChild<QListWidget *>("listWidget");
+    auto label = window.findChild<QLabel *>("itemCountLabel");
+    addRows(window, { "/a.png", "/b.png", "/c.png" });
+    list->setCurrentRow(-1);
+    window.findChild<QPushButton *>("pushButtonDelete")->click();
+    QCOMPARE(list->count(), 3);
+    QCOMPARE(label->text(), QString("3 items"));
+
+    list->setCurrentRow(1);
+    window.findChild<QAction *>("actionDelete")->trigger();
+    QCOMPARE(rows(window),
+        QStringList({ QDir::toNativeSeparators("/a.png"), QDir::toNativeSeparators("/c.png") }));
+    QCOMPARE(label->text(), QString("2 items"));
+
+    window.findChild<QAction *>("actionClear")->trigger();
+    QCOMPARE(list->count(), 0);
+    QCOMPARE(label->text(), QString("0 item"));
+}
+
+void tst_WindowActions::contextMenuNeedsACurrentRow()
+{
+    GraphicConverter window;
+    auto list = window.findChild<QListWidget *>("listWidget");
+    addRows(window, { makeImage("a.png") });
+    list->setCurrentRow(-1);
+    emit list->customContextMenuRequested(QPoint(3, 4));
+    QVERIFY(!TestSupport::recordedMessages().contains("show list menu 3 4"));
+
+    list->setCurrentRow(0);
+    whenModalOpens([](QWidget *) {});
+    QTimer::singleShot(100, [] {
+        if (auto menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
+            QCOMPARE(menu->actions().size(), 1);
+            QCOMPARE(menu->actions().first()->text(), QString("&Open Directory"));
+            menu->actions().first()->trigger();
+            menu->close();
+        }
+    });
+    emit list->customContextMenuRequested(QPoint(3, 4));
+    QVERIFY(TestSupport::recordedMessages().contains("show list menu 3 4"));
+    QCOMPARE(catcher.urls,
+        QList<QUrl>({ QUrl::fromLocalFile(QFileInfo(dir->path()).canonicalFilePath()) }));
+}
+
+void tst_WindowActions::openDirectoryUrls()
+{
+    GraphicConverter window;
+    auto path = window.findChild<QLineEdit *>("lineEditPath");
+    path->setText(dir->path());
+    QMouseEvent doubleClick(
+        QEvent::MouseButtonDblClick, QPointF(2, 2), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QVERIFY(window.eventFilter(path, &doubleClick));
+    QCOMPARE(catcher.urls, QList<QUrl>({ QUrl::fromLocalFile(dir->path()) }));
+}
+
+void tst_WindowActions::resetTouchesOnlyItsPage_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QStringList>("pageWidgets");
+
+    QTest::newRow("Global") << "pushButtonGlobalDefault"
+                            << QStringList { "checkBoxOverwrite", "checkBoxStrip",
+                                   "checkBoxTransparent", "labelBackgroundColor" };
+    QTest::newRow("JPEG") << "pushButtonJPEGDefault"
+                          << QStringList { "spinBoxJPEGQuality", "horizontalSliderJPEGQuality",
+                                 "spinBoxJPEGDPI", "checkBoxJPEGProgressive", "checkBoxJPEGHuffman",
+                                 "comboBoxJPEGImageType", "comboBoxJPEGColorspaceType",
+                                 "comboBoxJPEGCompressionType" };
+    QTest::newRow("GIF") << "pushButtonGIFDefault"
+                         << QStringList { "comboBoxGIFImageType", "checkBoxGIFInterlace",
+                                "checkBoxGIFQuantizeDither", "comboBoxGIFQuantizeColorspace",
+                                "spinBoxGIFQuantizeColors", "horizontalSliderGIFQuantizeColors",
+                                "spinBoxGIFQuantizeTreeDepth",
+                                "horizontalSliderGIFQuantizeTreeDepth" };
+    QTest::newRow("PNG") << "pushButtonPNGDefault"
+                         << QStringList { "comboBoxPNGImageType", "comboBoxPNGColorspace",
+                                "checkBoxPNGInterlace", "spinBoxPNGLevel",
+                                "horizontalSliderPNGLevel", "comboBoxPNGFilter" };
+    QTest::newRow("Resize") << "pushButtonResizeDefault"
+                            << QStringList { "checkBoxResizeEnabled", "spinBoxResizeProportion",
+                                   "horizontalSliderResizeProportion", "spinBoxResizeWidth",
+                                   "spinBoxResizeHeight", "radioButtonResizeExact",
+                                   "radioButtonResizeWidth", "comboBoxResizeOperator",
+                                   "comboBoxResizeFilterType" };
+}
+
+void tst_WindowActions::resetTouchesOnlyItsPage()
+{
+    QFETCH(QString, button);
+    QFETCH(QStringList, pageWidgets);
+
+    GraphicConverter window;
+    const QList<QString> defaults = WindowTestSupport::optionValues(&window);
+
+    // Move every option away from its default.
+    for (QAbstractButton *b : window.findChildren<QAbstractButton *>()) {
+        if (b->isCheckable() && b->objectName() != "checkBoxOriginal")
+            b->setChecked(!b->isChecked());
+    }
+    for (QComboBox *c : window.findChildren<QComboBox *>())
+        c->setCurrentIndex(1);
+    for (QSpinBox *s : window.findChildren<QSpinBox *>())
+        s->setValue(s->minimum() + 1);
+    window.findChild<QLineEdit *>("lineEditPath")->setText("/elsewhere");
+    auto colour = window.findChild<QLabel *>("labelBackgroundColor");
+    colour->setText("#123456");
+    colour->setPalette(QPalette(QColor("#123456")));
+    const QList<QString> changed = WindowTestSupport::optionValues(&window);
+
+    window.findChild<QPushButton *>(button)->click();
+    const QList<QString> after = WindowTestSupport::optionValues(&window);
+    QCOMPARE(after.size(), defaults.size());
+    for (int i = 0; i < after.size(); ++i) {
+        const QString name = after[i].section('=', 0, 0);
+        const QString expected = pageWidgets.contains(name) ? defaults[i] : changed[i];
+        QCOMPARE(after[i], expected);
+    }
+    if (button == "pushButtonGlobalDefault") {
+        QCOMPARE(colour->palette().color(QPalette::Window), QColor(Qt::white));
+        QCOMPARE(colour->text(), QString("#ffffff"));
+    }
+}
+
+void tst_WindowActions::backgroundColourChooser()
+{
+    GraphicConverter window;
+    auto label = window.findChild<QLabel *>("labelBackgroundColor");
+    QCOMPARE(label->text(), QString("#ffffff"));
+    QColor offered;
+    whenModalOpens([&](QWidget *dialog) {
+        auto colourDialog = qobject_cast<QColorDialog *>(dialog);
+        QVERIFY(colourDialog);
+        QCOMPARE(colourDialog->windowTitle(), QString("Select Color"));
+        offered = colourDialog->currentColor();
+        colourDialog->setCurrentColor(QColor(10, 20, 30));
+        colourDialog->accept();
+    });
+    window.findChild<QAbstractButton *>("toolButtonSelectColor")->click();
+    QCOMPARE(offered, QColor(Qt::green));
+    QCOMPARE(label->text(), QString("#0a141e"));
+    QCOMPARE(label->palette().color(QPalette::Window), QColor(10, 20, 30));
+    // A dark colour is labelled in a light ink.
+    QVERIFY(label->palette().color(QPalette::WindowText).value() > 128);
+}
+
+void tst_WindowActions::savePathChooser()
+{
+    GraphicConverter window;
+    auto path = window.findChild<QLineEdit *>("lineEditPath");
+    window.findChild<QAbstractButton *>("checkBoxOriginal")->setChecked(true);
+    const QString target = dir->filePath("out");
+    QVERIFY(QDir().mkpath(target));
+    whenModalOpens([&](QWidget *dialog) {
+        auto fileDialog = qobject_cast<QFileDialog *>(dialog);
+        QVERIFY(fileDialog);
+        fileDialog->setDirectory(target);
+        fileDialog->selectFile(target);
+        static_cast<QDialog *>(fileDialog)->accept();
+    });
+    window.findChild<QAbstractButton *>("toolButtonPath")->click();
+    QCOMPARE(path->text(), target);
+    QVERIFY(!path->isEnabled());
+}
+
+void tst_WindowActions::emptyListShowsNoFiles()
+{
+    GraphicConverter window;
+    QString title;
+    QString text;
+    whenModalOpens([&](QWidget *dialog) {
+        auto box = qobject_cast<QMessageBox *>(dialog);
+        QVERIFY(box);
+        title = box->windowTitle();
+        text = box->text();
+        box->accept();
+    });
+    window.findChild<QPushButton *>("pushButtonConvert")->click();
+    QCOMPARE(title, QString("Information"));
+    QCOMPARE(text, QString("No Files"));
+    QCOMPARE(runLockedEnabled(window).size(), 10);
+}
+
+void tst_WindowActions::runWithAMissingFile_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QString>("suffix");
+    QTest::newRow("JPEG") << "JPEG"
+                          << "jpg";
+    QTest::newRow("GIF") << "GIF"
+                         << "gif";
+    QTest::newRow("PNG") << "PNG"
+                         << "png";
+    QTest::newRow("JPEG2000") << "JPEG2000"
+                              << "jp2";
+    QTest::newRow("PDF") << "PDF"
+                         << "pdf";
+}
+
+void tst_WindowActions::runWithAMissingFile()
+{
+    QFETCH(QString, format);
+    QFETCH(QString, suffix);
+    QStringList files;
+    for (int i = 0; i < 5; ++i)
+        files.append(i == 2 ? dir->filePath("gone.png") : makeImage(QString("in%1.png").arg(i)));
+    const QString out = dir->filePath("out");
+    QVERIFY(QDir().mkpath(out));
+
+    GraphicConverter window;
+    addRows(window, files);
+    window.findChild<QLineEdit *>("lineEditPath")->setText(out);
+    auto combo = window.findChild<QComboBox *>("comboBoxFormat");
+    combo->setCurrentIndex(combo->findText(format));
+    auto progress = window.findChild<QProgressBar *>("progressBar");
+    auto list = window.findChild<QListWidget *>("listWidget");
+
+    QList<int> progressSeen;
+    QList<int> rowsSeen;
+    connect(progress, &QProgressBar::valueChanged, [&](int v) { progressSeen.append(v); });
+    connect(list, &QListWidget::currentRowChanged, [&](int r) { rowsSeen.append(r); });
+    window.findChild<QPushButton *>("pushButtonConvert")->click();
+    QCOMPARE(runLockedEnabled(window), QStringList());
+    QCOMPARE(progress->maximum(), 5);
+    QVERIFY(window.findChild<QPushButton *>("pushButtonStop")->isEnabled());
+    QVERIFY(TestSupport::recordedMessages()
+                .filter(QRegularExpression("^test listWidget current thread: 0x[0-9a-f]+$"))
+                .size()
+        == 1);
+
+    QTRY_VERIFY_WITH_TIMEOUT(runLockedEnabled(window).size() == 10, 30000);
+    QCOMPARE(progressSeen, QList<int>({ 1, 2, 3, 4, 0 }));
+    QCOMPARE(rowsSeen, QList<int>({ 0, 1, 3, 4, 0 }));
+    QCOMPARE(list->currentRow(), 0);
+    QCOMPARE(QDir(out).entryList(QDir::Files, QDir::Name),
+        QStringList({ "in0." + suffix, "in1." + suffix, "in3." + suffix, "in4." + suffix }));
+    QVERIFY(window.findChild<QLabel *>("labelError")->text().isEmpty());
+}
+
+void tst_WindowActions::stopDuringARun()
+{
+    QStringList files;
+    for (int i = 0; i < 8; ++i)
+        files.append(makeImage(QString("big%1.png").arg(i), QSize(1600, 1200)));
+    GraphicConverter window;
+    addRows(window, files);
+    window.findChild<QAbstractButton *>("checkBoxOriginal")->setChecked(true);
+    auto list = window.findChild<QListWidget *>("listWidget");
+    // Stop as soon as the first file is reported; the file in progress is still finished.
+    bool stopped = false;
+    connect(list, &QListWidget::currentRowChanged, [&] {
+        if (!stopped) {
+            stopped = true;
+            window.findChild<QPushButton *>("pushButtonStop")->click();
+        }
+    });
+    window.findChild<QPushButton *>("pushButtonConvert")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(runLockedEnabled(window).size() == 10, 60000);
+    const int written = QDir(dir->path()).entryList({ "*.jpg" }, QDir::Files).size();
+    QVERIFY2(written >= 1 && written < 8, qPrintable(QString::number(written)));
+    for (const QString &jpg : QDir(dir->path()).entryList({ "*.jpg" }, QDir::Files))
+        QCOMPARE(QImage(dir->filePath(jpg)).size(), QSize(1600, 1200));
+}
+
+void tst_WindowActions::failedFileIsShownInTheStatusBar()
+{
+    const QString good = makeImage("good.png");
+    const QString bad = dir->filePath("notes.png");
+    QVERIFY(TestSupport::writeFile(bad, "not a picture"));
+    GraphicConverter window;
+    addRows(window, { good, bad, makeImage("later.png") });
+    window.findChild<QAbstractButton *>("checkBoxOriginal")->setChecked(true);
+    window.findChild<QPushButton *>("pushButtonConvert")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(runLockedEnabled(window).size() == 10, 30000);
+
+    const QString shown = window.findChild<QLabel *>("labelError")->text();
+    QVERIFY2(shown.startsWith("Could not convert " + QDir::toNativeSeparators(bad) + ": "),
+        qPrintable(shown));
+    QVERIFY(TestSupport::recordedMessages().contains("Error: " + shown.section(": ", 1)));
+    QVERIFY(window.findChild<QStatusBar *>("statusBar")
+                ->isAncestorOf(window.findChild<QLabel *>("labelError")));
+    QVERIFY(!QFileInfo::exists(dir->filePath("later.jpg")));
+
+    // The next run starts with a clean status bar.
+    window.findChild<QListWidget *>("listWidget")->clear();
+    addRows(window, { good });
+    window.findChild<QPushButton *>("pushButtonConvert")->click();
+    QVERIFY(window.findChild<QLabel *>("labelError")->text().isEmpty());
+    QTRY_VERIFY_WITH_TIMEOUT(runLockedEnabled(window).size() == 10, 30000);
+}
+
+void tst_WindowActions::closingDuringARun()
+{
+    QStringList files;
+    for (int i = 0; i < 6; ++i)
+        files.append(makeImage(QString("p%1.png").arg(i), QSize(1600, 1200)));
+    {
+        GraphicConverter window;
+        window.show();
+        addRows(window, files);
+        window.findChild<QAbstractButton *>("checkBoxOriginal")->setChecked(true);
+        window.findChild<QPushButton *>("pushButtonConvert")->click();
+        QVERIFY(window.close());
+    }
+    QVERIFY(QFileInfo::exists(dir->filePath("tarvo.ini")));
+    // Whatever was written is complete, and no temporary file is left.
+    const QStringList written = QDir(dir->path()).entryList({ "*.jpg" }, QDir::Files);
+    QVERIFY(written.size() < 6);
+    for (const QString &jpg : written)
+        QCOMPARE(QImage(dir->filePath(jpg)).size(), QSize(1600, 1200));
+    QCOMPARE(QDir(dir->path()).entryList(QDir::Files).size(), 6 + written.size() + 1);
+}
+
+QTEST_MAIN(tst_WindowActions)
+#include "tst_windowactions.moc"
