@@ -22,7 +22,9 @@
 
 #include <iterator>
 
+#include "aboutdialog.h"
 #include "appshell.h"
+#include "imageinfodialog.h"
 #include "ui_graphicconverter.h"
 
 namespace {
@@ -242,7 +244,10 @@ void GraphicConverter::clearList()
 }
 
 void GraphicConverter::about()
-{ }
+{
+    AboutDialog dialog(this);
+    dialog.exec();
+}
 
 void GraphicConverter::done()
 {
@@ -259,7 +264,8 @@ void GraphicConverter::doneItem(int index)
 
 void GraphicConverter::showImageInfo(QListWidgetItem *item)
 {
-    Q_UNUSED(item)
+    ImageInfoDialog dialog(item->text(), this);
+    dialog.exec();
 }
 
 void GraphicConverter::openDirectory()

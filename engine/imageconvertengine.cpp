@@ -3,7 +3,8 @@
 #include <QThread>
 
 ImageConvertEngine::ImageConvertEngine(QObject *parent) : QObject(parent), stopFlag(0)
-{ }
+{
+}
 
 ImageConvertEngine::~ImageConvertEngine()
 {

@@ -1,16 +1,49 @@
 #include "imagedecoder.h"
 
 #include <QByteArray>
+#include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QString>
 
 #include <Magick++.h>
+
+#include <limits>
+#include <memory>
 
 #include "jp2coder.h"
 #include "qtimagebridge.h"
 #include "tgacoder.h"
 
 namespace ImageDecoder {
+
+ReadResult readFile(const QString &path, Magick::Blob &blob, QString *error)
+{
+    const QString name = QDir::toNativeSeparators(path);
+    QFile file(path);
+    if (!file.exists())
+        return ReadResult::Missing;
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = QStringLiteral("%1: %2").arg(name, file.errorString());
+        return ReadResult::Unreadable;
+    }
+    // Every reader sees the bytes as a QByteArray view, which addresses up to 2 GiB.
+    const qint64 size = file.size();
+    if (size > std::numeric_limits<int>::max() - 64) {
+        *error
+            = QStringLiteral("%1: the file is too large to be read (%2 bytes)").arg(name).arg(size);
+        return ReadResult::TooLarge;
+    }
+    std::unique_ptr<char[]> buffer(new char[size_t(qMax<qint64>(size, 1))]);
+    const qint64 read = file.read(buffer.get(), size);
+    if (read != size) {
+        *error = QStringLiteral("%1: %2").arg(
+            name, read < 0 ? file.errorString() : QStringLiteral("the file was cut short"));
+        return ReadResult::Unreadable;
+    }
+    blob.updateNoCopy(buffer.release(), size_t(size), Magick::Blob::NewAllocator);
+    return ReadResult::Read;
+}
 
 Magick::Image decode(const Magick::Blob &blob)
 {

@@ -1,6 +1,8 @@
 #ifndef IMAGEDECODER_H
 #define IMAGEDECODER_H
 
+#include <QString>
+
 namespace Magick {
 class Blob;
 class Image;
@@ -10,6 +12,18 @@ class Image;
 // JPEG 2000 and grey+alpha Targa data, else the image library, else Qt's image plug-ins for
 // what the library has no decoder for or rejects. Safe to call from several threads at once.
 namespace ImageDecoder {
+
+enum class ReadResult {
+    Read,
+    Missing, // nothing at the path
+    Unreadable, // cannot be opened, or fewer bytes came back than the file holds
+    TooLarge, // more than one buffer can address
+};
+
+// Reads the whole file into one buffer of its size, which the blob takes over, so the file
+// is in memory once however it is decoded. On failure *error names the file and the reason.
+// Throws std::bad_alloc when there is no memory for the buffer.
+ReadResult readFile(const QString &path, Magick::Blob &blob, QString *error);
 
 // Throws a Magick::Exception when nothing can decode the bytes; the library's own message is
 // the one reported, since it is the reader the user relies on.

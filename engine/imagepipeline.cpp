@@ -2,13 +2,10 @@
 
 #include <QColor>
 #include <QDir>
-#include <QFile>
 #include <QSaveFile>
 
 #include <Magick++.h>
 
-#include <limits>
-#include <memory>
 #include <new>
 
 #include "conversionsettings.h"
@@ -245,40 +242,18 @@ FileResult convertFile(const QString &input, const ConversionSettings &settings,
     const OutputPathChooser &chooseOutputPath)
 {
     FileResult result;
-    QFile file(input);
-    if (!file.exists()) {
-        result.status = FileResult::Missing;
-        return result;
-    }
-
     try {
-        // The library reads from one buffer of the file's size, which it takes over, so
-        // the file is in memory once. Its view as a byte array is limited to 2 GiB.
         Magick::Blob blob;
-        {
-            const qint64 size = file.size();
-            if (!file.open(QIODevice::ReadOnly)) {
-                result.status = FileResult::Unreadable;
-                result.error = QStringLiteral("%1: %2").arg(nativeName(input), file.errorString());
-                return result;
-            }
-            if (size > std::numeric_limits<int>::max() - 64) {
-                result.status = FileResult::Unreadable;
-                result.error = QStringLiteral("%1: the file is too large to be read (%2 bytes)")
-                                   .arg(nativeName(input))
-                                   .arg(size);
-                return result;
-            }
-            std::unique_ptr<char[]> buffer(new char[size_t(qMax<qint64>(size, 1))]);
-            const qint64 read = file.read(buffer.get(), size);
-            if (read != size) {
-                result.status = FileResult::Unreadable;
-                result.error = QStringLiteral("%1: %2").arg(nativeName(input),
-                    read < 0 ? file.errorString() : QStringLiteral("the file was cut short"));
-                return result;
-            }
-            file.close();
-            blob.updateNoCopy(buffer.release(), size_t(size), Magick::Blob::NewAllocator);
+        switch (ImageDecoder::readFile(input, blob, &result.error)) {
+        case ImageDecoder::ReadResult::Read:
+            break;
+        case ImageDecoder::ReadResult::Missing:
+            result.status = FileResult::Missing;
+            return result;
+        case ImageDecoder::ReadResult::Unreadable:
+        case ImageDecoder::ReadResult::TooLarge:
+            result.status = FileResult::Unreadable;
+            return result;
         }
 
         Magick::Image image = ImageDecoder::decode(blob);

@@ -72,7 +72,8 @@ void collectWarning(const char *message, void *clientData)
 }
 
 void ignoreMessage(const char *, void *)
-{ }
+{
+}
 
 // OpenJPEG's errors explain the cause; its warnings only help when no error was reported.
 [[noreturn]] void failWith(const Messages &messages, const std::string &what)

@@ -106,7 +106,8 @@ public:
         , m_rightToLeft(header.rightToLeft())
         , m_topDown(header.topDown())
         , m_pixels(pixels)
-    { }
+    {
+    }
 
     void put(std::uint8_t grey, std::uint8_t alpha)
     {

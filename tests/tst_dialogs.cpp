@@ -1,0 +1,245 @@
+#include <QAction>
+#include <QDialogButtonBox>
+#include <QImage>
+#include <QLabel>
+#include <QListWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "aboutdialog.h"
+#include "graphicconverter.h"
+#include "imageinfodialog.h"
+#include "jp2coder.h"
+#include "testsupport.h"
+#include "windowtestsupport.h"
+
+#include <Magick++.h>
+
+namespace {
+
+QString text(const QDialog &dialog, const char *label)
+{
+    return dialog.findChild<QLabel *>(label)->text();
+}
+
+QSize thumbnailSize(const QDialog &dialog)
+{
+    return dialog.findChild<QLabel *>("labelImage")->pixmap(Qt::ReturnByValue).size();
+}
+
+} // namespace
+
+class tst_Dialogs : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+
+    void sizeAndThumbnail_data();
+    void sizeAndThumbnail();
+    void fileSizeColoursAndResolution();
+    void thumbnailKeepsColoursAndAlpha();
+    void jpeg2000Input();
+    void unreadableFiles_data();
+    void unreadableFiles();
+    void infoDialogWidthIsFixed();
+    void aboutDialog();
+    void openedFromTheWindow();
+
+private:
+    QScopedPointer<QTemporaryDir> dir;
+};
+
+void tst_Dialogs::initTestCase()
+{
+    TestSupport::installMessageRecorder();
+}
+
+void tst_Dialogs::init()
+{
+    dir.reset(new QTemporaryDir);
+    QVERIFY2(dir->isValid(), qPrintable(dir->errorString()));
+    TestSupport::clearRecordedMessages();
+}
+
+void tst_Dialogs::sizeAndThumbnail_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QString>("sizeText");
+    QTest::addColumn<QSize>("thumbnail");
+
+    QTest::newRow("wide image is fitted to the width")
+        << QSize(1000, 500) << "1000x500" << QSize(350, 175);
+    QTest::newRow("small square is enlarged to the height")
+        << QSize(100, 100) << "100x100" << QSize(200, 200);
+    QTest::newRow("tall image is fitted to the height")
+        << QSize(300, 1200) << "300x1200" << QSize(50, 200);
+}
+
+void tst_Dialogs::sizeAndThumbnail()
+{
+    QFETCH(QSize, size);
+    QFETCH(QString, sizeText);
+    QFETCH(QSize, thumbnail);
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::darkCyan);
+    const QString path = dir->filePath("picture.png");
+    QVERIFY(image.save(path));
+    ImageInfoDialog dialog(path);
+    QCOMPARE(text(dialog, "labelSize"), sizeText);
+    QCOMPARE(thumbnailSize(dialog), thumbnail);
+}
+
+void tst_Dialogs::fileSizeColoursAndResolution()
+{
+    // Three colours in a JPEG-free format, with a resolution stored in inches.
+    Magick::Image image(Magick::Geometry(120, 90), Magick::Color("red"));
+    for (int x = 0; x < 40; ++x)
+        for (int y = 0; y < 90; ++y)
+            image.pixelColor(x, y, Magick::Color("blue"));
+    image.pixelColor(100, 50, Magick::Color("lime"));
+    image.resolutionUnits(MagickLib::PixelsPerInchResolution);
+    image.density(Magick::Geometry(300, 150));
+    image.magick("TIFF");
+    const QString path = dir->filePath("three.tif");
+    image.write(QFile::encodeName(path).toStdString());
+
+    ImageInfoDialog dialog(path);
+    const qint64 bytes = QFileInfo(path).size();
+    QVERIFY(bytes > 1000);
+    // The locale named "US" is Qt's C locale: no digit grouping.
+    QCOMPARE(text(dialog, "labelFilesize"), QString::number(bytes));
+    QCOMPARE(text(dialog, "labelTotalColors"), QString("3"));
+    QCOMPARE(text(dialog, "labelResolution"), QString("300x150"));
+    QCOMPARE(text(dialog, "labelSize"), QString("120x90"));
+}
+
+void tst_Dialogs::thumbnailKeepsColoursAndAlpha()
+{
+    QImage image(400, 200, QImage::Format_ARGB32);
+    image.fill(QColor(200, 40, 10));
+    for (int x = 200; x < 400; ++x)
+        for (int y = 0; y < 200; ++y)
+            image.setPixel(x, y, qRgba(20, 60, 220, 128));
+    const QString path = dir->filePath("halves.png");
+    QVERIFY(image.save(path));
+    ImageInfoDialog dialog(path);
+    const QImage thumb
+        = dialog.findChild<QLabel *>("labelImage")->pixmap(Qt::ReturnByValue).toImage();
+    QCOMPARE(thumb.size(), QSize(350, 175));
+    const QRgb left = thumb.pixel(50, 80);
+    QCOMPARE(QColor(left), QColor(200, 40, 10));
+    const QRgb right = thumb.convertToFormat(QImage::Format_ARGB32).pixel(300, 80);
+    // The pixmap keeps half-transparent pixels premultiplied: a step of rounding either way.
+    QVERIFY(qAbs(qRed(right) - 20) <= 1);
+    QVERIFY(qAbs(qGreen(right) - 60) <= 1);
+    QVERIFY(qAbs(qBlue(right) - 220) <= 1);
+    QCOMPARE(qAlpha(right), 128);
+}
+
+void tst_Dialogs::jpeg2000Input()
+{
+    Magick::InitializeMagick(nullptr);
+    const Magick::Image source(Magick::Geometry(64, 32), Magick::Color("orange"));
+    const QString path = dir->filePath("photo.jp2");
+    QVERIFY(TestSupport::writeFile(path, Jp2Coder::encode(source)));
+    ImageInfoDialog dialog(path);
+    QCOMPARE(text(dialog, "labelSize"), QString("64x32"));
+    QCOMPARE(thumbnailSize(dialog), QSize(350, 175));
+    QCOMPARE(TestSupport::recordedMessages().filter("Error: ").size(), 0);
+}
+
+void tst_Dialogs::unreadableFiles_data()
+{
+    QTest::addColumn<bool>("exists");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("logged");
+
+    QTest::newRow("vanished path: nothing said") << false << QByteArray() << false;
+    QTest::newRow("empty file") << true << QByteArray() << true;
+    QTest::newRow("text named like a picture") << true << QByteArray("dear diary\n") << true;
+}
+
+void tst_Dialogs::unreadableFiles()
+{
+    QFETCH(bool, exists);
+    QFETCH(QByteArray, content);
+    QFETCH(bool, logged);
+    const QString path = dir->filePath("photo.jpg");
+    if (exists)
+        QVERIFY(TestSupport::writeFile(path, content));
+    ImageInfoDialog dialog(path);
+    for (const char *label :
+        { "labelSize", "labelResolution", "labelFilesize", "labelTotalColors" })
+        QCOMPARE(text(dialog, label), QString());
+    QVERIFY(thumbnailSize(dialog).isEmpty());
+    QCOMPARE(TestSupport::recordedMessages().filter(QRegularExpression("^Error: .+")).size(),
+        logged ? 1 : 0);
+}
+
+void tst_Dialogs::infoDialogWidthIsFixed()
+{
+    ImageInfoDialog dialog(dir->filePath("none.png"));
+    QCOMPARE(dialog.windowTitle(), QString("Image Properties"));
+    QCOMPARE(dialog.minimumWidth(), 400);
+    QCOMPARE(dialog.maximumWidth(), 400);
+    QVERIFY(dialog.maximumHeight() > 1000);
+    QCOMPARE(dialog.findChild<QLabel *>("label_4")->text(), QString("Total Colors"));
+    QCOMPARE(
+        dialog.findChild<QDialogButtonBox *>("buttonBox")->standardButtons(), QDialogButtonBox::Ok);
+    QCOMPARE(dialog.cursor().hotSpot(), QPoint(0, 0));
+}
+
+void tst_Dialogs::aboutDialog()
+{
+    AboutDialog dialog;
+    QCOMPARE(dialog.windowTitle(), QString("About"));
+    QCOMPARE(dialog.size(), QSize(200, 300));
+    QCOMPARE(dialog.minimumSize(), QSize(200, 300));
+    QCOMPARE(dialog.maximumSize(), QSize(200, 300));
+    auto greeting = dialog.findChild<QLabel *>("label_2");
+    QCOMPARE(greeting->text(), QString("Hi,\n\nI'm Ilvane.\n\nI'm your image converter :)"));
+    QVERIFY(greeting->font().italic());
+    QVERIFY(greeting->wordWrap());
+    QCOMPARE(
+        dialog.findChild<QLabel *>("label")->pixmap(Qt::ReturnByValue).size(), QSize(180, 135));
+    QCOMPARE(dialog.cursor().hotSpot(), QPoint(0, 0));
+}
+
+void tst_Dialogs::openedFromTheWindow()
+{
+    const QString previous = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(dir->path()));
+    QImage image(640, 480, QImage::Format_RGB32);
+    image.fill(Qt::yellow);
+    const QString path = dir->filePath("listed.png");
+    QVERIFY(image.save(path));
+    {
+        GraphicConverter window;
+        auto list = window.findChild<QListWidget *>("listWidget");
+        list->addItem(QDir::toNativeSeparators(path));
+        QString seen;
+        WindowTestSupport::whenModalOpens([&](QWidget *dialog) {
+            QVERIFY(qobject_cast<ImageInfoDialog *>(dialog));
+            seen = dialog->findChild<QLabel *>("labelSize")->text();
+            static_cast<QDialog *>(dialog)->accept();
+        });
+        emit list->itemDoubleClicked(list->item(0));
+        QCOMPARE(seen, QString("640x480"));
+
+        bool about = false;
+        WindowTestSupport::whenModalOpens([&](QWidget *dialog) {
+            about = qobject_cast<AboutDialog *>(dialog) != nullptr;
+            static_cast<QDialog *>(dialog)->reject();
+        });
+        window.findChild<QAction *>("actionAbout")->trigger();
+        QVERIFY(about);
+    }
+    QDir::setCurrent(previous);
+    QCOMPARE(TestSupport::connectionWarnings(), QStringList());
+}
+
+QTEST_MAIN(tst_Dialogs)
+#include "tst_dialogs.moc"
