@@ -41,7 +41,8 @@ QUrl folderUrl(const QString &folder)
 } // namespace
 
 GraphicConverter::GraphicConverter(QWidget *parent)
-    : QMainWindow(parent), ui(new Ui::GraphicConverter)
+    : QMainWindow(parent)
+    , ui(new Ui::GraphicConverter)
 {
     ui->setupUi(this);
     // A run that ends on an error must not look like a finished one: the reason stays in the

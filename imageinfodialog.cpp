@@ -16,7 +16,9 @@
 #include "ui_imageinfodialog.h"
 
 ImageInfoDialog::ImageInfoDialog(QString filePath, QWidget *parent)
-    : QDialog(parent), ui(new Ui::ImageInfoDialog), filePath(std::move(filePath))
+    : QDialog(parent)
+    , ui(new Ui::ImageInfoDialog)
+    , filePath(std::move(filePath))
 {
     ui->setupUi(this);
     setCustomCursor(this);

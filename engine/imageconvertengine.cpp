@@ -2,7 +2,9 @@
 
 #include <QThread>
 
-ImageConvertEngine::ImageConvertEngine(QObject *parent) : QObject(parent), stopFlag(0)
+ImageConvertEngine::ImageConvertEngine(QObject *parent)
+    : QObject(parent)
+    , stopFlag(0)
 {
 }
 

@@ -7,7 +7,10 @@
 
 ImageConverter::ImageConverter(
     const QStringList &files, ConversionSettings *settings, QAtomicInt *stopFlag)
-    : QObject(nullptr), files(files), settings(settings), stopFlag(stopFlag)
+    : QObject(nullptr)
+    , files(files)
+    , settings(settings)
+    , stopFlag(stopFlag)
 {
     Magick::InitializeMagick(nullptr);
 }

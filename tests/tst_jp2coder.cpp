@@ -25,8 +25,10 @@ namespace {
 class Noise
 {
 public:
-    explicit Noise(quint32 seed) : m_state(seed * 2654435761u + 12345u)
-    { }
+    explicit Noise(quint32 seed)
+        : m_state(seed * 2654435761u + 12345u)
+    {
+    }
 
     quint32 next()
     {
@@ -64,7 +66,8 @@ using StreamPtr = std::unique_ptr<opj_stream_t, StreamDeleter>;
 using OpjImage = std::unique_ptr<opj_image_t, ImageDeleter>;
 
 void quiet(const char *, void *)
-{ }
+{
+}
 
 void silence(opj_codec_t *codec)
 {
@@ -761,7 +764,8 @@ void tst_Jp2Coder::concurrentCallsStayApart()
                 try {
                     Jp2Coder::decode(broken);
                     all = false;
-                } catch (const Magick::Exception &) { }
+                } catch (const Magick::Exception &) {
+                }
             }
         } catch (const Magick::Exception &) {
             all = false;
