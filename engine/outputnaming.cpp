@@ -1,4 +1,5 @@
 #include "imageconverter.h"
+#include "outputnaming.h"
 
 #include <QDir>
 #include <QFile>
@@ -35,33 +36,46 @@ bool ImageConverter::backupFile(const QString &file)
     return QFile::copy(file, target);
 }
 
-QString ImageConverter::outputFilePath(
-    const QString &input, const QString &dirPath, const QString &format, bool overwrite)
+namespace OutputNaming {
+
+QString plainPath(const QString &input, const QString &dirPath, const QString &format)
 {
     const QFileInfo info(input);
     const QDir dir(dirPath);
     const QString directory
         = (dir.exists() && !dirPath.isEmpty()) ? dir.absolutePath() : info.canonicalPath();
-    const QString out = directory + QDir::separator() + info.baseName() + suffixForFormat(format);
+    return directory + QDir::separator() + info.baseName()
+        + ImageConverter::suffixForFormat(format);
+}
 
+QString freeName(const QString &out, const std::function<bool(const QString &)> &taken)
+{
+    const QFileInfo info(out);
+    // A name only planned so far has no canonical form yet; its folder does.
+    const QString folder
+        = info.exists() ? info.canonicalPath() : QFileInfo(info.absolutePath()).canonicalFilePath();
+    for (int n = 1;; ++n) {
+        const QString candidate = folder + QDir::separator() + info.baseName()
+            + QStringLiteral("_%1.").arg(n) + info.suffix();
+        if (!taken(candidate))
+            return candidate;
+    }
+}
+
+} // namespace OutputNaming
+
+QString ImageConverter::outputFilePath(
+    const QString &input, const QString &dirPath, const QString &format, bool overwrite)
+{
+    const QString out = OutputNaming::plainPath(input, dirPath, format);
     if (overwrite) {
-        if (QDir::toNativeSeparators(out) == QDir::toNativeSeparators(input)) {
-            backupFile(input);
-            return out;
-        }
-        // Whether the folder was chosen explicitly or not, a file about to be replaced is
-        // kept as a backup first: the user asked to overwrite, not to lose the old file.
+        // Whether the folder was chosen explicitly or not, and also when the output is the
+        // input itself, a file about to be replaced is kept as a numbered backup first.
         if (QFileInfo::exists(out))
             backupFile(out);
         return out;
     }
-
     if (!QFileInfo::exists(out))
         return out;
-    const QFileInfo taken(out);
-    for (int n = 1;; ++n) {
-        const QString candidate = numberedName(taken, QStringLiteral("_%1").arg(n));
-        if (!QFileInfo::exists(candidate))
-            return candidate;
-    }
+    return OutputNaming::freeName(out, [](const QString &path) { return QFileInfo::exists(path); });
 }

@@ -1,0 +1,31 @@
+#ifndef CLIARGUMENTS_H
+#define CLIARGUMENTS_H
+
+#include <QString>
+#include <QStringList>
+
+#include "conversionsettings.h"
+
+// What the command line asks for, checked before anything is converted.
+struct CliArguments
+{
+    ConversionSettings settings;
+    QStringList inputs; // files and folders as given
+    int jobs = 1;
+    bool recursive = false;
+    bool stopOnError = false;
+    bool helpRequested = false;
+    bool versionRequested = false;
+    QString helpText;
+    QString error; // set when the arguments cannot be used
+};
+
+// arguments[0] is the program name, as in QCoreApplication::arguments().
+CliArguments parseCliArguments(const QStringList &arguments);
+
+// Files given by name stay as given; folders expand to their images (the same eight patterns as
+// the window's Import Folder, by name ignoring case), with --recursive into sub-folders too, each
+// folder's files before its sub-folders. A name that is neither file nor folder is an error.
+QStringList expandInputs(const QStringList &inputs, bool recursive, QString *error);
+
+#endif // CLIARGUMENTS_H

@@ -1,0 +1,44 @@
+#ifndef BATCHCONVERTER_H
+#define BATCHCONVERTER_H
+
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+#include <functional>
+
+#include "conversionsettings.h"
+#include "imagepipeline.h"
+
+// Converts a whole list with several files in flight at once, for front ends without a window.
+// Output names are planned in list order before anything runs, as one-after-the-other
+// conversion would choose them, so they never depend on which job finishes first; a job that
+// writes where an earlier job writes (or reads from there) waits for that job. Each file runs
+// through the same pipeline as the window's worker.
+class BatchConverter
+{
+public:
+    struct Options
+    {
+        int jobs = 1;
+        bool stopOnError = false; // start no further file after the first failure
+    };
+
+    // Called from the job's thread, one call at a time, when a file is done.
+    using Finished = std::function<void(int index, const ImagePipeline::FileResult &result)>;
+
+    BatchConverter(const ConversionSettings &settings, const Options &options);
+
+    // Output path of every input, in order, as they will be written.
+    QStringList plan(const QStringList &inputs) const;
+
+    // Returns one result per input; a file never started (after a failure with stopOnError)
+    // keeps status Missing and an empty error.
+    QVector<ImagePipeline::FileResult> run(const QStringList &inputs, const Finished &finished);
+
+private:
+    ConversionSettings settings;
+    Options options;
+};
+
+#endif // BATCHCONVERTER_H

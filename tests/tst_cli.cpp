@@ -1,0 +1,312 @@
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QDir>
+#include <QImage>
+#include <QLineEdit>
+#include <QProcess>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "batchconverter.h"
+#include "cliarguments.h"
+#include "graphicconverter.h"
+#include "settingsfile.h"
+#include "testsupport.h"
+
+namespace {
+
+QString b(bool value)
+{
+    return value ? QStringLiteral("true") : QStringLiteral("false");
+}
+
+// The record as "field=value" lines, to compare with what a table row expects.
+QStringList describe(const ConversionSettings &s)
+{
+    return {
+        "format=" + s.format,
+        "path=" + s.path,
+        QString("quality=%1").arg(s.quality),
+        "overwrite=" + b(s.overwrite),
+        "strip=" + b(s.strip),
+        "transparent=" + b(s.transparent),
+        "background=" + s.backgroundColor,
+        QString("jpegQuality=%1").arg(s.jpegQuality),
+        QString("dpi=%1x%2").arg(s.jpegDensityX).arg(s.jpegDensityY),
+        "progressive=" + b(s.jpegProgressive),
+        "huffman=" + b(s.jpegHuffman),
+        QString("jpegType=%1").arg(s.jpegType),
+        QString("jpegColorspace=%1").arg(s.jpegColorspace),
+        QString("gifColorspace=%1").arg(s.gifQuantizeColorspace),
+        QString("gifColors=%1").arg(s.gifQuantizeColors),
+        QString("pngColorspace=%1").arg(s.pngColorspace),
+        QString("pngFilter=%1").arg(s.pngFilter),
+        QString("pngLevel=%1").arg(s.pngLevel),
+        "resize=" + b(s.resizeEnabled),
+        QString("proportion=%1").arg(s.resizeProportion),
+        QString("box=%1x%2").arg(s.resizeWidth).arg(s.resizeHeight),
+        "exact=" + b(s.resizeExact),
+        "fit=" + b(s.resizeBaseWidth),
+        QString("operator=%1").arg(s.resizeOperator),
+        QString("filter=%1").arg(s.resizeFilter),
+    };
+}
+
+QString writeImage(const QString &path, QSize size)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(QColor(90, 160, 40));
+    if (!image.save(path, "PNG"))
+        qFatal("cannot write %s", qPrintable(path));
+    return path;
+}
+
+struct Run
+{
+    int exitCode;
+    QString errors;
+};
+
+Run runCli(const QStringList &arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral(TARVO_CONVERT), arguments);
+    process.waitForFinished(60000);
+    return { process.exitCode(), QString::fromLocal8Bit(process.readAllStandardError()) };
+}
+
+} // namespace
+
+class tst_Cli : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+
+    void arguments_data();
+    void arguments();
+    void settingsWrittenByTheWindow();
+    void folderExpansion();
+    void collidingNamesDoNotDependOnJobs_data();
+    void collidingNamesDoNotDependOnJobs();
+    void failuresAndExitCodes();
+    void badArgumentsConvertNothing();
+
+private:
+    QScopedPointer<QTemporaryDir> dir;
+};
+
+void tst_Cli::init()
+{
+    dir.reset(new QTemporaryDir);
+    QVERIFY2(dir->isValid(), qPrintable(dir->errorString()));
+}
+
+void tst_Cli::arguments_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QStringList>("expected"); // lines of describe(), or "error:<text>"
+
+    const auto ok = [](const char *name, const QStringList &args, const QStringList &expected) {
+        QTest::newRow(name) << args << expected;
+    };
+    const auto bad = [](const char *name, const QStringList &args, const char *error) {
+        QTest::newRow(name) << args << QStringList { QString("error:") + error };
+    };
+
+    ok("defaults", {},
+        { "format=jpeg", "path=", "quality=75", "strip=true", "transparent=false",
+            "background=#ffffff", "progressive=true", "resize=false" });
+    ok("format by name, any case", { "--format", "PNG" }, { "format=png" });
+    ok("fit into a box", { "--resize", "800x600" },
+        { "resize=true", "box=800x600", "fit=true", "exact=false", "proportion=0" });
+    ok("exact box", { "--resize", "800x600!" }, { "resize=true", "exact=true", "fit=false" });
+    ok("signed factor", { "--scale", "-3" }, { "resize=true", "proportion=-3" });
+    ok("flatten onto a named colour", { "--flatten", "red" },
+        { "transparent=false", "background=#ff0000" });
+    ok("keep transparency and profiles", { "--keep-transparency", "--keep-profiles" },
+        { "transparent=true", "strip=false" });
+    ok("filter implies the customised operator", { "--resize-filter", "point" },
+        { "operator=2", "filter=0" });
+    ok("GIF and PNG colour spaces follow their own lists",
+        { "--gif-colorspace", "rgb", "--png-colorspace", "yuv" },
+        { "gifColorspace=1", "pngColorspace=6" });
+    ok("PNG options", { "--png-filter", "paeth", "--png-level", "9" },
+        { "pngFilter=4", "pngLevel=9" });
+    ok("JPEG options",
+        { "--jpeg-quality", "90", "--dpi", "300", "--jpeg-baseline", "--no-huffman", "--jpeg-type",
+            "grayscale" },
+        { "jpegQuality=90", "dpi=300x300", "progressive=false", "huffman=false", "jpegType=1" });
+    bad("no input", { "--format", "png" }, "no FILE or FOLDER");
+    bad("quality zero", { "--quality", "0" }, "--quality takes a whole number from 1 to 100");
+    bad("quality not a number", { "--quality", "best" }, "--quality takes a whole number");
+    bad("unknown format", { "--format", "bmp" }, "--format takes one of jpeg, gif");
+    bad("box without height", { "--resize", "800" }, "--resize takes WxH");
+    bad("box side zero", { "--resize", "0x600" }, "--resize takes WxH");
+    bad("factor zero", { "--scale", "0" }, "--scale takes a factor");
+    bad("factor too large", { "--scale", "11" }, "--scale takes a whole number from -10 to 10");
+    bad("box and factor", { "--resize", "10x10", "--scale", "2" }, "contradict");
+    bad("flatten and keep", { "--flatten", "red", "--keep-transparency" }, "contradict");
+    bad("not a colour", { "--flatten", "reddish" }, "is not a colour");
+    bad("missing output folder", { "--output", "/no/such/folder" }, "--output: no such folder");
+    bad("missing settings file", { "--settings", "/no/such.ini" }, "--settings: no such file");
+    bad("no jobs", { "--jobs", "0" }, "--jobs takes a whole number from 1");
+    bad("unknown option", { "--colour", "red" }, "Unknown option");
+}
+
+void tst_Cli::arguments()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, expected);
+    QStringList all = QStringList { "tarvo-convert" } + arguments;
+    if (!expected.first().startsWith("error:") || !expected.first().contains("no FILE"))
+        all.append("photo.png");
+    const CliArguments parsed = parseCliArguments(all);
+    if (expected.first().startsWith("error:")) {
+        QVERIFY2(parsed.error.contains(expected.first().mid(6)), qPrintable(parsed.error));
+        return;
+    }
+    QVERIFY2(parsed.error.isEmpty(), qPrintable(parsed.error));
+    const QStringList actual = describe(parsed.settings);
+    for (const QString &line : expected)
+        QVERIFY2(actual.contains(line), qPrintable(line + " not in " + actual.join(", ")));
+    QCOMPARE(parsed.inputs, QStringList { "photo.png" });
+    QVERIFY(parsed.jobs >= 1);
+}
+
+void tst_Cli::settingsWrittenByTheWindow()
+{
+    const QString previous = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(dir->path()));
+    {
+        GraphicConverter window;
+        window.findChild<QComboBox *>("comboBoxFormat")->setCurrentIndex(2);
+        window.findChild<QSpinBox *>("spinBoxQuality")->setValue(42);
+        window.findChild<QAbstractButton *>("checkBoxStrip")->setChecked(false);
+        window.findChild<QSpinBox *>("spinBoxJPEGDPI")->setValue(300);
+        window.findChild<QComboBox *>("comboBoxPNGColorspace")->setCurrentIndex(6);
+        window.findChild<QComboBox *>("comboBoxPNGFilter")->setCurrentIndex(2);
+        window.findChild<QAbstractButton *>("checkBoxResizeEnabled")->setChecked(true);
+        window.findChild<QAbstractButton *>("radioButtonResizeWidth")->setChecked(true);
+        window.findChild<QSpinBox *>("spinBoxResizeWidth")->setValue(1280);
+        window.close();
+    }
+    QDir::setCurrent(previous);
+    const QString ini = dir->filePath("tarvo.ini");
+    QVERIFY(QFileInfo::exists(ini));
+
+    CliArguments parsed = parseCliArguments({ "tarvo-convert", "--settings", ini, "x.png" });
+    QVERIFY2(parsed.error.isEmpty(), qPrintable(parsed.error));
+    const QStringList actual = describe(parsed.settings);
+    for (const QString &line : QStringList { "format=png", "quality=42", "strip=false",
+             "dpi=300x300", "pngColorspace=6", "pngFilter=2", "resize=true", "fit=true",
+             "exact=false", "box=1280x480", "path=" + dir->path() })
+        QVERIFY2(actual.contains(line), qPrintable(line + " not in " + actual.join(", ")));
+
+    // A single option overrides the file.
+    parsed = parseCliArguments({ "tarvo-convert", "--settings", ini, "--quality", "90", "x.png" });
+    QVERIFY(describe(parsed.settings).contains("quality=90"));
+    QVERIFY(describe(parsed.settings).contains("format=png"));
+}
+
+void tst_Cli::folderExpansion()
+{
+    for (const char *name : { "b.PNG", "A.jpg", "c.jpeg", "d.tif", "e.jpg/inner.png" })
+        writeImage(dir->filePath(QString("pics/") + name), QSize(4, 4));
+    const QString pics = dir->filePath("pics");
+    QString error;
+    QCOMPARE(expandInputs({ pics }, false, &error),
+        QStringList({ pics + "/A.jpg", pics + "/b.PNG", pics + "/d.tif" }));
+    QCOMPARE(expandInputs({ pics }, true, &error),
+        QStringList(
+            { pics + "/A.jpg", pics + "/b.PNG", pics + "/d.tif", pics + "/e.jpg/inner.png" }));
+    QCOMPARE(expandInputs({ pics + "/c.jpeg", pics }, false, &error).first(), pics + "/c.jpeg");
+    QVERIFY(error.isEmpty());
+    QVERIFY(expandInputs({ dir->filePath("nothing") }, false, &error).isEmpty());
+    QVERIFY(error.contains("no such file or folder"));
+}
+
+void tst_Cli::collidingNamesDoNotDependOnJobs_data()
+{
+    QTest::addColumn<bool>("overwrite");
+    QTest::newRow("keep: free names in input order") << false;
+    QTest::newRow("overwrite: backups in input order") << true;
+}
+
+void tst_Cli::collidingNamesDoNotDependOnJobs()
+{
+    QFETCH(bool, overwrite);
+    // Six inputs named alike; each one's width tells which input an output came from.
+    QStringList inputs;
+    for (int i = 0; i < 6; ++i)
+        inputs.append(
+            writeImage(dir->filePath(QString("in%1/photo.png").arg(i)), QSize(10 + i, 8)));
+
+    QMap<QString, int> outcome[2];
+    for (int jobs : { 1, 2 }) {
+        const QString out = dir->filePath(QString("out%1").arg(jobs));
+        QVERIFY(QDir().mkpath(out));
+        writeImage(out + "/photo.jpg", QSize(99, 8)); // an older file in the way
+        ConversionSettings settings = SettingsFile::defaults();
+        settings.path = out;
+        settings.overwrite = overwrite;
+        BatchConverter batch(settings, { jobs, false });
+        const auto results = batch.run(inputs, nullptr);
+        for (const auto &result : results)
+            QCOMPARE(int(result.status), int(ImagePipeline::FileResult::Converted));
+        for (const QString &name : QDir(out).entryList(QDir::Files))
+            outcome[jobs - 1].insert(name, QImage(out + '/' + name).width());
+    }
+    QCOMPARE(outcome[1], outcome[0]);
+    if (overwrite) {
+        QCOMPARE(outcome[0].value("photo.jpg"), 15);
+        QCOMPARE(outcome[0].value("photo_backup_1.jpg"), 99);
+        QCOMPARE(outcome[0].value("photo_backup_2.jpg"), 10);
+        QCOMPARE(outcome[0].size(), 7);
+    } else {
+        QCOMPARE(outcome[0].value("photo.jpg"), 99);
+        QCOMPARE(outcome[0].value("photo_1.jpg"), 10);
+        QCOMPARE(outcome[0].value("photo_6.jpg"), 15);
+        QCOMPARE(outcome[0].size(), 7);
+    }
+}
+
+void tst_Cli::failuresAndExitCodes()
+{
+    const QString good = writeImage(dir->filePath("a.png"), QSize(8, 8));
+    const QString bad = dir->filePath("b.png");
+    QVERIFY(TestSupport::writeFile(bad, "not an image"));
+    const QString later = writeImage(dir->filePath("c.png"), QSize(8, 8));
+
+    Run run = runCli({ "--jobs", "2", good, bad, later });
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.errors.contains(QDir::toNativeSeparators(bad) + ": "), qPrintable(run.errors));
+    QVERIFY2(run.errors.endsWith("2 converted, 1 failed\n"), qPrintable(run.errors));
+    QVERIFY(QFileInfo::exists(dir->filePath("c.jpg")));
+
+    run = runCli({ "--jobs", "1", "--stop-on-error", "--format", "gif", good, bad, later });
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.errors.endsWith("1 converted, 1 failed, 1 not started\n"), qPrintable(run.errors));
+    QVERIFY(!QFileInfo::exists(dir->filePath("c.gif")));
+
+    run = runCli({ "--format", "png", "--output", dir->path(), good, later });
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.errors, QString("2 converted, 0 failed\n"));
+}
+
+void tst_Cli::badArgumentsConvertNothing()
+{
+    const QString good = writeImage(dir->filePath("a.png"), QSize(8, 8));
+    const Run run = runCli({ "--quality", "0", good });
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY(run.errors.startsWith("tarvo-convert: --quality"));
+    QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList { "a.png" });
+    QCOMPARE(runCli({ good, dir->filePath("missing.png") }).exitCode, 2);
+    QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList { "a.png" });
+}
+
+QTEST_MAIN(tst_Cli)
+#include "tst_cli.moc"
