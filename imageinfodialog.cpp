@@ -13,6 +13,7 @@
 #include "appshell.h"
 #include "imagedecoder.h"
 #include "imagepipeline.h"
+#include "resourcelimits.h"
 #include "ui_imageinfodialog.h"
 
 ImageInfoDialog::ImageInfoDialog(QString filePath, QWidget *parent)
@@ -23,6 +24,7 @@ ImageInfoDialog::ImageInfoDialog(QString filePath, QWidget *parent)
     ui->setupUi(this);
     setCustomCursor(this);
     Magick::InitializeMagick(nullptr);
+    ResourceLimits::apply();
     readImage();
 }
 

@@ -14,6 +14,7 @@
 
 #include "imageconverter.h"
 #include "outputnaming.h"
+#include "resourcelimits.h"
 
 namespace {
 
@@ -29,6 +30,7 @@ BatchConverter::BatchConverter(const ConversionSettings &settings, const Options
     , options(options)
 {
     Magick::InitializeMagick(nullptr);
+    ResourceLimits::apply();
 }
 
 QStringList BatchConverter::plan(const QStringList &inputs) const

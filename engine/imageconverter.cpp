@@ -4,6 +4,7 @@
 
 #include "conversionsettings.h"
 #include "imagepipeline.h"
+#include "resourcelimits.h"
 
 ImageConverter::ImageConverter(
     const QStringList &files, ConversionSettings *settings, QAtomicInt *stopFlag)
@@ -13,6 +14,7 @@ ImageConverter::ImageConverter(
     , stopFlag(stopFlag)
 {
     Magick::InitializeMagick(nullptr);
+    ResourceLimits::apply();
 }
 
 ImageConverter::~ImageConverter() = default;

@@ -13,6 +13,7 @@
 
 #include "jp2coder.h"
 #include "qtimagebridge.h"
+#include "resourcelimits.h"
 #include "tgacoder.h"
 
 namespace ImageDecoder {
@@ -55,6 +56,17 @@ Magick::Image decode(const Magick::Blob &blob)
     // The library rejects these and Qt's plug-in misreads them, so neither may see them.
     if (TgaCoder::isGreyAlphaTarga(bytes))
         return TgaCoder::decode(bytes);
+
+    // The header alone tells the size: refuse what cannot be held before decoding it.
+    try {
+        Magick::Image probe;
+        probe.ping(blob);
+        ResourceLimits::checkImageSize(probe.columns(), probe.rows());
+    } catch (Magick::ErrorResourceLimit &) {
+        throw;
+    } catch (Magick::Exception &) {
+        // Whatever the header's problem, the full read below reports it or decodes anyway.
+    }
 
     Magick::Image image;
     try {

@@ -268,6 +268,10 @@ FileResult convertFile(const QString &input, const ConversionSettings &settings,
             result.status = FileResult::WriteFailed;
             result.error = QStringLiteral("%1: %2").arg(nativeName(result.outputPath), reason);
         }
+    } catch (Magick::ErrorResourceLimit &e) {
+        result.status = FileResult::Failed;
+        result.error
+            = QStringLiteral("%1: %2").arg(nativeName(input), QString::fromLocal8Bit(e.what()));
     } catch (Magick::Exception &e) {
         result.status = FileResult::Failed;
         result.error = QString::fromLocal8Bit(e.what());

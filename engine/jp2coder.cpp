@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "magickpixels.h"
+#include "resourcelimits.h"
 
 namespace {
 
@@ -445,6 +446,7 @@ void checkHeader(const opj_image_t &image)
     if (width * height > kMaxPixels)
         fail("the image is too large (" + std::to_string(width) + "x" + std::to_string(height)
             + ")");
+    ResourceLimits::checkImageSize(width, height);
     std::uint64_t samples = 0;
     for (OPJ_UINT32 i = 0; i < image.numcomps; ++i) {
         const opj_image_comp_t &comp = image.comps[i];

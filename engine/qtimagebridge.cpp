@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "magickpixels.h"
+#include "resourcelimits.h"
 
 namespace {
 
@@ -89,6 +90,11 @@ QImage read(const QByteArray &bytes, QString *error)
     reader.setDecideFormatFromContent(true);
     // The pipeline applies the orientation tag itself; turning here as well would turn twice.
     reader.setAutoTransform(false);
+
+    // The plug-in allocates the whole image at once: refuse what this machine cannot hold.
+    const QSize size = reader.size();
+    if (size.isValid())
+        ResourceLimits::checkImageSize(quint64(size.width()), quint64(size.height()));
 
     QImage image;
     if (!reader.read(&image) || image.isNull()) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "magickpixels.h"
+#include "resourcelimits.h"
 
 namespace {
 
@@ -217,6 +218,7 @@ Magick::Image decode(const QByteArray &bytes)
         fail("the file is too short for a " + std::to_string(header.width) + "x"
             + std::to_string(header.height) + " image (" + std::to_string(available)
             + " bytes of pixels, at least " + std::to_string(smallestBody) + " needed)");
+    ResourceLimits::checkImageSize(header.width, header.height);
 
     // The cap above still allows two gigabytes, which a small machine may not have; callers
     // only expect the library's exceptions.

@@ -5,6 +5,8 @@
 #include <QMutex>
 #include <QMutexLocker>
 
+#include <zlib.h>
+
 namespace {
 
 QtMessageHandler previousHandler = nullptr;
@@ -73,6 +75,27 @@ QByteArray photoshopFile(
             out << quint8(sample);
     }
     return psd;
+}
+
+QByteArray oversizedPng(quint32 width, quint32 height)
+{
+    QByteArray png("\x89PNG\r\n\x1a\n", 8);
+    QByteArray header;
+    QDataStream(&header, QIODevice::WriteOnly)
+        << width << height << quint8(8) << quint8(2) << quint8(0) << quint8(0) << quint8(0);
+    const auto append = [&png](const QByteArray &type, const QByteArray &data) {
+        QByteArray length;
+        QDataStream(&length, QIODevice::WriteOnly) << quint32(data.size());
+        const QByteArray body = type + data;
+        QByteArray crc;
+        QDataStream(&crc, QIODevice::WriteOnly) << quint32(
+            ::crc32(0, reinterpret_cast<const Bytef *>(body.constData()), uInt(body.size())));
+        png += length + body + crc;
+    };
+    append("IHDR", header);
+    append("IDAT", qCompress(QByteArray(64, '\0')).mid(4));
+    append("IEND", QByteArray());
+    return png;
 }
 
 QByteArray readFile(const QString &path)

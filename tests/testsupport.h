@@ -18,6 +18,10 @@ QStringList connectionWarnings();
 
 QByteArray readFile(const QString &path);
 
+// A valid PNG whose header claims width x height over a few bytes of pixels: it costs
+// nothing to store and would cost gigabytes to decode.
+QByteArray oversizedPng(quint32 width, quint32 height);
+
 // A minimal uncompressed RGB Photoshop file: channels 3 or 4 (alpha last), depth 8 or 16,
 // planes given sample by sample in channel order, big-endian for 16 bits.
 QByteArray photoshopFile(

@@ -160,6 +160,8 @@ void tst_Dialogs::unreadableFiles_data()
     QTest::newRow("vanished path: nothing said") << false << QByteArray() << false;
     QTest::newRow("empty file") << true << QByteArray() << true;
     QTest::newRow("text named like a picture") << true << QByteArray("dear diary\n") << true;
+    QTest::newRow("header claiming more pixels than memory holds")
+        << true << TestSupport::oversizedPng(25200, 33300) << true;
 }
 
 void tst_Dialogs::unreadableFiles()
