@@ -16,6 +16,131 @@
 #include "resourcelimits.h"
 #include "tgacoder.h"
 
+namespace {
+
+// Skips a run of GIF data sub-blocks at pos; false when the data ends before the terminator.
+bool skipSubBlocks(const QByteArray &bytes, int &pos)
+{
+    while (pos < bytes.size()) {
+        const int length = quint8(bytes.at(pos++));
+        if (length == 0)
+            return true;
+        pos += length;
+    }
+    return false;
+}
+
+int colourTableSize(quint8 flags)
+{
+    return (flags & 0x80) ? 3 * (1 << ((flags & 7) + 1)) : 0;
+}
+
+// Some readers, the library's and Qt's alike, decode a file cut short without a word and fill
+// in what is missing, which would make a partial picture look like a converted one. These
+// walks tell, for the formats the pickers offer that such readers handle, whether the data
+// reaches the end of the (first) picture. A header they do not understand is left alone.
+
+bool gifEndsEarly(const QByteArray &bytes)
+{
+    if (!bytes.startsWith("GIF8") || bytes.size() < 13)
+        return false;
+    int pos = 13 + colourTableSize(quint8(bytes.at(10)));
+    while (pos < bytes.size()) {
+        const char block = bytes.at(pos);
+        if (block == 0x21) { // extension: label, then sub-blocks
+            pos += 2;
+            if (!skipSubBlocks(bytes, pos))
+                return true;
+        } else if (block == 0x2c) { // image descriptor, colour table, code size, sub-blocks
+            pos += 10;
+            if (pos > bytes.size())
+                return true;
+            pos += colourTableSize(quint8(bytes.at(pos - 1))) + 1;
+            return !skipSubBlocks(bytes, pos);
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
+quint32 littleEndian(const QByteArray &bytes, int pos, int size)
+{
+    quint32 value = 0;
+    for (int i = size - 1; i >= 0; --i)
+        value = (value << 8) | quint8(bytes.at(pos + i));
+    return value;
+}
+
+bool bmpEndsEarly(const QByteArray &bytes)
+{
+    if (!bytes.startsWith("BM") || bytes.size() < 26)
+        return bytes.startsWith("BM");
+    const quint64 pixelsAt = littleEndian(bytes, 10, 4);
+    const quint32 headerSize = littleEndian(bytes, 14, 4);
+    quint64 width = 0;
+    quint64 height = 0;
+    quint32 bits = 0;
+    quint32 compression = 0;
+    quint64 storedSize = 0;
+    if (headerSize == 12) {
+        width = littleEndian(bytes, 18, 2);
+        height = littleEndian(bytes, 20, 2);
+        bits = littleEndian(bytes, 24, 2);
+    } else if (headerSize >= 40 && bytes.size() >= 38) {
+        width = quint64(qAbs(qint32(littleEndian(bytes, 18, 4))));
+        height = quint64(qAbs(qint32(littleEndian(bytes, 22, 4))));
+        bits = littleEndian(bytes, 28, 2);
+        compression = littleEndian(bytes, 30, 4);
+        storedSize = littleEndian(bytes, 34, 4);
+    } else {
+        return false;
+    }
+    // Run-length data has no fixed size; its stored size is the best the header says.
+    const bool runLength = compression == 1 || compression == 2;
+    const quint64 pixelBytes = runLength ? storedSize : (bits * width + 31) / 32 * 4 * height;
+    return quint64(bytes.size()) < pixelsAt + pixelBytes;
+}
+
+bool tgaEndsEarly(const QByteArray &bytes)
+{
+    if (bytes.size() < 18)
+        return true;
+    const quint8 imageType = quint8(bytes.at(2));
+    const quint64 width = littleEndian(bytes, 12, 2);
+    const quint64 height = littleEndian(bytes, 14, 2);
+    const quint64 pixelSize = (quint8(bytes.at(16)) + 7) / 8;
+    quint64 pos = 18 + quint8(bytes.at(0));
+    if (bytes.at(1) == 1)
+        pos += littleEndian(bytes, 5, 2) * ((quint8(bytes.at(7)) + 7) / 8);
+    const quint64 pixels = width * height;
+    if (imageType < 8) // uncompressed
+        return quint64(bytes.size()) < pos + pixels * pixelSize;
+    for (quint64 done = 0; done < pixels;) {
+        if (pos >= quint64(bytes.size()))
+            return true;
+        const quint8 packet = quint8(bytes.at(int(pos++)));
+        const quint64 count = (packet & 0x7f) + 1;
+        pos += (packet & 0x80) ? pixelSize : count * pixelSize;
+        done += count;
+    }
+    return quint64(bytes.size()) < pos;
+}
+
+// Throws when the reader that decoded the bytes (named by its format) may have filled in
+// a picture that the data does not reach the end of.
+void checkComplete(const QByteArray &bytes, const QByteArray &format)
+{
+    const QByteArray name = format.toUpper();
+    const bool cut = (name == "GIF" && gifEndsEarly(bytes))
+        || (name == "BMP" && bmpEndsEarly(bytes)) || (name == "TGA" && tgaEndsEarly(bytes));
+    if (cut)
+        throw Magick::ErrorCorruptImage(
+            name.toStdString() + ": the file ends before the picture does (cut short)");
+}
+
+} // namespace
+
 namespace ImageDecoder {
 
 ReadResult readFile(const QString &path, Magick::Blob &blob, QString *error)
@@ -74,11 +199,14 @@ Magick::Image decode(const Magick::Blob &blob)
     } catch (Magick::Error &) {
         // Only a reader that failed outright is second-guessed; a warning means the library
         // did decode the file and found something wrong with it, which stays an error.
-        const QImage fallback = QtImageBridge::read(bytes);
+        QByteArray format;
+        const QImage fallback = QtImageBridge::read(bytes, nullptr, &format);
         if (fallback.isNull())
             throw;
+        checkComplete(bytes, format);
         return QtImageBridge::toMagick(fallback);
     }
+    checkComplete(bytes, QByteArray::fromStdString(image.magick()));
     return image;
 }
 

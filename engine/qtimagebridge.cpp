@@ -74,7 +74,7 @@ bool hasOwnResolution(const QImage &image)
 
 namespace QtImageBridge {
 
-QImage read(const QByteArray &bytes, QString *error)
+QImage read(const QByteArray &bytes, QString *error, QByteArray *format)
 {
     QBuffer buffer;
     buffer.setData(bytes);
@@ -107,6 +107,11 @@ QImage read(const QByteArray &bytes, QString *error)
     }
     if (error)
         error->clear();
+    if (format) {
+        // The reader forgets the format it chose by content; ask the plug-ins again.
+        buffer.seek(0);
+        *format = QImageReader::imageFormat(&buffer);
+    }
     return image;
 }
 

@@ -14,8 +14,8 @@ class Image;
 namespace QtImageBridge {
 
 // Decodes the bytes with whichever Qt image plug-in recognises them. Returns a null image
-// when none does; *error then says why.
-QImage read(const QByteArray &bytes, QString *error = nullptr);
+// when none does; *error then says why. *format names the plug-in's format ("psd", "tga").
+QImage read(const QByteArray &bytes, QString *error = nullptr, QByteArray *format = nullptr);
 
 // Converts without losing what the QImage holds: alpha stays an opacity channel, grey stays
 // grey and 16-bit formats keep 16 bits per sample.

@@ -1,0 +1,156 @@
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <Magick++.h>
+
+#include "conversionsettings.h"
+#include "imagepipeline.h"
+#include "jp2coder.h"
+#include "settingsfile.h"
+#include "testsupport.h"
+
+using ImagePipeline::FileResult;
+
+namespace {
+
+// A natural-looking picture: smooth gradients with some texture, so every encoder works.
+Magick::Image picture()
+{
+    const int width = 120;
+    const int height = 90;
+    QVector<unsigned char> pixels(width * height * 4);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            unsigned char *p = pixels.data() + (y * width + x) * 4;
+            p[0] = static_cast<unsigned char>(x * 2);
+            p[1] = static_cast<unsigned char>(y * 2 + (x * y) % 17);
+            p[2] = static_cast<unsigned char>((x ^ y) & 0xff);
+            p[3] = static_cast<unsigned char>(x < 20 ? 0 : 255);
+        }
+    }
+    Magick::Image image;
+    image.read(width, height, "RGBA", MagickLib::CharPixel, pixels.constData());
+    return image;
+}
+
+QByteArray encoded(const QString &format)
+{
+    Magick::Image image = picture();
+    if (format == "JP2")
+        return Jp2Coder::encode(image);
+    if (format == "PSD") {
+        QVector<quint16> samples;
+        for (int c = 0; c < 3; ++c)
+            for (int i = 0; i < 64 * 48; ++i)
+                samples.append(quint16((i * (c + 3)) % 256));
+        return TestSupport::photoshopFile(64, 48, 3, 8, samples);
+    }
+    image.magick(format.toStdString());
+    Magick::Blob blob;
+    image.write(&blob);
+    return QByteArray(static_cast<const char *>(blob.data()), int(blob.length()));
+}
+
+} // namespace
+
+// Damaged inputs of every kind the converter is offered: each must end in a clear error or a
+// complete conversion, never in a crash, a hang or a partial output.
+class tst_BrokenFiles : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void damaged_data();
+    void damaged();
+};
+
+void tst_BrokenFiles::initTestCase()
+{
+    Magick::InitializeMagick(nullptr);
+}
+
+enum Outcome { MustFail, MustConvert, FailOrComplete };
+Q_DECLARE_METATYPE(Outcome)
+
+static FileResult convert(const QString &input, const QString &output)
+{
+    ConversionSettings settings = SettingsFile::defaults();
+    settings.format = "png";
+    return ImagePipeline::convertFile(input, settings, [&](const QString &) { return output; });
+}
+
+static QByteArray pixelsOf(const QString &path)
+{
+    Magick::Image image(QFile::encodeName(path).toStdString());
+    Magick::Blob blob;
+    image.magick("RGBA");
+    image.write(&blob);
+    return QByteArray(static_cast<const char *>(blob.data()), int(blob.length()));
+}
+
+void tst_BrokenFiles::damaged_data()
+{
+    QTest::addColumn<QByteArray>("whole");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<Outcome>("outcome");
+
+    for (const char *format : { "JPEG", "PNG", "GIF", "TIFF", "JP2", "PSD", "BMP", "TGA" }) {
+        const QByteArray whole = encoded(format);
+        QTest::addRow("%s whole", format) << whole << whole << "image.img" << MustConvert;
+        for (int percent : { 5, 30, 60, 90 }) {
+            QTest::addRow("%s cut at %d%%", format, percent)
+                << whole << whole.left(whole.size() * percent / 100) << "image.img" << MustFail;
+        }
+        // The last byte may belong to a trailer the pixels do not need.
+        QTest::addRow("%s without its last byte", format)
+            << whole << whole.left(whole.size() - 1) << "image.img" << FailOrComplete;
+    }
+    const QByteArray png = encoded("PNG");
+    QTest::newRow("zero-length file") << QByteArray() << QByteArray() << "empty.jpg" << MustFail;
+    QTest::newRow("PNG named .jpg") << png << png << "photo.jpg" << MustConvert;
+    QTest::newRow("text named .jpg") << QByteArray() << QByteArray("not a picture at all\n")
+                                     << "photo.jpg" << MustFail;
+    QTest::newRow("PNG header claiming 25200x33300")
+        << QByteArray() << TestSupport::oversizedPng(25200, 33300) << "huge.png" << MustFail;
+    QTest::newRow("PNG header claiming 60000x60000")
+        << QByteArray() << TestSupport::oversizedPng(60000, 60000) << "huge.png" << MustFail;
+}
+
+void tst_BrokenFiles::damaged()
+{
+    QFETCH(QByteArray, whole);
+    QFETCH(QByteArray, content);
+    QFETCH(QString, name);
+    QFETCH(Outcome, outcome);
+
+    QTemporaryDir dir;
+    QVERIFY2(dir.isValid(), qPrintable(dir.errorString()));
+    const QString input = dir.filePath(name);
+    QVERIFY(TestSupport::writeFile(input, content));
+    const QString output = dir.filePath("out.png");
+    const FileResult result = convert(input, output);
+
+    if (result.status == FileResult::Converted) {
+        QVERIFY2(outcome != MustFail, "a damaged input was converted");
+        // Whatever converts must be the whole picture, exactly as the undamaged file gives it.
+        const QString reference = dir.filePath("whole.img");
+        QVERIFY(TestSupport::writeFile(reference, whole));
+        QCOMPARE(int(convert(reference, dir.filePath("reference.png")).status),
+                 int(FileResult::Converted));
+        QVERIFY2(pixelsOf(output) == pixelsOf(dir.filePath("reference.png")),
+                 "the output differs from the undamaged file's");
+        return;
+    }
+    QVERIFY2(outcome != MustConvert, qPrintable(result.error));
+    QVERIFY(result.status == FileResult::Failed || result.status == FileResult::Unreadable);
+    QVERIFY(!result.error.isEmpty());
+    QVERIFY2(!QFileInfo::exists(output), "a damaged input left an output");
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList { name });
+}
+
+QTEST_GUILESS_MAIN(tst_BrokenFiles)
+#include "tst_brokenfiles.moc"
