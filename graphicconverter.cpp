@@ -25,6 +25,7 @@
 #include "aboutdialog.h"
 #include "appshell.h"
 #include "imageinfodialog.h"
+#include "settingsfile.h"
 #include "ui_graphicconverter.h"
 
 namespace {
@@ -457,7 +458,10 @@ QVariant widgetValue(const QWidget *widget)
 
 void GraphicConverter::loadSettings()
 {
-    QSettings settings(QStringLiteral("tarvo.ini"), QSettings::IniFormat);
+    // A file far larger than any the window writes is damaged; reading it whole could take
+    // the program down. It is left unread, and moved aside when the settings are saved.
+    const QString file = QStringLiteral("tarvo.ini");
+    QSettings settings(SettingsFile::isReadable(file) ? file : QString(), QSettings::IniFormat);
 
     // An invalid (missing) size is raised to the window's minimum.
     resize(settings.value(QStringLiteral("MainWindow/size")).toSize());
@@ -482,6 +486,11 @@ void GraphicConverter::loadSettings()
 
 void GraphicConverter::saveSettings()
 {
+    // The settings store reads the old file back before writing; a damaged one is kept aside.
+    if (!SettingsFile::isReadable(QStringLiteral("tarvo.ini"))) {
+        QFile::remove(QStringLiteral("tarvo.ini.damaged"));
+        QFile::rename(QStringLiteral("tarvo.ini"), QStringLiteral("tarvo.ini.damaged"));
+    }
     QSettings settings(QStringLiteral("tarvo.ini"), QSettings::IniFormat);
 
     // A maximised window keeps the size and place it had before.

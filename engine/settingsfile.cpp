@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QDir>
+#include <QFileInfo>
 #include <QSettings>
 
 namespace SettingsFile {
@@ -29,6 +30,12 @@ bool flag(const QSettings &settings, const char *key, bool fallback)
 
 } // namespace
 
+bool isReadable(const QString &path)
+{
+    // The window writes about a kilobyte; a mebibyte leaves room for any hand-made comments.
+    return QFileInfo(path).size() <= (1 << 20);
+}
+
 ConversionSettings defaults()
 {
     ConversionSettings s;
@@ -52,7 +59,7 @@ ConversionSettings defaults()
 
 ConversionSettings read(const QString &path)
 {
-    QSettings settings(path, QSettings::IniFormat);
+    QSettings settings(isReadable(path) ? path : QString(), QSettings::IniFormat);
     ConversionSettings s;
 
     settings.beginGroup(QStringLiteral("Options"));

@@ -17,6 +17,10 @@ ConversionSettings defaults();
 // not exist becomes the working directory.
 ConversionSettings read(const QString &path);
 
+// False for a settings file far larger than any the window writes: such a file is damaged,
+// and parsing it whole could exhaust memory.
+bool isReadable(const QString &path);
+
 // Option lists of the window, in their order, for front ends that name options by text.
 extern const char *const formats[5];
 

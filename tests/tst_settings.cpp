@@ -6,6 +6,7 @@
 #include <QSettings>
 #include <QSpinBox>
 #include <QTemporaryDir>
+#include <QRandomGenerator>
 #include <QtTest>
 
 #include "graphicconverter.h"
@@ -46,6 +47,8 @@ private slots:
     void storedValuesAreClamped();
     void originalDisablesThePath();
     void maximisedCloseKeepsTheGeometry();
+    void damagedFile_data();
+    void damagedFile();
 
 private:
     void store(const QString &group, const QString &key, const QVariant &value);
@@ -244,6 +247,71 @@ void tst_Settings::maximisedCloseKeepsTheGeometry()
     QCOMPARE(settings.value("MainWindow/size").toSize(), QSize(800, 700));
     QCOMPARE(settings.value("MainWindow/pos").toPoint(), QPoint(12, 34));
     QCOMPARE(settings.value("JPEG/quality").toInt(), 75);
+}
+
+void tst_Settings::damagedFile_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<qint64>("sparseSize"); // > 0: a file of this size, mostly a hole
+
+    QByteArray noise(4096, '\0');
+    QRandomGenerator random(42);
+    for (char &c : noise)
+        c = char(random.bounded(256));
+    QTest::newRow("random bytes") << noise << qint64(0);
+    QTest::newRow("wrong types") << QByteArray("[Options]\nquality=@Variant(\\0\\x1)\nformat=true\n"
+                                               "[JPEG]\ndpi=1, 2, 3\n[Resize]\nexact=maybe\n"
+                                               "[Global]\nbackgroundcolor=@Size(1 2)\n")
+                                 << qint64(0);
+    QTest::newRow("huge numbers") << QByteArray("[Options]\nquality=99999999999999999999\n"
+                                                "[JPEG]\ndpi=2147483648\n"
+                                                "[Resize]\nproportion=-99999\nwidth=1e9\n")
+                                  << qint64(0);
+    QTest::newRow("negative indices") << QByteArray("[Options]\nformat=-5\n[PNG]\nfilter=-1\n"
+                                                    "[Resize]\nfilter=-100\n")
+                                      << qint64(0);
+    QTest::newRow("a gigabyte-long line") << QByteArray("[Options]\nquality=") << (qint64(1) << 30);
+}
+
+void tst_Settings::damagedFile()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(qint64, sparseSize);
+    {
+        QFile file("tarvo.ini");
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+        if (sparseSize > 0) {
+            QVERIFY(file.seek(sparseSize - 2));
+            file.write("5\n");
+        }
+    }
+    {
+        GraphicConverter window;
+        for (const QSpinBox *spin : window.findChildren<QSpinBox *>()) {
+            QVERIFY(spin->value() >= spin->minimum());
+            QVERIFY(spin->value() <= spin->maximum());
+        }
+        for (const QComboBox *combo : window.findChildren<QComboBox *>())
+            QVERIFY(combo->currentIndex() >= -1 && combo->currentIndex() < combo->count());
+        QVERIFY(QColor(window.findChild<QLabel *>("labelBackgroundColor")->text()).isValid());
+        window.close();
+    }
+    // What is written back is a whole, valid settings file with every key of the window.
+    QSettings settings("tarvo.ini", QSettings::IniFormat);
+    QCOMPARE(settings.status(), QSettings::NoError);
+    QVERIFY(settings.allKeys().size() >= 36);
+    const int quality = settings.value("Options/quality").toInt();
+    QVERIFY(quality >= 1 && quality <= 100);
+    for (const auto &group : keyTable) {
+        for (const QString &entry : group.second)
+            QVERIFY(settings.contains(group.first + '/' + entry.section('=', 0, 0)));
+    }
+    if (sparseSize > 0) {
+        // The damaged file is kept aside, not lost.
+        QCOMPARE(QFileInfo("tarvo.ini.damaged").size(), sparseSize);
+        QVERIFY(QFileInfo("tarvo.ini").size() < 4096);
+    }
 }
 
 QTEST_MAIN(tst_Settings)
