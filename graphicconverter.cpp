@@ -383,7 +383,11 @@ void GraphicConverter::setRunLocked(bool locked)
 void GraphicConverter::showError(int index, const QString &message)
 {
     const QListWidgetItem *item = ui->listWidget->item(index);
-    const QString text = item ? tr("Could not convert %1: %2").arg(item->text(), message) : message;
+    QString text = message;
+    if (item && message.startsWith(item->text()))
+        text = tr("Could not convert %1").arg(message);
+    else if (item)
+        text = tr("Could not convert %1: %2").arg(item->text(), message);
     errorLabel->setText(text);
     errorLabel->setToolTip(text);
 }

@@ -1,9 +1,12 @@
 #include "imageconverter.h"
 
+#include <QDir>
+
 #include <Magick++.h>
 
 #include "conversionsettings.h"
 #include "imagepipeline.h"
+#include "outputnaming.h"
 #include "resourcelimits.h"
 
 ImageConverter::ImageConverter(
@@ -22,7 +25,13 @@ ImageConverter::~ImageConverter() = default;
 void ImageConverter::convert()
 {
     const ConversionSettings &run = *settings;
-    const auto chooseOutputPath = [&run](const QString &input) {
+    // A folder that does not exist when the run starts means "beside each input"; one that
+    // disappears during the run must not silently send the rest of the batch elsewhere, so
+    // its outputs are still aimed at it and fail to be written, which is reported.
+    const bool folderChosen = !run.path.isEmpty() && QDir(run.path).exists();
+    const auto chooseOutputPath = [&run, folderChosen](const QString &input) {
+        if (folderChosen && !QDir(run.path).exists())
+            return OutputNaming::pathIn(QDir(run.path).absolutePath(), input, run.format);
         return outputFilePath(input, run.path, run.format, run.overwrite);
     };
 
@@ -44,6 +53,10 @@ void ImageConverter::convert()
             emit _doneItem(i);
             break;
         case ImagePipeline::FileResult::Missing:
+            // Listed, then moved or deleted: not converted, and the user is told so. The run
+            // goes on with the files that are there.
+            qDebug("Error: %s: no such file", qPrintable(QDir::toNativeSeparators(path)));
+            emit _error(i, QStringLiteral("%1: no such file").arg(QDir::toNativeSeparators(path)));
             break;
         case ImagePipeline::FileResult::WriteFailed:
             // The image itself was fine: later files may well go to a writable place.

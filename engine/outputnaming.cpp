@@ -38,14 +38,18 @@ bool ImageConverter::backupFile(const QString &file)
 
 namespace OutputNaming {
 
+QString pathIn(const QString &directory, const QString &input, const QString &format)
+{
+    return directory + QDir::separator() + QFileInfo(input).baseName()
+        + ImageConverter::suffixForFormat(format);
+}
+
 QString plainPath(const QString &input, const QString &dirPath, const QString &format)
 {
-    const QFileInfo info(input);
     const QDir dir(dirPath);
-    const QString directory
-        = (dir.exists() && !dirPath.isEmpty()) ? dir.absolutePath() : info.canonicalPath();
-    return directory + QDir::separator() + info.baseName()
-        + ImageConverter::suffixForFormat(format);
+    return pathIn((dir.exists() && !dirPath.isEmpty()) ? dir.absolutePath()
+                                                       : QFileInfo(input).canonicalPath(),
+        input, format);
 }
 
 QString freeName(const QString &out, const std::function<bool(const QString &)> &taken)

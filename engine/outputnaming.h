@@ -8,6 +8,9 @@
 // The pieces of output naming that a whole batch planned ahead needs as well as the worker.
 namespace OutputNaming {
 
+// directory, the input's name up to its first dot, and the format's suffix.
+QString pathIn(const QString &directory, const QString &input, const QString &format);
+
 // The output folder (the chosen one when it exists, else the input's own), the input's name
 // up to its first dot, and the format's suffix.
 QString plainPath(const QString &input, const QString &dirPath, const QString &format);

@@ -58,6 +58,7 @@ private slots:
     void nonImageEndsTheRun();
     void unwritableOutputIsReportedAndTheRunGoesOn();
     void stopIsSeenBetweenFiles();
+    void outputFolderRemovedDuringTheRun();
     void stopWhileIdleDoesNotCarryOver();
     void nullSettingsStartNothing();
     void twoRunsInARow();
@@ -101,14 +102,19 @@ void tst_Engine::reportsEachHandledFile_data()
     QTest::addColumn<QStringList>("names"); // "-" missing, "" an empty entry
     QTest::addColumn<QList<int>>("reported");
     QTest::addColumn<QStringList>("outputs");
+    QTest::addColumn<QList<int>>("errors");
 
-    QTest::newRow("missing file in the middle is skipped silently") << QStringList { "a.png", "-",
-        "c.png" } << QList<int> { 0, 2 } << QStringList { "a.jpg", "c.jpg" };
+    QTest::newRow("missing file in the middle is reported, the run goes on")
+        << QStringList { "a.png", "-", "c.png" } << QList<int> { 0, 2 }
+        << QStringList { "a.jpg", "c.jpg" } << QList<int> { 1 };
     QTest::newRow("empty entry counts as handled")
-        << QStringList { "", "a.png" } << QList<int> { 0, 1 } << QStringList { "a.jpg" };
-    QTest::newRow("empty list ends at once") << QStringList() << QList<int>() << QStringList();
-    QTest::newRow("same name twice: second gets a free name") << QStringList { "a.png",
-        "sub/a.png" } << QList<int> { 0, 1 } << QStringList { "a.jpg", "a_1.jpg" };
+        << QStringList { "", "a.png" } << QList<int> { 0, 1 } << QStringList { "a.jpg" }
+        << QList<int>();
+    QTest::newRow("empty list ends at once")
+        << QStringList() << QList<int>() << QStringList() << QList<int>();
+    QTest::newRow("same name twice: second gets a free name")
+        << QStringList { "a.png", "sub/a.png" } << QList<int> { 0, 1 }
+        << QStringList { "a.jpg", "a_1.jpg" } << QList<int>();
 }
 
 void tst_Engine::reportsEachHandledFile()
@@ -116,6 +122,7 @@ void tst_Engine::reportsEachHandledFile()
     QFETCH(QStringList, names);
     QFETCH(QList<int>, reported);
     QFETCH(QStringList, outputs);
+    QFETCH(QList<int>, errors);
 
     QVERIFY(QDir(dir->path()).mkpath("sub"));
     QVERIFY(QDir(dir->path()).mkpath("out"));
@@ -131,7 +138,7 @@ void tst_Engine::reportsEachHandledFile()
 
     ImageConvertEngine engine;
     QSignalSpy items(&engine, SIGNAL(doneItem(int)));
-    QSignalSpy errors(&engine, SIGNAL(error(int, QString)));
+    QSignalSpy failures(&engine, SIGNAL(error(int,QString)));
     QSignalSpy done(&engine, SIGNAL(done()));
     engine.start(files, pngToJpeg(dir->filePath("out")));
     QVERIFY(done.wait(20000));
@@ -139,13 +146,16 @@ void tst_Engine::reportsEachHandledFile()
 
     QCOMPARE(done.count(), 1);
     QCOMPARE(indices(items), reported);
-    QCOMPARE(errors.count(), 0);
+    QCOMPARE(indices(failures), errors);
     QCOMPARE(QDir(dir->filePath("out")).entryList(QDir::Files, QDir::Name), outputs);
     for (const QString &out : outputs)
         QCOMPARE(QImage(dir->filePath("out/" + out)).size(), QSize(32, 24));
     const QStringList messages = TestSupport::recordedMessages();
     QCOMPARE(messages.count("exit from worker thread."), 1);
-    QCOMPARE(countOf(messages, "Error: "), 0);
+    QCOMPARE(countOf(messages, "Error: "), errors.size());
+    if (!errors.isEmpty())
+        QVERIFY(messages.contains(
+            "Error: " + QDir::toNativeSeparators(dir->filePath("missing.png")) + ": no such file"));
 }
 
 void tst_Engine::nonImageEndsTheRun()
@@ -157,7 +167,7 @@ void tst_Engine::nonImageEndsTheRun()
 
     ImageConvertEngine engine;
     QSignalSpy items(&engine, SIGNAL(doneItem(int)));
-    QSignalSpy errors(&engine, SIGNAL(error(int, QString)));
+    QSignalSpy errors(&engine, SIGNAL(error(int,QString)));
     QSignalSpy done(&engine, SIGNAL(done()));
     engine.start({ a, text, c }, pngToJpeg());
     QVERIFY(done.wait(20000));
@@ -189,7 +199,7 @@ void tst_Engine::unwritableOutputIsReportedAndTheRunGoesOn()
 
     ImageConvertEngine engine;
     QSignalSpy items(&engine, SIGNAL(doneItem(int)));
-    QSignalSpy errors(&engine, SIGNAL(error(int, QString)));
+    QSignalSpy errors(&engine, SIGNAL(error(int,QString)));
     QSignalSpy done(&engine, SIGNAL(done()));
     engine.start({ a, b }, settings);
     QVERIFY(done.wait(20000));
@@ -223,6 +233,30 @@ void tst_Engine::stopIsSeenBetweenFiles()
     QCOMPARE(done.count(), 1);
     QVERIFY(QFileInfo::exists(dir->filePath("a.jpg")));
     QVERIFY(!QFileInfo::exists(dir->filePath("b.jpg")));
+}
+
+void tst_Engine::outputFolderRemovedDuringTheRun()
+{
+    // The folder disappears right after file 0 is written: the other files are not sent
+    // elsewhere behind the user's back, each is reported as not written.
+    const QStringList files = { makeImage("a.png"), makeImage("b.png"), makeImage("c.png") };
+    const QString out = dir->filePath("out");
+    QVERIFY(QDir().mkpath(out));
+    QAtomicInt stopFlag(0);
+    ConversionSettings *settings = pngToJpeg(out);
+    ImageConverter worker(files, settings, &stopFlag);
+    QSignalSpy items(&worker, SIGNAL(_doneItem(int)));
+    QSignalSpy failures(&worker, SIGNAL(_error(int,QString)));
+    connect(&worker, &ImageConverter::_doneItem, [&](int) { QDir(out).removeRecursively(); });
+    worker.convert();
+    delete settings;
+
+    QCOMPARE(indices(items), QList<int> { 0 });
+    QCOMPARE(indices(failures), (QList<int> { 1, 2 }));
+    QVERIFY2(failures.at(0).at(1).toString().startsWith(QDir::toNativeSeparators(out + "/b.jpg")),
+        qPrintable(failures.at(0).at(1).toString()));
+    QVERIFY(!QFileInfo::exists(dir->filePath("b.jpg")));
+    QVERIFY(!QFileInfo::exists(dir->filePath("c.jpg")));
 }
 
 void tst_Engine::stopWhileIdleDoesNotCarryOver()

@@ -1,0 +1,142 @@
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <unistd.h>
+
+#include "testsupport.h"
+
+namespace {
+
+// Noise does not compress, so writing the output takes a while: room for a kill mid-write.
+QImage noisyPicture(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    QRandomGenerator random(7);
+    for (int y = 0; y < height; ++y) {
+        auto line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < width; ++x)
+            line[x] = random.generate() | 0xff000000u;
+    }
+    return image;
+}
+
+int run(const QString &program, const QStringList &arguments, QString *errors = nullptr)
+{
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(120000);
+    if (errors)
+        *errors = QString::fromLocal8Bit(process.readAllStandardError());
+    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+}
+
+} // namespace
+
+// Faults in the middle of a run: whatever happens, an output is complete or absent, and no
+// file the user had is lost.
+class tst_Faults : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void killedWhileWriting();
+    void fullDisk_data();
+    void fullDisk();
+};
+
+void tst_Faults::killedWhileWriting()
+{
+    QTemporaryDir dir;
+    QVERIFY2(dir.isValid(), qPrintable(dir.errorString()));
+    const QString input = dir.filePath("big.png");
+    QVERIFY(noisyPicture(2000, 1500).save(input));
+    const QByteArray inputBytes = TestSupport::readFile(input);
+    const QString out = dir.filePath("out");
+    const QString target = out + "/big.png";
+    QImage previous(40, 30, QImage::Format_RGB32);
+    previous.fill(Qt::magenta);
+
+    int killedMidway = 0;
+    for (int delay : { 0, 30, 80, 150, 250, 400, 600, 900 }) {
+        QDir(out).removeRecursively();
+        QVERIFY(QDir().mkpath(out));
+        QVERIFY(previous.save(target));
+        const QByteArray previousBytes = TestSupport::readFile(target);
+
+        QProcess process;
+        process.start(TARVO_CONVERT,
+            { "--format", "png", "--png-level", "9", "--overwrite", "--output", out, input });
+        QVERIFY(process.waitForStarted());
+        if (delay > 0)
+            QTest::qSleep(delay);
+        process.kill(); // SIGKILL: no handler runs, nothing is flushed
+        process.waitForFinished();
+        if (process.exitStatus() == QProcess::CrashExit)
+            ++killedMidway;
+
+        const QByteArray now = TestSupport::readFile(target);
+        if (now != previousBytes)
+            QCOMPARE(QImage(target).size(), QSize(2000, 1500)); // the whole new picture
+        for (const QString &name : QDir(out).entryList({ "*_backup_*" }, QDir::Files))
+            QCOMPARE(TestSupport::readFile(out + '/' + name), previousBytes);
+        QCOMPARE(TestSupport::readFile(input), inputBytes);
+    }
+    QVERIFY2(killedMidway > 0, "every run finished before it was killed");
+}
+
+void tst_Faults::fullDisk_data()
+{
+    QTest::addColumn<bool>("overwrite");
+    QTest::newRow("new name on a full disk") << false;
+    QTest::newRow("replacing a file on a full disk") << true;
+}
+
+void tst_Faults::fullDisk()
+{
+    QFETCH(bool, overwrite);
+    if (geteuid() != 0)
+        QSKIP("mounting a small file system needs root");
+    QTemporaryDir dir;
+    QVERIFY2(dir.isValid(), qPrintable(dir.errorString()));
+    const QString disk = dir.filePath("disk");
+    QVERIFY(QDir().mkpath(disk));
+    if (run("mount", { "-t", "tmpfs", "-o", "size=256k", "tmpfs", disk }) != 0)
+        QSKIP("this machine does not allow mounting a tmpfs");
+    const auto unmount = qScopeGuard([&] { run("umount", { disk }); });
+
+    const QString input = dir.filePath("photo.png");
+    QVERIFY(noisyPicture(300, 200).save(input));
+    QImage previous(40, 30, QImage::Format_RGB32);
+    previous.fill(Qt::cyan);
+    const QString existing = disk + "/photo.png";
+    QVERIFY(previous.save(existing));
+    const QByteArray previousBytes = TestSupport::readFile(existing);
+    {
+        // Fill what is left of the disk.
+        QFile filler(disk + "/filler");
+        QVERIFY(filler.open(QIODevice::WriteOnly));
+        const QByteArray block(4096, 'x');
+        while (filler.write(block) == block.size() && filler.flush()) { }
+    }
+
+    QStringList arguments = { "--format", "png", "--output", disk, input };
+    if (overwrite)
+        arguments.prepend("--overwrite");
+    QString errors;
+    QCOMPARE(run(TARVO_CONVERT, arguments, &errors), 1);
+    QVERIFY2(errors.contains(QDir::toNativeSeparators(disk) + "/photo"), qPrintable(errors));
+    QVERIFY2(errors.contains("0 converted, 1 failed"), qPrintable(errors));
+    QCOMPARE(TestSupport::readFile(existing), previousBytes);
+    for (const QString &name : QDir(disk).entryList(QDir::Files)) {
+        if (name != "filler" && name != "photo.png") // a backup copy may or may not fit
+            QCOMPARE(TestSupport::readFile(disk + '/' + name), previousBytes);
+    }
+}
+
+QTEST_GUILESS_MAIN(tst_Faults)
+#include "tst_faults.moc"
