@@ -112,8 +112,8 @@ void tst_BrokenFiles::damaged_data()
     const QByteArray png = encoded("PNG");
     QTest::newRow("zero-length file") << QByteArray() << QByteArray() << "empty.jpg" << MustFail;
     QTest::newRow("PNG named .jpg") << png << png << "photo.jpg" << MustConvert;
-    QTest::newRow("text named .jpg") << QByteArray() << QByteArray("not a picture at all\n")
-                                     << "photo.jpg" << MustFail;
+    QTest::newRow("text named .jpg")
+        << QByteArray() << QByteArray("not a picture at all\n") << "photo.jpg" << MustFail;
     QTest::newRow("PNG header claiming 25200x33300")
         << QByteArray() << TestSupport::oversizedPng(25200, 33300) << "huge.png" << MustFail;
     QTest::newRow("PNG header claiming 60000x60000")
@@ -126,6 +126,14 @@ void tst_BrokenFiles::damaged()
     QFETCH(QByteArray, content);
     QFETCH(QString, name);
     QFETCH(Outcome, outcome);
+
+    // The fuzzers start from these files: scripts/fuzz.sh asks for them here.
+    const QString corpus = qEnvironmentVariable("TARVO_CORPUS_DIR");
+    if (!corpus.isEmpty()) {
+        const QString tag
+            = QString(QTest::currentDataTag()).replace(QRegularExpression("\\W+"), "_");
+        QVERIFY(TestSupport::writeFile(corpus + '/' + tag, content));
+    }
 
     QTemporaryDir dir;
     QVERIFY2(dir.isValid(), qPrintable(dir.errorString()));
@@ -140,9 +148,9 @@ void tst_BrokenFiles::damaged()
         const QString reference = dir.filePath("whole.img");
         QVERIFY(TestSupport::writeFile(reference, whole));
         QCOMPARE(int(convert(reference, dir.filePath("reference.png")).status),
-                 int(FileResult::Converted));
+            int(FileResult::Converted));
         QVERIFY2(pixelsOf(output) == pixelsOf(dir.filePath("reference.png")),
-                 "the output differs from the undamaged file's");
+            "the output differs from the undamaged file's");
         return;
     }
     QVERIFY2(outcome != MustConvert, qPrintable(result.error));
