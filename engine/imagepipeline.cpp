@@ -198,10 +198,11 @@ void prepare(Magick::Image &image, const ConversionSettings &settings)
     image.quality(settings.quality);
     image.magick(settings.format.toStdString());
 
-    // Transparency is flattened whenever the image has an opacity channel: the library
-    // reports the channel's depth as the bits its values need, which is 1 for the common
-    // cut-out with fully transparent and fully opaque pixels only.
-    if (!settings.transparent && (image.matte() || image.channelDepth(OpacityChannel) >= 8))
+    // Transparency is flattened whenever the image has an opacity channel. Asking for the
+    // channel's depth instead would miss the common cut-out (the library reports the bits its
+    // values need, 1 for fully transparent and fully opaque pixels only), and costs a pass
+    // over every pixel; without the channel, flattening changes nothing.
+    if (!settings.transparent && image.matte())
         flatten(image, settings);
 
     if (settings.resizeEnabled)
