@@ -7,6 +7,7 @@
 
 #include <Magick++.h>
 
+#include <algorithm>
 #include <atomic>
 #include <future>
 #include <mutex>
@@ -52,22 +53,55 @@ QStringList BatchConverter::plan(const QStringList &inputs) const
     return outputs;
 }
 
+QVector<int> BatchConverter::startOrder(
+    const QStringList &inputs, const QVector<QVector<int>> &waitsFor) const
+{
+    const int count = inputs.size();
+    QVector<int> bySize(count);
+    for (int i = 0; i < count; ++i)
+        bySize[i] = i;
+    // With several jobs the biggest files go first: a big file started last keeps one core
+    // busy alone at the end. With stop-on-error, files start in list order as in the window.
+    if (options.jobs > 1 && !options.stopOnError) {
+        QVector<qint64> sizes(count);
+        for (int i = 0; i < count; ++i)
+            sizes[i] = QFileInfo(inputs[i]).size();
+        std::stable_sort(
+            bySize.begin(), bySize.end(), [&sizes](int a, int b) { return sizes[a] > sizes[b]; });
+    }
+    // A job starts only after the jobs it waits for have started, so that a waiting job never
+    // waits for one no thread has taken.
+    QVector<int> order;
+    QVector<bool> placed(count, false);
+    std::function<void(int)> place = [&](int i) {
+        if (placed[i])
+            return;
+        placed[i] = true;
+        for (int earlier : waitsFor[i])
+            place(earlier);
+        order.append(i);
+    };
+    for (int i : bySize)
+        place(i);
+    return order;
+}
+
 QVector<ImagePipeline::FileResult> BatchConverter::run(
     const QStringList &inputs, const Finished &finished)
 {
     const int count = inputs.size();
     const QStringList outputs = plan(inputs);
 
-    // The earlier job, if any, that must be complete before a job starts: the last one to
-    // write this job's output, or the last one to write where this job reads.
-    QVector<int> after(count, -1);
-    QHash<QString, int> lastWriter;
+    // The earlier jobs that must be complete before a job starts: every one that writes this
+    // job's output, or writes where this job reads, so the last of them wins as it would one
+    // after the other.
+    QVector<QVector<int>> waitsFor(count);
+    QHash<QString, QVector<int>> writers;
     for (int i = 0; i < count; ++i) {
-        const int writesHere = lastWriter.value(key(outputs[i]), -1);
-        const int writesInput = lastWriter.value(key(inputs[i]), -1);
-        after[i] = qMax(writesHere, writesInput);
-        lastWriter.insert(key(outputs[i]), i);
+        waitsFor[i] = writers.value(key(outputs[i])) + writers.value(key(inputs[i]));
+        writers[key(outputs[i])].append(i);
     }
+    const QVector<int> order = startOrder(inputs, waitsFor);
 
     std::vector<std::promise<void>> completed(static_cast<size_t>(count));
     std::vector<std::shared_future<void>> done;
@@ -80,17 +114,22 @@ QVector<ImagePipeline::FileResult> BatchConverter::run(
     std::atomic<int> next(0);
     std::atomic<bool> failed(false);
     std::mutex reporting;
+    const int jobs = qBound(1, options.jobs, qMax(count, 1));
 
     const auto work = [&] {
+        // Several files at once already keep the cores busy; the library's own threads on
+        // top would only fight over them. The limit holds for the thread that sets it.
+        if (jobs > 1)
+            MagickLib::SetMagickResourceLimit(MagickLib::ThreadsResource, 1);
         for (;;) {
             if (options.stopOnError && failed.load())
                 return;
-            const int i = next.fetch_add(1);
-            if (i >= count)
+            const int taken = next.fetch_add(1);
+            if (taken >= count)
                 return;
-            // Jobs are taken in list order, so the one waited for has already been taken.
-            if (after[i] >= 0)
-                done[size_t(after[i])].wait();
+            const int i = order[taken];
+            for (int earlier : waitsFor[i])
+                done[size_t(earlier)].wait();
             const QString output = outputs[i];
             const bool overwrite = settings.overwrite;
             ImagePipeline::FileResult result = ImagePipeline::convertFile(
@@ -114,11 +153,6 @@ QVector<ImagePipeline::FileResult> BatchConverter::run(
         }
     };
 
-    const int jobs = qBound(1, options.jobs, qMax(count, 1));
-    // Several files at once already keep the cores busy; the library's own threads on top
-    // would only fight over them.
-    if (jobs > 1)
-        MagickLib::SetMagickResourceLimit(MagickLib::ThreadsResource, 1);
     std::vector<std::thread> threads;
     for (int t = 1; t < jobs; ++t)
         threads.emplace_back(work);

@@ -37,6 +37,8 @@ public:
     QVector<ImagePipeline::FileResult> run(const QStringList &inputs, const Finished &finished);
 
 private:
+    QVector<int> startOrder(const QStringList &inputs, const QVector<QVector<int>> &waitsFor) const;
+
     ConversionSettings settings;
     Options options;
 };

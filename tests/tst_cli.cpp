@@ -92,6 +92,7 @@ private slots:
     void folderExpansion();
     void collidingNamesDoNotDependOnJobs_data();
     void collidingNamesDoNotDependOnJobs();
+    void anOutputReadLaterInTheRunIsReadWhenWritten();
     void failuresAndExitCodes();
     void badArgumentsConvertNothing();
 
@@ -272,6 +273,22 @@ void tst_Cli::collidingNamesDoNotDependOnJobs()
         QCOMPARE(outcome[0].value("photo_6.jpg"), 15);
         QCOMPARE(outcome[0].size(), 7);
     }
+}
+
+void tst_Cli::anOutputReadLaterInTheRunIsReadWhenWritten()
+{
+    // The second input is the first one's output, not yet written when the run starts: one
+    // after the other it is converted in turn, and so it must be with two jobs.
+    const QString out = dir->filePath("out");
+    QVERIFY(QDir().mkpath(out));
+    const QString first = writeImage(dir->filePath("in/photo.png"), QSize(10, 8));
+    ConversionSettings settings = SettingsFile::defaults();
+    settings.path = out;
+    BatchConverter batch(settings, { 2, false });
+    for (const auto &result : batch.run({ first, out + "/photo.jpg" }, nullptr))
+        QCOMPARE(int(result.status), int(ImagePipeline::FileResult::Converted));
+    QCOMPARE(QImage(out + "/photo.jpg").width(), 10);
+    QCOMPARE(QImage(out + "/photo_1.jpg").width(), 10);
 }
 
 void tst_Cli::failuresAndExitCodes()
