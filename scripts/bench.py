@@ -1,0 +1,450 @@
+#!/usr/bin/env python3
+"""Benchmarks that keep the conversion engine honest about speed and memory.
+
+Runs the command-line converter (tarvo-convert) and the floor program (tarvo-floor, the same
+per-file work with bare library calls) on the same images and prints one table:
+
+  * per job (JPEG, PNG, GIF, fit into 1280x720 + JPEG, PDF): the floor against the engine
+    with one job; the engine should cost at most 5% more time than the floor;
+  * for the JPEG and fit + JPEG jobs: the engine with --jobs 1 against --jobs 2; two jobs should
+    take at most 0.6 of the time of one on two cores, and peak memory with N jobs should stay
+    within N times the one-job peak plus 20%.
+
+The two sides of every comparison run paired and alternating (A B, B A, A B, ...), each run
+into a fresh empty folder, so a slow drift of the machine hits both alike. Wall time is taken
+around each child; peak memory is the child's own maximum resident set (os.wait4). The table
+is a report, not a test: the script exits 0 whether the targets are met or not, and non-zero
+only when a program is missing or a run fails.
+
+Python 3 standard library only.
+"""
+
+import argparse
+import hashlib
+import os
+import shutil
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+
+# (label, converter arguments); the same arguments go to both programs.
+JOBS = [
+    ("JPEG", ["--format", "jpeg"]),
+    ("PNG", ["--format", "png"]),
+    ("GIF", ["--format", "gif"]),
+    ("fit 1280x720 + JPEG", ["--format", "jpeg", "--resize", "1280x720"]),
+    ("PDF", ["--format", "pdf"]),
+]
+PARALLEL_JOBS = ["JPEG", "fit 1280x720 + JPEG"]
+
+ENGINE_TARGET = 1.05  # engine time / floor time, one job
+JOBS2_TARGET = 0.6  # two-job time / one-job time, on two cores
+MEMORY_SLACK = 1.20  # N-job peak <= N x one-job peak x this
+
+SUFFIX = {"jpeg": ".jpg", "gif": ".gif", "png": ".png", "pdf": ".pdf"}
+IMAGE_SUFFIXES = {
+    ".jpg", ".jpeg", ".png", ".gif", ".tif", ".tiff", ".bmp", ".webp", ".tga", ".pnm",
+    ".ppm", ".pgm", ".jp2", ".j2k", ".psd",
+}
+
+# Sizes of the generated images: camera and screen sizes, all but one JPEG; one PNG keeps an
+# alpha channel so that the flatten step is part of every job, one PNG is opaque.
+FULL_SET = [
+    (1680, 1050, "jpg"), (1920, 1080, "jpg"), (1920, 1200, "png"), (2048, 1536, "jpg"),
+    (2560, 1440, "png-alpha"), (2560, 1600, "jpg"), (3000, 2000, "jpg"), (3264, 2448, "jpg"),
+    (3840, 2160, "jpg"),
+]
+QUICK_SET = [(1024, 768, "jpg"), (1280, 800, "png-alpha"), (1440, 900, "jpg"), (1680, 1050, "jpg")]
+# Bumped whenever the recipe below changes, so that cached images are made again.
+RECIPE = "plasma+noise+blur v1"
+
+
+def fail(message):
+    print("bench.py: " + message, file=sys.stderr)
+    sys.exit(2)
+
+
+# ----------------------------------------------------------------------------------------
+# Images
+
+
+def gm(args):
+    result = subprocess.run(["gm"] + args, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
+    if result.returncode != 0:
+        fail("gm %s failed: %s" % (" ".join(args), result.stderr.decode(errors="replace")))
+
+
+def make_image(path, width, height, kind, scratch):
+    # Plasma alone is either white noise or, blurred, too smooth to cost an encoder what a photo
+    # does; noise blurred together with it gives grain and soft edges, and JPEGs of about the
+    # size a camera writes.
+    size = "%dx%d" % (width, height)
+    base = os.path.join(scratch, "base.miff")
+    gm(["convert", "-size", size, "plasma:fractal", "+noise", "Gaussian", "-blur", "0x2",
+        "-modulate", "105,150", "-depth", "8", base])
+    if kind == "jpg":
+        gm(["convert", base, "-quality", "92", path])
+    elif kind == "png":
+        gm(["convert", base, path])
+    elif kind == "png-alpha":
+        mask = os.path.join(scratch, "mask.miff")
+        gm(["convert", "-size", size, "gradient:white-black", "-depth", "8", mask])
+        gm(["composite", "-compose", "CopyOpacity", mask, base, "-depth", "8", path])
+    else:
+        raise ValueError(kind)
+
+
+def generated_images(build_dir, quick):
+    name = "quick" if quick else "full"
+    image_set = QUICK_SET if quick else FULL_SET
+    folder = os.path.join(build_dir, "bench-images", name)
+    stamp = os.path.join(folder, "recipe.txt")
+    paths = []
+    for i, (width, height, kind) in enumerate(image_set):
+        suffix = ".png" if kind.startswith("png") else ".jpg"
+        paths.append(os.path.join(folder, "bench%02d-%dx%d%s" % (i + 1, width, height, suffix)))
+
+    pixels = sum(width * height for width, height, _ in image_set)
+    wanted = RECIPE + "\n" + repr(image_set) + "\n"
+    try:
+        with open(stamp) as f:
+            if f.read() == wanted and all(os.path.isfile(p) for p in paths):
+                return paths, pixels
+    except OSError:
+        pass
+
+    if shutil.which("gm") is None:
+        fail("the GraphicsMagick command 'gm' is needed to generate images (or pass --images)")
+    if os.path.isdir(folder):
+        shutil.rmtree(folder)
+    os.makedirs(folder)
+    print("Generating %d images into %s ..." % (len(paths), folder), flush=True)
+    with tempfile.TemporaryDirectory(dir=folder) as scratch:
+        for path, (width, height, kind) in zip(paths, image_set):
+            partial = os.path.join(scratch, os.path.basename(path))
+            make_image(partial, width, height, kind, scratch)
+            os.replace(partial, path)
+    with open(stamp, "w") as f:
+        f.write(wanted)
+    return paths, pixels
+
+
+def folder_images(folder):
+    if not os.path.isdir(folder):
+        fail("no such folder: %s" % folder)
+    paths = []
+    for name in sorted(os.listdir(folder)):
+        path = os.path.join(folder, name)
+        if os.path.isfile(path) and os.path.splitext(name)[1].lower() in IMAGE_SUFFIXES:
+            paths.append(os.path.abspath(path))
+    if not paths:
+        fail("no images in %s" % folder)
+    return paths
+
+
+# ----------------------------------------------------------------------------------------
+# Running
+
+
+class Sample:
+    def __init__(self, seconds, cpu, peak_kib, outputs):
+        self.seconds = seconds
+        self.cpu = cpu
+        self.peak_kib = peak_kib
+        self.outputs = outputs  # name -> (size, SHA-256 of the content)
+
+
+class Side:
+    """One program with its arguments: the floor, the engine with one job, or with two."""
+
+    def __init__(self, name, command):
+        self.name = name
+        self.command = command
+        self.samples = []
+
+    def median(self):
+        return statistics.median(s.seconds for s in self.samples)
+
+    def cpu_median(self):
+        return statistics.median(s.cpu for s in self.samples)
+
+    def peak_mib(self):
+        return max(s.peak_kib for s in self.samples) / 1024.0
+
+
+class RunFailed(Exception):
+    pass
+
+
+def run_child(command, out_dir, env):
+    with tempfile.TemporaryFile() as errors:
+        start = time.perf_counter()
+        child = subprocess.Popen(command, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                                 stderr=errors, env=env)
+        # wait4 rather than wait(): the rusage it returns is this child's alone.
+        _, status, usage = os.wait4(child.pid, 0)
+        seconds = time.perf_counter() - start
+        child.returncode = os.waitstatus_to_exitcode(status)
+        if child.returncode != 0:
+            errors.seek(0)
+            text = errors.read().decode(errors="replace").strip()
+            raise RunFailed("%s exited with %d%s" % (
+                os.path.basename(command[0]), child.returncode,
+                (":\n    " + "\n    ".join(text.splitlines()[-5:])) if text else ""))
+    outputs = {}
+    for name in os.listdir(out_dir):
+        with open(os.path.join(out_dir, name), "rb") as f:
+            data = f.read()
+        outputs[name] = (len(data), hashlib.sha256(data).digest())
+    return Sample(seconds, usage.ru_utime + usage.ru_stime, usage.ru_maxrss, outputs)
+
+
+def measure(sides, rounds, files, scratch, env, verbose):
+    """Runs the two sides alternating, A B B A A B ..., each into a fresh empty folder."""
+    for r in range(rounds):
+        order = sides if r % 2 == 0 else list(reversed(sides))
+        for side in order:
+            out_dir = tempfile.mkdtemp(prefix="out-", dir=scratch)
+            try:
+                command = side.command + ["--output", out_dir] + files
+                sample = run_child(command, out_dir, env)
+            finally:
+                shutil.rmtree(out_dir, ignore_errors=True)
+            side.samples.append(sample)
+            if verbose:
+                print(" %s %.3fs %.0fMiB" % (side.name, sample.seconds, sample.peak_kib / 1024.0),
+                      end="", flush=True)
+        if not verbose:
+            print(".", end="", flush=True)
+
+
+def expected_outputs(files, suffix, numbered):
+    """Names the outputs of files get: the base name up to its first dot plus the suffix; the
+    converter numbers clashing names, the floor replaces them."""
+    names = []
+    for path in files:
+        base = os.path.basename(path).split(".", 1)[0]
+        name = base + suffix
+        n = 0
+        while name in names:
+            if not numbered:
+                break
+            n += 1
+            name = "%s_%d%s" % (base, n, suffix)
+        if name not in names:
+            names.append(name)
+    return sorted(names)
+
+
+def check_outputs(side, files, suffix):
+    """Whether every run of side wrote exactly the expected files, none of them empty."""
+    want = expected_outputs(files, suffix, numbered=(side.name != "floor"))
+    for sample in side.samples:
+        written = [name for name in want if sample.outputs.get(name, (0,))[0] > 0]
+        if sorted(sample.outputs) != want or len(written) != len(want):
+            return "%s wrote %d of %d expected files" % (
+                side.name, len(written), len(want)), False
+    return "%d written" % len(want), True
+
+
+def compare_outputs(a, b, files, suffix):
+    """How close the two sides' outputs are: identical bytes, or the largest size difference."""
+    problems = []
+    for side in (a, b):
+        text, complete = check_outputs(side, files, suffix)
+        if not complete:
+            problems.append(text)
+    if problems:
+        return "; ".join(problems), False
+    first_a = a.samples[0].outputs
+    first_b = b.samples[0].outputs
+    # Where inputs share a base name the floor keeps only the last one's output under it.
+    bases = [os.path.basename(path).split(".", 1)[0] for path in files]
+    unique = {base + suffix for base in bases if bases.count(base) == 1}
+    common = sorted(set(first_a) & set(first_b) & unique)
+    if not common:
+        return "not compared", True
+    same = sum(1 for name in common if first_a[name] == first_b[name])
+    if same == len(common):
+        return "%d/%d identical" % (same, len(common)), True
+    worst = max(abs(first_a[n][0] - first_b[n][0]) / first_a[n][0] for n in common)
+    return "%d/%d identical, size diff <= %.1f%%" % (same, len(common), 100 * worst), True
+
+
+# ----------------------------------------------------------------------------------------
+# Report
+
+
+def mark(ok):
+    return "PASS" if ok else "MISS"
+
+
+def print_table(rows, cores, notes):
+    header = ["job", "A / B", "A med s", "B med s", "B/A", "CPU A/B s", "peak RSS A/B MiB",
+              "time", "memory", "outputs"]
+    cells = [header] + rows
+    widths = [max(len(str(row[i])) for row in cells) for i in range(len(header))]
+    right = {2, 3, 4, 5, 6}
+
+    def line(row):
+        parts = []
+        for i, cell in enumerate(row):
+            cell = str(cell)
+            parts.append(cell.rjust(widths[i]) if i in right else cell.ljust(widths[i]))
+        return "  ".join(parts).rstrip()
+
+    print()
+    print(line(header))
+    print("  ".join("-" * w for w in widths))
+    for row in rows:
+        print(line(row))
+    print()
+    print("Targets (a report, not an assertion):")
+    print("  floor / engine:  engine median <= %.2f x floor median, one job each"
+          % ENGINE_TARGET)
+    print("  jobs 1 / jobs 2: jobs 2 median <= %.1f x jobs 1 median on 2 cores (this machine: %d)"
+          % (JOBS2_TARGET, cores))
+    print("                   peak RSS with N jobs <= N x one-job peak x %.2f (N = 2)"
+          % MEMORY_SLACK)
+    print("  med = median wall time over the rounds; CPU = median user+system time; peak RSS = "
+          "largest over the rounds")
+    for note in notes:
+        print("  note: " + note)
+
+
+def main():
+    parser = argparse.ArgumentParser(
+        description="Time and memory of the converter against the bare-library floor.")
+    parser.add_argument("folder", nargs="?", help="folder of input images (default: generated)")
+    parser.add_argument("--images", metavar="DIR", help="folder of input images")
+    parser.add_argument("--build", metavar="DIR", default="build",
+                        help="build directory holding bench/tarvo-floor and cli/tarvo-convert "
+                             "(default: ./build)")
+    parser.add_argument("--rounds", type=int, help="runs of each side per comparison "
+                        "(default 5, 2 with --quick)")
+    parser.add_argument("--jobs-only", action="store_true",
+                        help="only compare --jobs 1 with --jobs 2")
+    parser.add_argument("--quick", action="store_true",
+                        help="2 rounds and 4 smaller generated images")
+    parser.add_argument("--verbose", action="store_true", help="print every run's time")
+    args = parser.parse_args()
+
+    if args.folder and args.images:
+        parser.error("give the image folder either as an argument or with --images")
+    rounds = args.rounds if args.rounds is not None else (2 if args.quick else 5)
+    if rounds < 1:
+        parser.error("--rounds must be at least 1")
+
+    build = os.path.abspath(args.build)
+    floor = os.path.join(build, "bench", "tarvo-floor")
+    engine = os.path.join(build, "cli", "tarvo-convert")
+    have_floor = os.access(floor, os.X_OK)
+    have_engine = os.access(engine, os.X_OK)
+    if args.jobs_only and not have_engine:
+        fail("--jobs-only needs %s" % engine)
+    if not args.jobs_only and not have_floor:
+        fail("%s not found; build the tarvo-floor target first" % floor)
+    notes = []
+    if not have_engine:
+        notes.append("%s not found: engine columns left empty" % engine)
+
+    image_dir = args.folder or args.images
+    if image_dir:
+        files, pixels = folder_images(image_dir), 0
+    else:
+        files, pixels = generated_images(build, args.quick)
+    total_bytes = sum(os.path.getsize(path) for path in files)
+
+    env = dict(os.environ)
+    # The converter needs no display; should it create a GUI application, it still must not.
+    env.setdefault("QT_QPA_PLATFORM", "offscreen")
+    cores = os.cpu_count() or 1
+    print("%d images, %.1f MiB%s; %d rounds; %d cores; OMP_NUM_THREADS=%s; load %.2f" % (
+        len(files), total_bytes / 1048576.0,
+        (", %.1f Mpixel" % (pixels / 1e6)) if pixels else "", rounds, cores,
+        env.get("OMP_NUM_THREADS", "unset"), os.getloadavg()[0]), flush=True)
+
+    # Inputs in the page cache and both programs' libraries loaded once before anything counts.
+    for path in files:
+        with open(path, "rb") as f:
+            while f.read(1 << 20):
+                pass
+
+    rows = []
+    failed = False
+    scratch = tempfile.mkdtemp(prefix="bench-out-", dir=build)
+    try:
+        present = [p for p, have in ((floor, have_floor), (engine, have_engine)) if have]
+        for program in present:
+            out_dir = tempfile.mkdtemp(dir=scratch)
+            try:
+                run_child([program, "--jobs", "1", "--format", "jpeg", "--output", out_dir,
+                           files[0]], out_dir, env)
+            except RunFailed as e:
+                fail("warm-up run failed: %s" % e)
+            finally:
+                shutil.rmtree(out_dir, ignore_errors=True)
+
+        plans = []
+        if not args.jobs_only:
+            for label, job_args in JOBS:
+                sides = [Side("floor", [floor, "--jobs", "1"] + job_args)]
+                if have_engine:
+                    sides.append(Side("engine", [engine, "--jobs", "1"] + job_args))
+                plans.append((label, "floor / engine", job_args, sides))
+        if have_engine:
+            for label, job_args in JOBS:
+                if label in PARALLEL_JOBS:
+                    sides = [Side("jobs 1", [engine, "--jobs", "1"] + job_args),
+                             Side("jobs 2", [engine, "--jobs", "2"] + job_args)]
+                    plans.append((label, "jobs 1 / jobs 2", job_args, sides))
+
+        for label, kind, job_args, sides in plans:
+            print("%-20s %-16s" % (label, kind), end=" ", flush=True)
+            try:
+                measure(sides, rounds, files, scratch, env, args.verbose)
+            except RunFailed as e:
+                print(" failed")
+                notes.append("%s, %s: %s" % (label, kind, e))
+                rows.append([label, kind, "-", "-", "-", "-", "-", "FAILED", "", ""])
+                failed = True
+                continue
+            print(" done")
+            suffix = SUFFIX[job_args[job_args.index("--format") + 1]]
+            a = sides[0]
+            if len(sides) == 1:
+                outputs, complete = check_outputs(a, files, suffix)
+                failed = failed or not complete
+                rows.append([label, kind, "%.2f" % a.median(), "-", "-",
+                             "%.2f/-" % a.cpu_median(), "%.0f/-" % a.peak_mib(), "-", "-",
+                             outputs])
+                continue
+            b = sides[1]
+            ratio = b.median() / a.median()
+            outputs, complete = compare_outputs(a, b, files, suffix)
+            if not complete:
+                failed = True
+            if kind.startswith("floor"):
+                time_mark, memory_mark = mark(ratio <= ENGINE_TARGET), "-"
+            else:
+                time_mark = mark(ratio <= JOBS2_TARGET)
+                memory_mark = mark(b.peak_mib() <= 2 * a.peak_mib() * MEMORY_SLACK)
+            rows.append([label, kind, "%.2f" % a.median(), "%.2f" % b.median(), "%.3f" % ratio,
+                         "%.2f/%.2f" % (a.cpu_median(), b.cpu_median()),
+                         "%.0f/%.0f" % (a.peak_mib(), b.peak_mib()), time_mark, memory_mark,
+                         outputs])
+    finally:
+        shutil.rmtree(scratch, ignore_errors=True)
+
+    # Other work on the machine skews every number; the load says whether there was any.
+    notes.append("load average at the end: %.2f (1 min)" % os.getloadavg()[0])
+    if cores != 2:
+        notes.append("the jobs target is set for 2 cores; this machine has %d" % cores)
+    print_table(rows, cores, notes)
+    return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
