@@ -127,6 +127,70 @@ bool tgaEndsEarly(const QByteArray &bytes)
     return quint64(bytes.size()) < pos;
 }
 
+quint32 bigEndian16(const QByteArray &bytes, int pos)
+{
+    return (quint32(quint8(bytes.at(pos))) << 8) | quint8(bytes.at(pos + 1));
+}
+
+// The picture size from a JPEG's frame header, walking the marker segments before it. The
+// library's ping cannot be used on JPEGs: for a progressive file it decodes every scan, which
+// costs most of a full read. False when the header does not tell.
+bool jpegSize(const QByteArray &bytes, quint32 *width, quint32 *height)
+{
+    if (!bytes.startsWith("\xff\xd8"))
+        return false;
+    int pos = 2;
+    while (pos + 1 < bytes.size()) {
+        if (quint8(bytes.at(pos)) != 0xff)
+            return false;
+        const quint8 marker = quint8(bytes.at(pos + 1));
+        pos += 2;
+        if (marker == 0xff) { // fill byte
+            --pos;
+            continue;
+        }
+        if (marker == 0x01 || (marker >= 0xd0 && marker <= 0xd7)) // no segment
+            continue;
+        if (marker == 0xd9 || marker == 0xda || pos + 2 > bytes.size())
+            return false; // end of image or scan data before any frame header
+        const bool frame = marker >= 0xc0 && marker <= 0xcf && marker != 0xc4 && marker != 0xc8
+            && marker != 0xcc;
+        if (frame) {
+            if (pos + 7 > bytes.size())
+                return false;
+            *height = bigEndian16(bytes, pos + 3);
+            *width = bigEndian16(bytes, pos + 5);
+            // A height of 0 is given later in the data, which only the decoder finds.
+            return *height > 0 && *width > 0;
+        }
+        const quint32 length = bigEndian16(bytes, pos);
+        if (length < 2)
+            return false;
+        pos += int(length);
+    }
+    return false;
+}
+
+// The header alone tells the size: refuse what cannot be held before decoding it.
+void refuseOversized(const Magick::Blob &blob, const QByteArray &bytes)
+{
+    quint32 width = 0;
+    quint32 height = 0;
+    if (jpegSize(bytes, &width, &height)) {
+        ResourceLimits::checkImageSize(width, height);
+        return;
+    }
+    try {
+        Magick::Image probe;
+        probe.ping(blob);
+        ResourceLimits::checkImageSize(probe.columns(), probe.rows());
+    } catch (Magick::ErrorResourceLimit &) {
+        throw;
+    } catch (Magick::Exception &) {
+        // Whatever the header's problem, the full read reports it or decodes anyway.
+    }
+}
+
 // Throws when the reader that decoded the bytes (named by its format) may have filled in
 // a picture that the data does not reach the end of.
 void checkComplete(const QByteArray &bytes, const QByteArray &format)
@@ -182,16 +246,7 @@ Magick::Image decode(const Magick::Blob &blob)
     if (TgaCoder::isGreyAlphaTarga(bytes))
         return TgaCoder::decode(bytes);
 
-    // The header alone tells the size: refuse what cannot be held before decoding it.
-    try {
-        Magick::Image probe;
-        probe.ping(blob);
-        ResourceLimits::checkImageSize(probe.columns(), probe.rows());
-    } catch (Magick::ErrorResourceLimit &) {
-        throw;
-    } catch (Magick::Exception &) {
-        // Whatever the header's problem, the full read below reports it or decodes anyway.
-    }
+    refuseOversized(blob, bytes);
 
     Magick::Image image;
     try {

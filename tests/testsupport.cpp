@@ -5,6 +5,8 @@
 #include <QMutex>
 #include <QMutexLocker>
 
+#include <Magick++.h>
+
 #include <zlib.h>
 
 namespace {
@@ -96,6 +98,26 @@ QByteArray oversizedPng(quint32 width, quint32 height)
     append("IDAT", qCompress(QByteArray(64, '\0')).mid(4));
     append("IEND", QByteArray());
     return png;
+}
+
+QByteArray oversizedJpeg(quint16 width, quint16 height, bool progressive)
+{
+    Magick::Image image(Magick::Geometry(16, 16), Magick::Color("red"));
+    image.magick("JPEG");
+    if (progressive)
+        image.interlaceType(MagickLib::LineInterlace);
+    Magick::Blob blob;
+    image.write(&blob);
+    QByteArray jpeg(static_cast<const char *>(blob.data()), int(blob.length()));
+    const int frame = jpeg.indexOf(progressive ? "\xff\xc2" : "\xff\xc0");
+    if (frame < 0)
+        qFatal("no frame header in the JPEG written");
+    // Marker, length, precision, then height and width, big-endian.
+    jpeg[frame + 5] = char(height >> 8);
+    jpeg[frame + 6] = char(height & 0xff);
+    jpeg[frame + 7] = char(width >> 8);
+    jpeg[frame + 8] = char(width & 0xff);
+    return jpeg;
 }
 
 QByteArray readFile(const QString &path)

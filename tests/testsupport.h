@@ -21,6 +21,9 @@ QByteArray readFile(const QString &path);
 // A valid PNG whose header claims width x height over a few bytes of pixels: it costs
 // nothing to store and would cost gigabytes to decode.
 QByteArray oversizedPng(quint32 width, quint32 height);
+// The same for a small JPEG, baseline or progressive, whose frame header is made to claim
+// width x height (each at most 65535).
+QByteArray oversizedJpeg(quint16 width, quint16 height, bool progressive);
 
 // A minimal uncompressed RGB Photoshop file: channels 3 or 4 (alpha last), depth 8 or 16,
 // planes given sample by sample in channel order, big-endian for 16 bits.
