@@ -326,6 +326,9 @@ def main():
                         "(default 5, 2 with --quick)")
     parser.add_argument("--jobs-only", action="store_true",
                         help="only compare --jobs 1 with --jobs 2")
+    parser.add_argument("--only", metavar="JOBS",
+                        help="comma-separated jobs to run: jpeg, png, gif, fit, pdf "
+                             "(default: all)")
     parser.add_argument("--quick", action="store_true",
                         help="2 rounds and 4 smaller generated images")
     parser.add_argument("--verbose", action="store_true", help="print every run's time")
@@ -333,6 +336,15 @@ def main():
 
     if args.folder and args.images:
         parser.error("give the image folder either as an argument or with --images")
+    jobs = JOBS
+    if args.only:
+        wanted = [name.strip().lower() for name in args.only.split(",") if name.strip()]
+        known = {label.split()[0].lower(): label for label, _ in JOBS}
+        unknown = [name for name in wanted if name not in known]
+        if unknown:
+            parser.error("--only: unknown job %s (known: %s)" % (
+                ", ".join(unknown), ", ".join(known)))
+        jobs = [job for job in JOBS if job[0].split()[0].lower() in wanted]
     rounds = args.rounds if args.rounds is not None else (2 if args.quick else 5)
     if rounds < 1:
         parser.error("--rounds must be at least 1")
@@ -389,13 +401,13 @@ def main():
 
         plans = []
         if not args.jobs_only:
-            for label, job_args in JOBS:
+            for label, job_args in jobs:
                 sides = [Side("floor", [floor, "--jobs", "1"] + job_args)]
                 if have_engine:
                     sides.append(Side("engine", [engine, "--jobs", "1"] + job_args))
                 plans.append((label, "floor / engine", job_args, sides))
         if have_engine:
-            for label, job_args in JOBS:
+            for label, job_args in jobs:
                 if label in PARALLEL_JOBS:
                     sides = [Side("jobs 1", [engine, "--jobs", "1"] + job_args),
                              Side("jobs 2", [engine, "--jobs", "2"] + job_args)]
