@@ -8,6 +8,8 @@
 
 #include <unistd.h>
 
+#include "batchconverter.h"
+#include "settingsfile.h"
 #include "testsupport.h"
 
 namespace {
@@ -45,6 +47,7 @@ class tst_Faults : public QObject
 
 private slots:
     void killedWhileWriting();
+    void inputsChangedAfterListing();
     void fullDisk_data();
     void fullDisk();
 };
@@ -87,6 +90,32 @@ void tst_Faults::killedWhileWriting()
         QCOMPARE(TestSupport::readFile(input), inputBytes);
     }
     QVERIFY2(killedMidway > 0, "every run finished before it was killed");
+}
+
+void tst_Faults::inputsChangedAfterListing()
+{
+    QTemporaryDir dir;
+    QVERIFY2(dir.isValid(), qPrintable(dir.errorString()));
+    QStringList inputs;
+    for (const char *name : { "cut.png", "gone.png", "fine.png" }) {
+        inputs.append(dir.filePath(name));
+        QVERIFY(noisyPicture(64, 48).save(inputs.last()));
+    }
+    // Listed whole; by their turn, one is cut in half and one is gone.
+    QFile cut(inputs[0]);
+    QVERIFY(cut.resize(cut.size() / 2));
+    QVERIFY(QFile::remove(inputs[1]));
+
+    ConversionSettings settings = SettingsFile::defaults();
+    settings.path = dir.path();
+    BatchConverter batch(settings, { 2, false });
+    const auto results = batch.run(inputs, nullptr);
+    QCOMPARE(int(results[0].status), int(ImagePipeline::FileResult::Failed));
+    QVERIFY2(!results[0].error.isEmpty(), "a cut-short input failed without a reason");
+    QCOMPARE(int(results[1].status), int(ImagePipeline::FileResult::Missing));
+    QCOMPARE(results[1].error, QDir::toNativeSeparators(inputs[1]) + ": no such file");
+    QCOMPARE(int(results[2].status), int(ImagePipeline::FileResult::Converted));
+    QCOMPARE(QDir(dir.path()).entryList({ "*.jpg" }, QDir::Files), QStringList { "fine.jpg" });
 }
 
 void tst_Faults::fullDisk_data()
