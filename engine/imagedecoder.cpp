@@ -254,11 +254,12 @@ Magick::Image decode(const Magick::Blob &blob)
     } catch (Magick::Error &) {
         // Only a reader that failed outright is second-guessed; a warning means the library
         // did decode the file and found something wrong with it, which stays an error.
-        QByteArray format;
-        const QImage fallback = QtImageBridge::read(bytes, nullptr, &format);
+        // A file cut short is refused before the plug-in allocates the picture its header
+        // promises, which may be far larger than the file.
+        checkComplete(bytes, QtImageBridge::formatOf(bytes));
+        const QImage fallback = QtImageBridge::read(bytes);
         if (fallback.isNull())
             throw;
-        checkComplete(bytes, format);
         return QtImageBridge::toMagick(fallback);
     }
     checkComplete(bytes, QByteArray::fromStdString(image.magick()));

@@ -6,6 +6,7 @@
 
 #include <Magick++.h>
 
+#include <climits>
 #include <cstring>
 #include <vector>
 
@@ -70,9 +71,52 @@ bool hasOwnResolution(const QImage &image)
         || image.dotsPerMeterY() != fresh.dotsPerMeterY();
 }
 
+quint32 unsignedAt(const QByteArray &bytes, int pos, int size, bool bigEndian)
+{
+    quint32 value = 0;
+    for (int i = 0; i < size; ++i) {
+        const int at = bigEndian ? pos + i : pos + size - 1 - i;
+        value = (value << 8) | quint8(bytes.at(at));
+    }
+    return value;
+}
+
+// The picture size from the fixed header of the formats whose plug-ins cannot tell it before
+// decoding everything (Targa, PCX, SGI, Sun raster). An invalid size when the header is too
+// short or the format is another.
+QSize headerSize(const QByteArray &bytes, const QByteArray &format)
+{
+    if (format == "tga" && bytes.size() >= 18)
+        return QSize(int(unsignedAt(bytes, 12, 2, false)), int(unsignedAt(bytes, 14, 2, false)));
+    if (format == "pcx" && bytes.size() >= 12) {
+        const int left = int(unsignedAt(bytes, 4, 2, false));
+        const int top = int(unsignedAt(bytes, 6, 2, false));
+        return QSize(int(unsignedAt(bytes, 8, 2, false)) - left + 1,
+            int(unsignedAt(bytes, 10, 2, false)) - top + 1);
+    }
+    if (format == "rgb" && bytes.size() >= 10)
+        return QSize(int(unsignedAt(bytes, 6, 2, true)), int(unsignedAt(bytes, 8, 2, true)));
+    if (format == "ras" && bytes.size() >= 12) {
+        const quint32 width = unsignedAt(bytes, 4, 4, true);
+        const quint32 height = unsignedAt(bytes, 8, 4, true);
+        // Sides past what a QSize holds are refused as the largest it can.
+        return QSize(int(qMin<quint32>(width, INT_MAX)), int(qMin<quint32>(height, INT_MAX)));
+    }
+    return QSize();
+}
+
 } // namespace
 
 namespace QtImageBridge {
+
+QByteArray formatOf(const QByteArray &bytes)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    if (!buffer.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return QImageReader::imageFormat(&buffer);
+}
 
 QImage read(const QByteArray &bytes, QString *error, QByteArray *format)
 {
@@ -92,7 +136,9 @@ QImage read(const QByteArray &bytes, QString *error, QByteArray *format)
     reader.setAutoTransform(false);
 
     // The plug-in allocates the whole image at once: refuse what this machine cannot hold.
-    const QSize size = reader.size();
+    QSize size = reader.size();
+    if (!size.isValid())
+        size = headerSize(bytes, reader.format());
     if (size.isValid())
         ResourceLimits::checkImageSize(quint64(size.width()), quint64(size.height()));
 

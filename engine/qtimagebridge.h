@@ -17,6 +17,10 @@ namespace QtImageBridge {
 // when none does; *error then says why. *format names the plug-in's format ("psd", "tga").
 QImage read(const QByteArray &bytes, QString *error = nullptr, QByteArray *format = nullptr);
 
+// The format of the plug-in that would decode the bytes, chosen by content ("psd", "tga"), or
+// empty when none recognises them.
+QByteArray formatOf(const QByteArray &bytes);
+
 // Converts without losing what the QImage holds: alpha stays an opacity channel, grey stays
 // grey and 16-bit formats keep 16 bits per sample.
 Magick::Image toMagick(const QImage &image);

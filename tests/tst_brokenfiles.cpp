@@ -118,6 +118,12 @@ void tst_BrokenFiles::damaged_data()
         << QByteArray() << TestSupport::oversizedPng(25200, 33300) << "huge.png" << MustFail;
     QTest::newRow("PNG header claiming 60000x60000")
         << QByteArray() << TestSupport::oversizedPng(60000, 60000) << "huge.png" << MustFail;
+    // Found by fuzzing: a grey Targa header claiming 65280x14912 over 19 bytes, which the
+    // library rejects and Qt's plug-in decoded in full (gigabytes) before it was found short.
+    QTest::newRow("Targa header claiming 65280x14912 over 19 bytes")
+        << QByteArray()
+        << QByteArray("\xdc\0\x03\x03\0\0\x04\0\xff\xd8\0\x02\0\xff\x40\x3a\x10\x4a\x46", 19)
+        << "tiny.tga" << MustFail;
 }
 
 void tst_BrokenFiles::damaged()

@@ -196,6 +196,8 @@ private slots:
     void greyAlphaTga();
     void reportsUndecodableBytes_data();
     void reportsUndecodableBytes();
+    void refusesHugeSizesThePluginCannotTell_data();
+    void refusesHugeSizesThePluginCannotTell();
 };
 
 void tst_QtImageBridge::initTestCase()
@@ -575,6 +577,62 @@ void tst_QtImageBridge::reportsUndecodableBytes()
     QVERIFY(decoded.isNull());
     QVERIFY(!error.isEmpty());
     QVERIFY_EXCEPTION_THROWN(QtImageBridge::toMagick(decoded), Magick::ErrorCorruptImage);
+}
+
+void appendLittle16(QByteArray &bytes, quint16 value)
+{
+    char buffer[2];
+    qToLittleEndian(value, buffer);
+    bytes.append(buffer, 2);
+}
+
+void tst_QtImageBridge::refusesHugeSizesThePluginCannotTell_data()
+{
+    // Headers of formats whose plug-ins give no size before decoding, each claiming a picture
+    // of gigabytes over a few bytes; the side is what the error must name.
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("side");
+
+    QByteArray tga("\0\0\x02\0\0\0\0\0\0\0\0\0", 12);
+    appendLittle16(tga, 60000);
+    appendLittle16(tga, 60000);
+    tga.append("\x18\x20", 2);
+    QTest::newRow("Targa") << tga + QByteArray(64, '\0') << 60000;
+
+    QByteArray pcx("\x0a\x05\x01\x08\0\0\0\0", 8);
+    appendLittle16(pcx, 59999); // the last column and row, from 0
+    appendLittle16(pcx, 59999);
+    appendLittle16(pcx, 72);
+    appendLittle16(pcx, 72);
+    pcx.append(QByteArray(48, '\0')).append("\0\x03", 2);
+    appendLittle16(pcx, 60000);
+    QTest::newRow("PCX") << pcx + QByteArray(124, '\0') << 60000;
+
+    QByteArray sgi;
+    for (quint16 field : { 0x01da, 0x0001, 3, 60000, 60000, 3 })
+        appendBig16(sgi, field);
+    appendBig32(sgi, 0);
+    appendBig32(sgi, 255);
+    QTest::newRow("SGI") << sgi + QByteArray(560, '\0') << 60000;
+
+    QByteArray ras;
+    for (quint32 field : { 0x59a66a95u, 30000u, 30000u, 24u, 30000u * 30000u * 3u, 1u, 0u, 0u })
+        appendBig32(ras, field);
+    QTest::newRow("Sun raster") << ras + QByteArray(64, '\0') << 30000;
+}
+
+void tst_QtImageBridge::refusesHugeSizesThePluginCannotTell()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, side);
+
+    const QString size = QStringLiteral("%1x%1 pixels").arg(side);
+    try {
+        QtImageBridge::read(bytes);
+        QFAIL("the header's size was not checked before decoding");
+    } catch (Magick::ErrorResourceLimit &e) {
+        QVERIFY2(QString::fromLocal8Bit(e.what()).contains(size), e.what());
+    }
 }
 
 QTEST_GUILESS_MAIN(tst_QtImageBridge)
