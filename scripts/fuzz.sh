@@ -48,7 +48,11 @@ for target in fuzz_jp2 fuzz_qimage fuzz_decode; do
     leaks=1
     [ "$target" = fuzz_decode ] && leaks=0
     status=0
-    "build-fuzz/fuzz/$target" -max_total_time="$seconds" -timeout=20 -rss_limit_mb=8192 \
+    # A decode of a few bytes that needs gigabytes or seconds is a finding too: over 2 GB of
+    # memory fails the run, and inputs slower than 5 s are saved as slow units.
+    before=$(ls build-fuzz/artifacts | grep -c "^$target-slow-unit" || true)
+    "build-fuzz/fuzz/$target" -max_total_time="$seconds" -timeout=20 -rss_limit_mb=2048 \
+        -report_slow_units=5 \
         -detect_leaks=$leaks -print_final_stats=1 -artifact_prefix="build-fuzz/artifacts/$target-" \
         "$corpus/$target" >"$log" 2>&1 || status=$?
     runs=$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$log" | grep -o '[0-9]*$' || echo "?")
@@ -56,6 +60,8 @@ for target in fuzz_jp2 fuzz_qimage fuzz_decode; do
     ft=$(grep -o 'ft: [0-9]*' "$log" | tail -n 1 | grep -o '[0-9]*' || echo "?")
     result=clean
     [ "$status" -ne 0 ] && result="FOUND SOMETHING (exit $status, see $log)"
+    after=$(ls build-fuzz/artifacts | grep -c "^$target-slow-unit" || true)
+    [ "$status" -eq 0 ] && [ "$after" -gt "$before" ] && result="SLOW INPUTS ($((after - before)) in build-fuzz/artifacts)"
     summary+=("$(printf '%-12s %10s runs  %6s edges  %7s features  %s' "$target" "$runs" "$cov" "$ft" "$result")")
 done
 printf '%s\n' "${summary[@]}"
