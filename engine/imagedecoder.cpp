@@ -164,7 +164,7 @@ bool jpegSize(const QByteArray &bytes, quint32 *width, quint32 *height)
             return *height > 0 && *width > 0;
         }
         const quint32 length = bigEndian16(bytes, pos);
-        if (length < 2)
+        if (length < 2 || length > quint32(bytes.size() - pos))
             return false;
         pos += int(length);
     }
