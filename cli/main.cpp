@@ -59,6 +59,8 @@ int main(int argc, char *argv[])
     batch.run(files, [&](int index, const ImagePipeline::FileResult &result) {
         if (terminal)
             print(QStringLiteral("\r\033[K"));
+        for (const QString &warning : result.warnings)
+            print(QStringLiteral("Warning: %1\n").arg(warning));
         if (result.status == ImagePipeline::FileResult::Converted) {
             ++converted;
         } else {

@@ -33,13 +33,14 @@ void ImageConvertEngine::start(const QStringList &files, ConversionSettings *set
     worker->moveToThread(thread);
 
     // clang-format off
-    connect(thread, SIGNAL(finished()),         thread, SLOT(deleteLater()));
-    connect(thread, SIGNAL(started()),          worker, SLOT(convert()));
-    connect(worker, SIGNAL(done()),             thread, SLOT(quit()));
-    connect(worker, SIGNAL(done()),             worker, SLOT(deleteLater()));
-    connect(worker, SIGNAL(done()),             this,   SLOT(cleanup()));
-    connect(worker, SIGNAL(_doneItem(int)),     this,   SLOT(_doneItem(int)));
-    connect(worker, SIGNAL(_error(int,QString)), this,  SLOT(_error(int,QString)));
+    connect(thread, SIGNAL(finished()),             thread, SLOT(deleteLater()));
+    connect(thread, SIGNAL(started()),              worker, SLOT(convert()));
+    connect(worker, SIGNAL(done()),                 thread, SLOT(quit()));
+    connect(worker, SIGNAL(done()),                 worker, SLOT(deleteLater()));
+    connect(worker, SIGNAL(done()),                 this,   SLOT(cleanup()));
+    connect(worker, SIGNAL(_doneItem(int)),         this,   SLOT(_doneItem(int)));
+    connect(worker, SIGNAL(_error(int,QString)),    this,   SLOT(_error(int,QString)));
+    connect(worker, SIGNAL(_warning(int,QString)),  this,   SLOT(_warning(int,QString)));
     // clang-format on
 
     thread->start(QThread::InheritPriority);
@@ -68,4 +69,9 @@ void ImageConvertEngine::_doneItem(int index)
 void ImageConvertEngine::_error(int index, const QString &message)
 {
     emit error(index, message);
+}
+
+void ImageConvertEngine::_warning(int index, const QString &message)
+{
+    emit warning(index, message);
 }

@@ -32,11 +32,15 @@ signals:
     void doneItem(int index);
     // A file failed: the run has ended, or for an output that could not be written, goes on.
     void error(int index, const QString &message);
+    // A file converted, but a library warned about it (one signal per warning, before its
+    // doneItem).
+    void warning(int index, const QString &message);
 
 private slots:
     void cleanup();
     void _doneItem(int index);
     void _error(int index, const QString &message);
+    void _warning(int index, const QString &message);
 
 private:
     ConversionSettings *settings = nullptr;

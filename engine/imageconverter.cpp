@@ -48,6 +48,10 @@ void ImageConverter::convert()
 
         const ImagePipeline::FileResult result
             = ImagePipeline::convertFile(path, run, chooseOutputPath);
+        for (const QString &warning : result.warnings) {
+            qDebug("Warning: %s", qPrintable(warning));
+            emit _warning(i, warning);
+        }
         switch (result.status) {
         case ImagePipeline::FileResult::Converted:
             emit _doneItem(i);

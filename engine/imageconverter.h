@@ -33,6 +33,8 @@ signals:
     void done();
     // The text of each "Error: " line, with the index of the file it concerns.
     void _error(int index, const QString &message);
+    // The text of each "Warning: " line: the file converted, but a library had a complaint.
+    void _warning(int index, const QString &message);
 
 public slots:
     void convert();

@@ -11,7 +11,9 @@
 #include <limits>
 #include <memory>
 
+#include "diagnostics.h"
 #include "jp2coder.h"
+#include "jpegcheck.h"
 #include "qtimagebridge.h"
 #include "resourcelimits.h"
 #include "tgacoder.h"
@@ -191,16 +193,43 @@ void refuseOversized(const Magick::Blob &blob, const QByteArray &bytes)
     }
 }
 
-// Throws when the reader that decoded the bytes (named by its format) may have filled in
-// a picture that the data does not reach the end of.
-void checkComplete(const QByteArray &bytes, const QByteArray &format)
+[[noreturn]] void throwDamaged(const QByteArray &format, const std::string &what)
+{
+    throw Magick::ErrorCorruptImage("damaged " + format.toStdString() + ": " + what);
+}
+
+// Throws when the reader that decoded the bytes (named by its format) may have filled in a
+// picture that the data does not reach the end of. A JPEG is decoded once more only when its
+// reader warned (suspect), since only then can its picture be partial.
+void checkComplete(const QByteArray &bytes, const QByteArray &format, bool suspect)
 {
     const QByteArray name = format.toUpper();
     const bool cut = (name == "GIF" && gifEndsEarly(bytes))
         || (name == "BMP" && bmpEndsEarly(bytes)) || (name == "TGA" && tgaEndsEarly(bytes));
     if (cut)
-        throw Magick::ErrorCorruptImage(
-            name.toStdString() + ": the file ends before the picture does (cut short)");
+        throwDamaged(name, "the data ends before the picture does");
+    if (suspect && (name == "JPEG" || name == "JPG")) {
+        const JpegCheck::Result check = JpegCheck::check(bytes);
+        if (check.damage == JpegCheck::CutShort)
+            throwDamaged("JPEG", "the data ends before the picture does");
+        if (check.damage == JpegCheck::Corrupt)
+            throwDamaged("JPEG", "the picture data is corrupt (" + check.reason.toStdString() + ")");
+    }
+}
+
+// The library gives a BMP with a version 4 or 5 header an opacity channel whenever the header
+// holds an alpha mask, even for pixels of 24 bits or fewer, and never fills that channel:
+// flattening would then blend with whatever the memory held. Only 32-bit pixels and 16-bit
+// bit fields can carry alpha.
+void dropUnfilledOpacity(Magick::Image &image, const QByteArray &bytes)
+{
+    if (!image.matte() || !bytes.startsWith("BM") || bytes.size() < 34)
+        return;
+    const quint32 bits = littleEndian(bytes, 28, 2);
+    const quint32 compression = littleEndian(bytes, 30, 4);
+    const bool bitFields = compression == 3 || compression == 6;
+    if (bits != 32 && !(bits == 16 && bitFields))
+        image.matte(false);
 }
 
 } // namespace
@@ -235,7 +264,7 @@ ReadResult readFile(const QString &path, Magick::Blob &blob, QString *error)
     return ReadResult::Read;
 }
 
-Magick::Image decode(const Magick::Blob &blob)
+Magick::Image decode(const Magick::Blob &blob, QStringList *warnings)
 {
     // A view on the blob's bytes: the file is held in memory once, however it is decoded.
     const QByteArray bytes
@@ -248,21 +277,30 @@ Magick::Image decode(const Magick::Blob &blob)
 
     refuseOversized(blob, bytes);
 
+    QStringList said;
     Magick::Image image;
     try {
         image.read(blob);
+    } catch (Magick::Warning &warning) {
+        // The picture is decoded and the reader had something to say about the file. That
+        // alone fails nothing; whether the picture is whole is decided from the data below.
+        said.append(Diagnostics::libraryReason(warning.what()));
     } catch (Magick::Error &) {
-        // Only a reader that failed outright is second-guessed; a warning means the library
-        // did decode the file and found something wrong with it, which stays an error.
-        // A file cut short is refused before the plug-in allocates the picture its header
-        // promises, which may be far larger than the file.
-        checkComplete(bytes, QtImageBridge::formatOf(bytes));
-        const QImage fallback = QtImageBridge::read(bytes);
+        // Only a reader that failed outright is second-guessed. A file cut short is refused
+        // before the plug-in allocates the picture its header promises, which may be far
+        // larger than the file.
+        checkComplete(bytes, QtImageBridge::formatOf(bytes), true);
+        const QImage fallback = QtImageBridge::read(bytes, nullptr, nullptr, &said);
         if (fallback.isNull())
             throw;
+        if (warnings)
+            *warnings += said;
         return QtImageBridge::toMagick(fallback);
     }
-    checkComplete(bytes, QByteArray::fromStdString(image.magick()));
+    checkComplete(bytes, QByteArray::fromStdString(image.magick()), !said.isEmpty());
+    dropUnfilledOpacity(image, bytes);
+    if (warnings)
+        *warnings += said;
     return image;
 }
 

@@ -2,6 +2,7 @@
 #define IMAGEDECODER_H
 
 #include <QString>
+#include <QStringList>
 
 namespace Magick {
 class Blob;
@@ -25,9 +26,11 @@ enum class ReadResult {
 // Throws std::bad_alloc when there is no memory for the buffer.
 ReadResult readFile(const QString &path, Magick::Blob &blob, QString *error);
 
-// Throws a Magick::Exception when nothing can decode the bytes; the library's own message is
-// the one reported, since it is the reader the user relies on.
-Magick::Image decode(const Magick::Blob &blob);
+// Throws a Magick::Exception when nothing can decode the bytes, the library's own message
+// first, since it is the reader the user relies on; and a Magick::ErrorCorruptImage whose
+// message begins "damaged " when the data does not hold the whole picture. What a reader
+// warned about a picture that did decode whole is added to *warnings.
+Magick::Image decode(const Magick::Blob &blob, QStringList *warnings = nullptr);
 
 } // namespace ImageDecoder
 

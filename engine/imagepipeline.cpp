@@ -9,6 +9,7 @@
 #include <new>
 
 #include "conversionsettings.h"
+#include "diagnostics.h"
 #include "imagedecoder.h"
 #include "jp2coder.h"
 
@@ -82,6 +83,9 @@ void applyGif(Magick::Image &image, const ConversionSettings &settings)
 void applyJpeg(Magick::Image &image, const ConversionSettings &settings)
 {
     image.quality(settings.jpegQuality);
+    // The density is given in dots per inch; left alone, the unit would stay the input's (a PNG
+    // or BMP counts per centimetre) and 72 would be written as 183 dpi.
+    image.resolutionUnits(PixelsPerInchResolution);
     image.density(
         Magick::Geometry(settings.jpegDensityX, settings.jpegDensityY, 0, 0, false, false));
     if (settings.jpegProgressive)
@@ -114,6 +118,52 @@ void applyPng(Magick::Image &image, const ConversionSettings &settings)
 QString nativeName(const QString &path)
 {
     return QDir::toNativeSeparators(path);
+}
+
+// Sets the orientation tag of the first image directory of an EXIF block to 1 (upright),
+// whichever integer type it is stored as. False when there is no such tag to change.
+bool setExifOrientationUpright(QByteArray &exif)
+{
+    const int base = exif.startsWith(QByteArray("Exif\0\0", 6)) ? 6 : 0;
+    if (exif.size() < base + 8)
+        return false;
+    const bool little = exif.mid(base, 2) == "II";
+    if (!little && exif.mid(base, 2) != "MM")
+        return false;
+    const auto read = [&](qint64 pos, int size) {
+        quint32 value = 0;
+        for (int i = 0; i < size; ++i)
+            value |= quint32(quint8(exif.at(int(pos) + i))) << (8 * (little ? i : size - 1 - i));
+        return value;
+    };
+    const auto write = [&](qint64 pos, int size, quint32 value) {
+        for (int i = 0; i < size; ++i)
+            exif[int(pos) + i] = char(value >> (8 * (little ? i : size - 1 - i)));
+    };
+    const qint64 directory = base + qint64(read(base + 4, 4));
+    if (directory + 2 > exif.size())
+        return false;
+    const quint32 entries = read(directory, 2);
+    for (quint32 i = 0; i < entries; ++i) {
+        const qint64 entry = directory + 2 + 12 * qint64(i);
+        if (entry + 12 > exif.size())
+            return false;
+        if (read(entry, 2) != 0x0112 || read(entry + 4, 4) != 1)
+            continue;
+        switch (read(entry + 2, 2)) {
+        case 3: // SHORT
+        case 8: // SSHORT
+            write(entry + 8, 2, 1);
+            return true;
+        case 4: // LONG
+        case 9: // SLONG
+            write(entry + 8, 4, 1);
+            return true;
+        default:
+            return false;
+        }
+    }
+    return false;
 }
 
 } // namespace
@@ -189,8 +239,15 @@ int pngColorspaceValue(int index)
 void orientUpright(Magick::Image &image)
 {
     const OrientationType orientation = image.orientation();
-    if (orientation != UndefinedOrientation && orientation != TopLeftOrientation)
-        image.autoOrient();
+    if (orientation == UndefinedOrientation || orientation == TopLeftOrientation)
+        return;
+    image.autoOrient();
+    // The library resets the tag it turned by only where it is stored as a SHORT; a camera
+    // that stores it as a LONG would have every viewer turn the photo a second time.
+    const Magick::Blob profile = image.profile("EXIF");
+    QByteArray exif(static_cast<const char *>(profile.data()), int(profile.length()));
+    if (setExifOrientationUpright(exif))
+        image.profile("EXIF", Magick::Blob(exif.constData(), size_t(exif.size())));
 }
 
 void prepare(Magick::Image &image, const ConversionSettings &settings)
@@ -218,14 +275,22 @@ void prepare(Magick::Image &image, const ConversionSettings &settings)
         image.compressType(LosslessJPEGCompression);
 }
 
-QByteArray encode(Magick::Image &image, const ConversionSettings &settings)
+QByteArray encode(Magick::Image &image, const ConversionSettings &settings, QStringList *warnings)
 {
     if (settings.strip)
         image.strip();
     if (settings.format == QLatin1String("jp2"))
         return Jp2Coder::encode(image);
+    image.quiet(false);
     Magick::Blob blob;
-    image.write(&blob);
+    try {
+        image.write(&blob);
+    } catch (Magick::Warning &warning) {
+        // The encoder had its say (the PNG writer, say, on chromaticities it will not store)
+        // after writing the whole image.
+        if (warnings)
+            warnings->append(Diagnostics::libraryReason(warning.what()));
+    }
     return QByteArray(static_cast<const char *>(blob.data()), int(blob.length()));
 }
 
@@ -243,6 +308,12 @@ FileResult convertFile(const QString &input, const ConversionSettings &settings,
     const OutputPathChooser &chooseOutputPath)
 {
     FileResult result;
+    const QString name = nativeName(input);
+    QStringList warnings;
+    const auto fail = [&](const QString &reason) {
+        result.status = FileResult::Failed;
+        result.error = QStringLiteral("%1: %2").arg(name, reason);
+    };
     try {
         Magick::Blob blob;
         switch (ImageDecoder::readFile(input, blob, &result.error)) {
@@ -256,34 +327,38 @@ FileResult convertFile(const QString &input, const ConversionSettings &settings,
             result.status = FileResult::Unreadable;
             return result;
         }
+        if (blob.length() == 0) {
+            fail(QStringLiteral("the file is empty"));
+            return result;
+        }
 
-        Magick::Image image = ImageDecoder::decode(blob);
+        Magick::Image image = ImageDecoder::decode(blob, &warnings);
         blob = Magick::Blob();
+        // What the library might warn about its own steps from here to the encoder says
+        // nothing about the file; the encoder's warnings are heard again in encode().
+        image.quiet(true);
         orientUpright(image);
         prepare(image, settings);
         result.outputPath = chooseOutputPath(input);
-        const QByteArray data = encode(image, settings);
+        const QByteArray data = encode(image, settings, &warnings);
 
         QString reason;
         if (!writeOutput(result.outputPath, data, &reason)) {
             result.status = FileResult::WriteFailed;
             result.error = QStringLiteral("%1: %2").arg(nativeName(result.outputPath), reason);
         }
-    } catch (Magick::ErrorResourceLimit &e) {
-        result.status = FileResult::Failed;
-        result.error
-            = QStringLiteral("%1: %2").arg(nativeName(input), QString::fromLocal8Bit(e.what()));
     } catch (Magick::Exception &e) {
-        result.status = FileResult::Failed;
-        result.error = QString::fromLocal8Bit(e.what());
+        fail(Diagnostics::libraryReason(e.what()));
     } catch (std::bad_alloc &) {
-        result.status = FileResult::Failed;
-        result.error
-            = QStringLiteral("%1: not enough memory to convert the image").arg(nativeName(input));
+        fail(QStringLiteral("not enough memory to convert the image"));
     } catch (std::exception &e) {
-        result.status = FileResult::Failed;
-        result.error
-            = QStringLiteral("%1: %2").arg(nativeName(input), QString::fromLocal8Bit(e.what()));
+        fail(QString::fromLocal8Bit(e.what()));
+    }
+    // A file that failed has its reason; what was said on the way there would only distract.
+    if (result.status == FileResult::Converted) {
+        warnings.removeDuplicates();
+        for (const QString &warning : qAsConst(warnings))
+            result.warnings.append(QStringLiteral("%1: %2").arg(name, warning));
     }
     return result;
 }

@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -40,12 +41,14 @@ int pngTypeValue(int index);
 int pngColorspaceValue(int index);
 
 // Decoding may leave the camera's orientation in a tag that most outputs drop or ignore;
-// this turns the pixels upright and resets the tag.
+// this turns the pixels upright and resets the tag to "upright", whatever its stored type.
 void orientUpright(Magick::Image &image);
 // Global quality, encoder, flattening, resize and the per-format settings, in that order.
 void prepare(Magick::Image &image, const ConversionSettings &settings);
-// Strips if asked and encodes into memory with the encoder prepare() chose.
-QByteArray encode(Magick::Image &image, const ConversionSettings &settings);
+// Strips if asked and encodes into memory with the encoder prepare() chose. What the encoder
+// warned about is added to *warnings; a warning does not stop the encoding.
+QByteArray encode(
+    Magick::Image &image, const ConversionSettings &settings, QStringList *warnings = nullptr);
 // Replaces path with data as a whole: a failed write leaves the previous file untouched and
 // no partial file under the name. On failure *error holds the reason.
 bool writeOutput(const QString &path, const QByteArray &data, QString *error);
@@ -54,14 +57,18 @@ struct FileResult
 {
     enum Status {
         Converted,
-        Missing, // no file at the path: skipped without a word
-        Unreadable, // the file could not be read whole; ends a run
-        Failed, // no reader or an image-processing error; ends a run
+        Missing, // no file at the path
+        Unreadable, // the file could not be read whole
+        Failed, // no reader, a damaged picture or an image-processing error
         WriteFailed, // converted, but the output could not be written
     };
     Status status = Converted;
     QString outputPath;
-    QString error; // the text of the "Error: " line, for every status but Converted and Missing
+    // "<file>: <reason>", the text of the "Error: " line, for every status but Converted and
+    // Missing.
+    QString error;
+    // What the libraries warned about a file that converted all the same, each "<file>: <text>".
+    QStringList warnings;
 };
 
 // Picks the output path once the image is ready to encode; may make a backup copy.

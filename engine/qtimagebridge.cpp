@@ -10,6 +10,7 @@
 #include <cstring>
 #include <vector>
 
+#include "diagnostics.h"
 #include "magickpixels.h"
 #include "resourcelimits.h"
 
@@ -111,6 +112,7 @@ namespace QtImageBridge {
 
 QByteArray formatOf(const QByteArray &bytes)
 {
+    const Diagnostics::QtMessageCapture quiet;
     QBuffer buffer;
     buffer.setData(bytes);
     if (!buffer.open(QIODevice::ReadOnly))
@@ -118,8 +120,11 @@ QByteArray formatOf(const QByteArray &bytes)
     return QImageReader::imageFormat(&buffer);
 }
 
-QImage read(const QByteArray &bytes, QString *error, QByteArray *format)
+QImage read(const QByteArray &bytes, QString *error, QByteArray *format, QStringList *warnings)
 {
+    // What the plug-in has to say about the bytes belongs to this file: it becomes a warning
+    // of a picture that decodes, and is dropped for one that does not (the error says why).
+    const Diagnostics::QtMessageCapture capture;
     QBuffer buffer;
     buffer.setData(bytes);
     if (!buffer.open(QIODevice::ReadOnly)) {
@@ -153,6 +158,8 @@ QImage read(const QByteArray &bytes, QString *error, QByteArray *format)
     }
     if (error)
         error->clear();
+    if (warnings)
+        *warnings += capture.messages();
     if (format) {
         // The reader forgets the format it chose by content; ask the plug-ins again.
         buffer.seek(0);

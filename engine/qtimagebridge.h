@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QImage>
 #include <QString>
+#include <QStringList>
 
 namespace Magick {
 class Image;
@@ -15,7 +16,9 @@ namespace QtImageBridge {
 
 // Decodes the bytes with whichever Qt image plug-in recognises them. Returns a null image
 // when none does; *error then says why. *format names the plug-in's format ("psd", "tga").
-QImage read(const QByteArray &bytes, QString *error = nullptr, QByteArray *format = nullptr);
+// What the plug-in warned about while decoding is added to *warnings instead of being printed.
+QImage read(const QByteArray &bytes, QString *error = nullptr, QByteArray *format = nullptr,
+    QStringList *warnings = nullptr);
 
 // The format of the plug-in that would decode the bytes, chosen by content ("psd", "tga"), or
 // empty when none recognises them.

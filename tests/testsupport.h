@@ -2,6 +2,7 @@
 #define TESTSUPPORT_H
 
 #include <QByteArray>
+#include <QRgb>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -24,12 +25,20 @@ QByteArray oversizedPng(quint32 width, quint32 height);
 // The same for a small JPEG, baseline or progressive, whose frame header is made to claim
 // width x height (each at most 65535).
 QByteArray oversizedJpeg(quint16 width, quint16 height, bool progressive);
+// The JPEG with its frame header made to claim width x height; the data stays as it was.
+QByteArray jpegClaiming(QByteArray jpeg, quint16 width, quint16 height);
 
 // A minimal uncompressed RGB Photoshop file: channels 3 or 4 (alpha last), depth 8 or 16,
 // planes given sample by sample in channel order, big-endian for 16 bits.
 QByteArray photoshopFile(
     int width, int height, int channels, int depth, const QVector<quint16> &samples);
 bool writeFile(const QString &path, const QByteArray &bytes);
+
+// A 24-bit uncompressed BMP with a version 5 header whose alpha mask is set, as image editors
+// write them every day. Pixel (x, y) is bmpV5Pixel(x, y). With calibrated, the header holds
+// red, green and blue end points that no writer of chromaticities accepts.
+QByteArray bmpV5(int width, int height, bool calibrated);
+QRgb bmpV5Pixel(int x, int y);
 
 } // namespace TestSupport
 

@@ -309,9 +309,14 @@ void tst_Cli::failuresAndExitCodes()
     QVERIFY2(run.errors.endsWith("1 converted, 1 failed, 1 not started\n"), qPrintable(run.errors));
     QVERIFY(!QFileInfo::exists(dir->filePath("c.gif")));
 
-    run = runCli({ "--format", "png", "--output", dir->path(), good, later });
+    // A file the library warns about converts, and the warning is told.
+    const QString warned = dir->filePath("editor.bmp");
+    QVERIFY(TestSupport::writeFile(warned, TestSupport::bmpV5(8, 8, true)));
+    run = runCli({ "--format", "png", "--output", dir->path(), good, warned, later });
     QCOMPARE(run.exitCode, 0);
-    QCOMPARE(run.errors, QString("2 converted, 0 failed\n"));
+    QCOMPARE(run.errors,
+        "Warning: " + QDir::toNativeSeparators(warned) + ": invalid chromaticities\n"
+            + "3 converted, 0 failed\n");
 }
 
 void tst_Cli::badArgumentsConvertNothing()

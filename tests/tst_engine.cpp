@@ -56,6 +56,7 @@ private slots:
     void reportsEachHandledFile_data();
     void reportsEachHandledFile();
     void nonImageEndsTheRun();
+    void warningIsToldAndTheFileConverts();
     void unwritableOutputIsReportedAndTheRunGoesOn();
     void stopIsSeenBetweenFiles();
     void outputFolderRemovedDuringTheRun();
@@ -186,6 +187,34 @@ void tst_Engine::nonImageEndsTheRun()
     // The error reaches the window before the end of the run.
     QCOMPARE(
         messages.indexOf("exit from worker thread.") > messages.indexOf("Error: " + message), true);
+}
+
+void tst_Engine::warningIsToldAndTheFileConverts()
+{
+    // The PNG writer warns about this BMP's chromaticities, and writes it all the same.
+    const QString bmp = dir->filePath("editor.bmp");
+    QVERIFY(TestSupport::writeFile(bmp, TestSupport::bmpV5(16, 8, true)));
+    const QString c = makeImage("c.png");
+    ConversionSettings *settings = pngToJpeg();
+    settings->format = "png";
+    settings->path = dir->filePath("out");
+    QVERIFY(QDir(dir->path()).mkpath("out"));
+
+    ImageConvertEngine engine;
+    QSignalSpy items(&engine, SIGNAL(doneItem(int)));
+    QSignalSpy errors(&engine, SIGNAL(error(int,QString)));
+    QSignalSpy warnings(&engine, SIGNAL(warning(int,QString)));
+    QSignalSpy done(&engine, SIGNAL(done()));
+    engine.start({ bmp, c }, settings);
+    QVERIFY(done.wait(20000));
+
+    QCOMPARE(indices(items), QList<int>({ 0, 1 }));
+    QCOMPARE(errors.count(), 0);
+    QCOMPARE(indices(warnings), QList<int> { 0 });
+    const QString message = warnings.at(0).at(1).toString();
+    QCOMPARE(message, QDir::toNativeSeparators(bmp) + ": invalid chromaticities");
+    QVERIFY(TestSupport::recordedMessages().contains("Warning: " + message));
+    QVERIFY(QFileInfo::exists(dir->filePath("out/editor.png")));
 }
 
 void tst_Engine::unwritableOutputIsReportedAndTheRunGoesOn()

@@ -112,11 +112,12 @@ bool gifIsInterlaced(const QByteArray &bytes)
     return pos + 9 < bytes.size() && bytes.at(pos) == ',' && (quint8(bytes.at(pos + 9)) & 0x40);
 }
 
-// The EXIF block of a camera that held the phone upright: orientation 6 (right, top).
-std::string exifWithOrientation(unsigned char orientation)
+// The EXIF block of a camera that held the phone upright: orientation 6 (right, top), stored
+// as a SHORT (type 3), as most cameras do, or as a SLONG (type 9), as some do.
+std::string exifWithOrientation(unsigned char orientation, unsigned char type = 3)
 {
     const unsigned char d[] = { 'E', 'x', 'i', 'f', 0, 0, 'I', 'I', 42, 0, 8, 0, 0, 0, 1, 0, 0x12,
-        0x01, 3, 0, 1, 0, 0, 0, orientation, 0, 0, 0, 0, 0, 0, 0 };
+        0x01, type, 0, 1, 0, 0, 0, orientation, 0, 0, 0, 0, 0, 0, 0 };
     return std::string(reinterpret_cast<const char *>(d), sizeof d);
 }
 
@@ -161,6 +162,12 @@ private slots:
     void greyTargaWithAlpha();
     void failures_data();
     void failures();
+    void warningsDoNotFail_data();
+    void warningsDoNotFail();
+    void bmpWithoutAlphaStaysOpaque_data();
+    void bmpWithoutAlphaStaysOpaque();
+    void jpegDensityIsPerInch_data();
+    void jpegDensityIsPerInch();
     void unwritableOutputKeepsNoPartialFile();
 
 private:
@@ -682,22 +689,25 @@ void tst_Pipeline::rotatedPhotoComesOutUpright_data()
 {
     QTest::addColumn<QString>("format");
     QTest::addColumn<bool>("strip");
-    QTest::newRow("to png") << "png" << true;
-    QTest::newRow("to jpeg, tag kept") << "jpeg" << false;
-    QTest::newRow("to gif") << "gif" << true;
+    QTest::addColumn<int>("tagType");
+    QTest::newRow("to png") << "png" << true << 3;
+    QTest::newRow("to jpeg, tag kept") << "jpeg" << false << 3;
+    QTest::newRow("to jpeg, tag stored as SLONG kept") << "jpeg" << false << 9;
+    QTest::newRow("to gif") << "gif" << true << 3;
 }
 
 void tst_Pipeline::rotatedPhotoComesOutUpright()
 {
     QFETCH(QString, format);
     QFETCH(bool, strip);
+    QFETCH(int, tagType);
     // Stored 40 wide, 30 high with a dark top-left corner; orientation 6 means the camera was
     // turned clockwise, so upright it is 30 wide, 40 high with that corner at the top right.
     Magick::Image source(Magick::Geometry(40, 30), Magick::Color("white"));
     for (int x = 0; x < 8; ++x)
         for (int y = 0; y < 8; ++y)
             source.pixelColor(x, y, Magick::Color("black"));
-    const std::string exif = exifWithOrientation(6);
+    const std::string exif = exifWithOrientation(6, static_cast<unsigned char>(tagType));
     source.profile("EXIF", Magick::Blob(exif.data(), exif.size()));
     const QString input = dir->filePath("phone.jpg");
     save(source, input, "JPEG");
@@ -848,6 +858,118 @@ void tst_Pipeline::failures()
     }
     QVERIFY(!asked);
     QVERIFY(!QFileInfo::exists(output));
+}
+
+void tst_Pipeline::warningsDoNotFail_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QString>("warning");
+
+    // Image editors write such BMPs; the PNG writer will not store their chromaticities.
+    QTest::newRow("BMP with calibrated end points to PNG: the writer warns")
+        << TestSupport::bmpV5(32, 24, true) << "png" << "invalid chromaticities";
+    Magick::Image clean = pattern(64, 48);
+    clean.magick("JPEG");
+    Magick::Blob blob;
+    clean.write(&blob);
+    QByteArray jpeg(static_cast<const char *>(blob.data()), int(blob.length()));
+    QTest::newRow("JPEG with stray bytes before its end: the reader warns")
+        << jpeg.insert(jpeg.lastIndexOf("\xff\xd9"), "\x01\x02\x03", 3) << "gif"
+        << "extraneous bytes before marker";
+}
+
+void tst_Pipeline::warningsDoNotFail()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, format);
+    QFETCH(QString, warning);
+    const QString input = dir->filePath("input.img");
+    QVERIFY(TestSupport::writeFile(input, content));
+    ConversionSettings s = defaults();
+    s.format = format;
+    const FileResult result = convert(input, s, dir->filePath("out"));
+    QVERIFY2(result.status == FileResult::Converted, qPrintable(result.error));
+    QVERIFY(QFileInfo(dir->filePath("out")).size() > 0);
+    QCOMPARE(result.warnings.size(), 1);
+    const QString said = result.warnings.first();
+    QVERIFY2(said.startsWith(QDir::toNativeSeparators(input) + ": "), qPrintable(said));
+    QVERIFY2(said.contains(warning), qPrintable(said));
+    QVERIFY2(!said.contains("reported by") && !said.contains("Magick: "), qPrintable(said));
+}
+
+void tst_Pipeline::bmpWithoutAlphaStaysOpaque_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<bool>("transparent");
+    QTest::newRow("flattened, to png") << "png" << false;
+    QTest::newRow("transparency kept, to png") << "png" << true;
+    QTest::newRow("transparency kept, to jp2") << "jp2" << true;
+}
+
+void tst_Pipeline::bmpWithoutAlphaStaysOpaque()
+{
+    QFETCH(QString, format);
+    QFETCH(bool, transparent);
+    const int width = 96;
+    const int height = 64;
+    // The library reuses pixel memory from one image to the next: after these, memory that a
+    // decoder leaves unfilled holds transparency rather than zeros.
+    const QString seeThrough = dir->filePath("see-through.png");
+    save(pattern(width, height, true), seeThrough, "PNG");
+    ConversionSettings s = defaults();
+    s.transparent = true;
+    s.format = "png";
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(int(convert(seeThrough, s, dir->filePath("warm-up.png")).status),
+            int(FileResult::Converted));
+
+    const QString input = dir->filePath("editor.bmp");
+    QVERIFY(TestSupport::writeFile(input, TestSupport::bmpV5(width, height, false)));
+    s.transparent = transparent;
+    s.format = format;
+    const QString output = dir->filePath("out");
+    QCOMPARE(int(convert(input, s, output).status), int(FileResult::Converted));
+    const Magick::Image decoded = load(output);
+    int wrong = 0;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const QRgb p = TestSupport::bmpV5Pixel(x, y);
+            wrong += rgba(decoded, x, y) != QVector<int>({ qRed(p), qGreen(p), qBlue(p), 255 });
+        }
+    }
+    QCOMPARE(wrong, 0);
+}
+
+void tst_Pipeline::jpegDensityIsPerInch_data()
+{
+    QTest::addColumn<QString>("magick");
+    QTest::addColumn<int>("dpi");
+    // Both store their resolution per metre, which the library reads as per centimetre.
+    QTest::newRow("from PNG, 72 dpi") << "PNG" << 72;
+    QTest::newRow("from BMP, 300 dpi") << "BMP" << 300;
+}
+
+void tst_Pipeline::jpegDensityIsPerInch()
+{
+    QFETCH(QString, magick);
+    QFETCH(int, dpi);
+    Magick::Image source = pattern(32, 24);
+    source.resolutionUnits(PixelsPerCentimeterResolution);
+    source.density(Magick::Geometry(40, 40));
+    const QString input = dir->filePath("in");
+    save(source, input, qPrintable(magick));
+    ConversionSettings s = defaults();
+    s.jpegDensityX = s.jpegDensityY = dpi;
+    const QString output = dir->filePath("out.jpg");
+    QCOMPARE(int(convert(input, s, output).status), int(FileResult::Converted));
+    // The JFIF header: "JFIF\0", version, then the unit (1 = per inch) and both densities.
+    const QByteArray bytes = TestSupport::readFile(output);
+    const int jfif = bytes.indexOf(QByteArray("JFIF\0", 5));
+    QVERIFY(jfif > 0);
+    QCOMPARE(int(bytes.at(jfif + 7)), 1);
+    QCOMPARE(qFromBigEndian<quint16>(bytes.constData() + jfif + 8), quint16(dpi));
+    QCOMPARE(qFromBigEndian<quint16>(bytes.constData() + jfif + 10), quint16(dpi));
 }
 
 void tst_Pipeline::unwritableOutputKeepsNoPartialFile()

@@ -509,7 +509,9 @@ void tst_WindowActions::failedFileIsShownInTheStatusBar()
     const QString shown = window.findChild<QLabel *>("labelError")->text();
     QVERIFY2(shown.startsWith("Could not convert " + QDir::toNativeSeparators(bad) + ": "),
         qPrintable(shown));
-    QVERIFY(TestSupport::recordedMessages().contains("Error: " + shown.section(": ", 1)));
+    // The engine's message names the file itself; the window shows it after its own words.
+    QVERIFY(TestSupport::recordedMessages().contains(
+        "Error: " + shown.mid(QString("Could not convert ").size())));
     QVERIFY(window.findChild<QStatusBar *>("statusBar")
                 ->isAncestorOf(window.findChild<QLabel *>("labelError")));
     QVERIFY(!QFileInfo::exists(dir->filePath("later.jpg")));
