@@ -217,10 +217,26 @@ void checkComplete(const QByteArray &bytes, const QByteArray &format, bool suspe
     }
 }
 
+bool everyPixelTransparent(const Magick::Image &image)
+{
+    const unsigned int columns = image.columns();
+    for (unsigned int y = 0; y < image.rows(); ++y) {
+        const Magick::PixelPacket *row = image.getConstPixels(0, int(y), columns, 1);
+        if (!row)
+            return false;
+        for (unsigned int x = 0; x < columns; ++x) {
+            if (row[x].opacity != TransparentOpacity)
+                return false;
+        }
+    }
+    return true;
+}
+
 // The library gives a BMP with a version 4 or 5 header an opacity channel whenever the header
 // holds an alpha mask, even for pixels of 24 bits or fewer, and never fills that channel:
 // flattening would then blend with whatever the memory held. Only 32-bit pixels and 16-bit
-// bit fields can carry alpha.
+// bit fields can carry alpha, and a 32-bit BMP whose fourth bytes are all zero (unused, in
+// most such files) holds an opaque picture, not an invisible one.
 void dropUnfilledOpacity(Magick::Image &image, const QByteArray &bytes)
 {
     if (!image.matte() || !bytes.startsWith("BM") || bytes.size() < 34)
@@ -228,7 +244,7 @@ void dropUnfilledOpacity(Magick::Image &image, const QByteArray &bytes)
     const quint32 bits = littleEndian(bytes, 28, 2);
     const quint32 compression = littleEndian(bytes, 30, 4);
     const bool bitFields = compression == 3 || compression == 6;
-    if (bits != 32 && !(bits == 16 && bitFields))
+    if ((bits != 32 && !(bits == 16 && bitFields)) || everyPixelTransparent(image))
         image.matte(false);
 }
 

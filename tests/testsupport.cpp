@@ -127,41 +127,46 @@ QByteArray oversizedJpeg(quint16 width, quint16 height, bool progressive)
         QByteArray(static_cast<const char *>(blob.data()), int(blob.length())), width, height);
 }
 
-QRgb bmpV5Pixel(int x, int y)
+QRgb bmpPixel(int x, int y)
 {
     return qRgb((x * 7) & 0xff, (y * 5) & 0xff, ((x + y) * 3) & 0xff);
 }
 
-QByteArray bmpV5(int width, int height, bool calibrated)
+QByteArray bmpFile(int width, int height, int bits, int headerSize, bool calibrated)
 {
-    const int rowSize = (24 * width + 31) / 32 * 4;
+    const int rowSize = (bits * width + 31) / 32 * 4;
     QByteArray bmp;
     QDataStream out(&bmp, QIODevice::WriteOnly);
     out.setByteOrder(QDataStream::LittleEndian);
-    const quint32 pixelsAt = 14 + 124;
+    const quint32 pixelsAt = 14 + quint32(headerSize);
     out.writeRawData("BM", 2);
     out << quint32(pixelsAt + quint32(rowSize * height)) << quint32(0) << pixelsAt;
-    out << quint32(124) << qint32(width) << qint32(height) << quint16(1) << quint16(24)
+    out << quint32(headerSize) << qint32(width) << qint32(height) << quint16(1) << quint16(bits)
         << quint32(0) << quint32(rowSize * height) << qint32(2835) << qint32(2835) << quint32(0)
         << quint32(0);
-    out << quint32(0x00ff0000) << quint32(0x0000ff00) << quint32(0x000000ff) << quint32(0xff000000);
-    if (calibrated) {
-        out << quint32(0); // calibrated RGB: the end points below count
-        for (int i = 0; i < 9; ++i) // a red end point of X = Y = Z = 0.9, the others black
-            out << qint32(i < 3 ? 0x39999999 : 0);
-    } else {
-        out.writeRawData("BGRs", 4); // sRGB: the end points are ignored
-        for (int i = 0; i < 9; ++i)
-            out << qint32(0);
+    if (headerSize == 124) {
+        out << quint32(0x00ff0000) << quint32(0x0000ff00) << quint32(0x000000ff)
+            << quint32(0xff000000);
+        if (calibrated) {
+            out << quint32(0); // calibrated RGB: the end points below count
+            for (int i = 0; i < 9; ++i) // a red end point of X = Y = Z = 0.9, the others black
+                out << qint32(i < 3 ? 0x39999999 : 0);
+        } else {
+            out.writeRawData("BGRs", 4); // sRGB: the end points are ignored
+            for (int i = 0; i < 9; ++i)
+                out << qint32(0);
+        }
+        out << quint32(0) << quint32(0) << quint32(0); // gamma
+        out << quint32(4) << quint32(0) << quint32(0) << quint32(0); // intent, profile, reserved
     }
-    out << quint32(0) << quint32(0) << quint32(0); // gamma
-    out << quint32(4) << quint32(0) << quint32(0) << quint32(0); // intent, profile, reserved
     for (int y = height - 1; y >= 0; --y) { // bottom-up
         for (int x = 0; x < width; ++x) {
-            const QRgb p = bmpV5Pixel(x, y);
+            const QRgb p = bmpPixel(x, y);
             out << quint8(qBlue(p)) << quint8(qGreen(p)) << quint8(qRed(p));
+            if (bits == 32)
+                out << quint8(0);
         }
-        for (int pad = width * 3; pad < rowSize; ++pad)
+        for (int pad = width * bits / 8; pad < rowSize; ++pad)
             out << quint8(0);
     }
     return bmp;

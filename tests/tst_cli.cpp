@@ -311,7 +311,7 @@ void tst_Cli::failuresAndExitCodes()
 
     // A file the library warns about converts, and the warning is told.
     const QString warned = dir->filePath("editor.bmp");
-    QVERIFY(TestSupport::writeFile(warned, TestSupport::bmpV5(8, 8, true)));
+    QVERIFY(TestSupport::writeFile(warned, TestSupport::bmpFile(8, 8, 24, 124, true)));
     run = runCli({ "--format", "png", "--output", dir->path(), good, warned, later });
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(run.errors,

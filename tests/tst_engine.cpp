@@ -193,7 +193,7 @@ void tst_Engine::warningIsToldAndTheFileConverts()
 {
     // The PNG writer warns about this BMP's chromaticities, and writes it all the same.
     const QString bmp = dir->filePath("editor.bmp");
-    QVERIFY(TestSupport::writeFile(bmp, TestSupport::bmpV5(16, 8, true)));
+    QVERIFY(TestSupport::writeFile(bmp, TestSupport::bmpFile(16, 8, 24, 124, true)));
     const QString c = makeImage("c.png");
     ConversionSettings *settings = pngToJpeg();
     settings->format = "png";
