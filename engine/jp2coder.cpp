@@ -610,6 +610,61 @@ bool storesRgb(Magick::ColorspaceType colorspace)
     }
 }
 
+// ---- The JP2 boxes around the codestream ---------------------------------------------------
+
+void appendBigEndian(QByteArray &bytes, quint32 value, int size)
+{
+    for (int shift = (size - 1) * 8; shift >= 0; shift -= 8)
+        bytes.append(char((value >> shift) & 0xFF));
+}
+
+QByteArray box(const char *type, const QByteArray &payload)
+{
+    QByteArray bytes;
+    appendBigEndian(bytes, quint32(8 + payload.size()), 4);
+    return bytes + QByteArray(type, 4) + payload;
+}
+
+// Everything a JP2 reader needs before the codestream: signature, file type and the header box
+// with the image's size, its colour space and, when there is alpha, which component holds it.
+// OpenJPEG's own JP2 writer produces the same boxes, but cannot be given an ICC profile.
+QByteArray jp2Boxes(const opj_image_t &image)
+{
+    QByteArray fileType("jp2 ", 4);
+    appendBigEndian(fileType, 0, 4);
+    fileType.append("jp2 ", 4);
+
+    // Every component shares one unsigned precision, so no bits-per-component box is needed.
+    QByteArray imageHeader;
+    appendBigEndian(imageHeader, image.y1 - image.y0, 4);
+    appendBigEndian(imageHeader, image.x1 - image.x0, 4);
+    appendBigEndian(imageHeader, image.numcomps, 2);
+    imageHeader.append(char(image.comps[0].prec - 1));
+    imageHeader.append(char(7)); // the only compression type JP2 has
+    imageHeader.append(char(0)); // the colour space is known
+    imageHeader.append(char(0)); // no intellectual property box
+
+    const bool grey = image.numcomps < 3;
+    QByteArray colour("\x01\x00\x00", 3); // enumerated, no precedence, exact
+    appendBigEndian(colour, grey ? 17 : 16, 4); // greyscale or sRGB
+
+    QByteArray header = box("ihdr", imageHeader) + box("colr", colour);
+    const OPJ_UINT32 last = image.numcomps - 1;
+    if (image.comps[last].alpha) {
+        // Colour components belong to the colour of their number, the alpha to the whole image.
+        QByteArray definitions;
+        appendBigEndian(definitions, image.numcomps, 2);
+        for (OPJ_UINT32 i = 0; i < image.numcomps; ++i) {
+            appendBigEndian(definitions, i, 2);
+            appendBigEndian(definitions, i == last ? 1 : 0, 2);
+            appendBigEndian(definitions, i == last ? 0 : i + 1, 2);
+        }
+        header += box("cdef", definitions);
+    }
+    return QByteArray(reinterpret_cast<const char *>(kJp2Signature), sizeof(kJp2Signature))
+        + box("ftyp", fileType) + box("jp2h", header);
+}
+
 QByteArray encodeImage(const Magick::Image &original)
 {
     Magick::Image source(original);
@@ -638,7 +693,7 @@ QByteArray encodeImage(const Magick::Image &original)
         --parameters.numresolution;
 
     Messages messages;
-    CodecPtr codec = makeCodec(false, OPJ_CODEC_JP2, messages);
+    CodecPtr codec = makeCodec(false, OPJ_CODEC_J2K, messages);
     if (!opj_setup_encoder(codec.get(), &parameters, image.get()))
         failWith(messages, "cannot set up the encoder");
     WriteSink sink;
@@ -650,7 +705,13 @@ QByteArray encodeImage(const Magick::Image &original)
     if (!opj_end_compress(codec.get(), stream.get()))
         failWith(messages, "cannot finish encoding");
     stream.reset();
-    return sink.bytes;
+
+    QByteArray head = jp2Boxes(*image);
+    if (sink.bytes.size() > kMaxOutput - head.size() - 8)
+        fail("the encoded image is too large");
+    appendBigEndian(head, quint32(8 + sink.bytes.size()), 4);
+    head.append("jp2c", 4);
+    return sink.bytes.prepend(head);
 }
 
 } // namespace
