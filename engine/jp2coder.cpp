@@ -539,8 +539,8 @@ Magick::Image decodeImage(const QByteArray &bytes)
 // ---- From a Magick image to OpenJPEG components --------------------------------------------
 
 template <typename Sample>
-ImagePtr buildImage(
-    Magick::Image &source, bool alpha, OPJ_UINT32 precision, Magick::StorageType storage)
+ImagePtr buildImage(Magick::Image &source, bool alpha, bool keepColour, OPJ_UINT32 precision,
+    Magick::StorageType storage)
 {
     const OPJ_UINT32 width = source.columns();
     const OPJ_UINT32 height = source.rows();
@@ -550,7 +550,7 @@ ImagePtr buildImage(
 
     // Grey is decided on the exported samples: what the type says is a hint, what gets stored
     // has to be exactly these values.
-    bool grey = true;
+    bool grey = !keepColour;
     for (std::size_t i = 0; grey && i < pixels.size(); i += channels)
         grey = pixels[i] == pixels[i + 1] && pixels[i] == pixels[i + 2];
 
@@ -628,7 +628,7 @@ QByteArray box(const char *type, const QByteArray &payload)
 // Everything a JP2 reader needs before the codestream: signature, file type and the header box
 // with the image's size, its colour space and, when there is alpha, which component holds it.
 // OpenJPEG's own JP2 writer produces the same boxes, but cannot be given an ICC profile.
-QByteArray jp2Boxes(const opj_image_t &image)
+QByteArray jp2Boxes(const opj_image_t &image, const QByteArray &profile)
 {
     QByteArray fileType("jp2 ", 4);
     appendBigEndian(fileType, 0, 4);
@@ -644,9 +644,13 @@ QByteArray jp2Boxes(const opj_image_t &image)
     imageHeader.append(char(0)); // the colour space is known
     imageHeader.append(char(0)); // no intellectual property box
 
-    const bool grey = image.numcomps < 3;
-    QByteArray colour("\x01\x00\x00", 3); // enumerated, no precedence, exact
-    appendBigEndian(colour, grey ? 17 : 16, 4); // greyscale or sRGB
+    QByteArray colour;
+    if (!profile.isEmpty()) {
+        colour = QByteArray("\x02\x00\x00", 3) + profile; // restricted ICC, exact
+    } else {
+        colour = QByteArray("\x01\x00\x00", 3); // enumerated, exact
+        appendBigEndian(colour, image.numcomps < 3 ? 17 : 16, 4); // greyscale or sRGB
+    }
 
     QByteArray header = box("ihdr", imageHeader) + box("colr", colour);
     const OPJ_UINT32 last = image.numcomps - 1;
@@ -665,19 +669,54 @@ QByteArray jp2Boxes(const opj_image_t &image)
         + box("ftyp", fileType) + box("jp2h", header);
 }
 
+enum class ProfileSpace { None, Grey, Rgb };
+
+// The colour space a profile's header names. A JP2 colour box can only hold a profile for the
+// components it describes: one grey channel or three RGB ones.
+ProfileSpace profileSpace(const QByteArray &profile)
+{
+    if (profile.size() < 128 || profile.mid(36, 4) != "acsp")
+        return ProfileSpace::None;
+    const QByteArray space = profile.mid(16, 4);
+    if (space == "GRAY")
+        return ProfileSpace::Grey;
+    return space == "RGB " ? ProfileSpace::Rgb : ProfileSpace::None;
+}
+
+QByteArray iccProfileOf(const Magick::Image &image)
+{
+    size_t length = 0;
+    const unsigned char *data = MagickLib::GetImageProfile(image.constImage(), "ICC", &length);
+    if (!data || length > size_t(kMaxOutput))
+        return QByteArray();
+    return QByteArray(reinterpret_cast<const char *>(data), int(length));
+}
+
 QByteArray encodeImage(const Magick::Image &original)
 {
     Magick::Image source(original);
     if (source.columns() == 0 || source.rows() == 0)
         fail("the image is empty");
-    // CMYK and the like keep other quantities in the red, green and blue fields.
-    if (!storesRgb(source.colorSpace()))
+    // CMYK and the like keep other quantities in the red, green and blue fields; once those are
+    // turned into RGB, the image's profile no longer describes them.
+    QByteArray profile;
+    if (storesRgb(source.colorSpace()))
+        profile = iccProfileOf(source);
+    else
         source.colorSpace(Magick::RGBColorspace);
+    const ProfileSpace space = profileSpace(profile);
 
+    // Equal red, green and blue under an RGB profile mean what the profile says, not the plain
+    // grey of a one-channel file: such pixels stay RGB so that the profile can come along.
+    const bool keepColour = space == ProfileSpace::Rgb;
     const bool wide = source.depth() > 8;
     const bool alpha = source.matte();
-    ImagePtr image = wide ? buildImage<std::uint16_t>(source, alpha, 16, Magick::ShortPixel)
-                          : buildImage<std::uint8_t>(source, alpha, 8, Magick::CharPixel);
+    ImagePtr image = wide
+        ? buildImage<std::uint16_t>(source, alpha, keepColour, 16, Magick::ShortPixel)
+        : buildImage<std::uint8_t>(source, alpha, keepColour, 8, Magick::CharPixel);
+    const bool grey = image->numcomps < 3;
+    if (space != (grey ? ProfileSpace::Grey : ProfileSpace::Rgb))
+        profile.clear();
 
     opj_cparameters_t parameters;
     opj_set_default_encoder_parameters(&parameters);
@@ -706,7 +745,7 @@ QByteArray encodeImage(const Magick::Image &original)
         failWith(messages, "cannot finish encoding");
     stream.reset();
 
-    QByteArray head = jp2Boxes(*image);
+    QByteArray head = jp2Boxes(*image, profile);
     if (sink.bytes.size() > kMaxOutput - head.size() - 8)
         fail("the encoded image is too large");
     appendBigEndian(head, quint32(8 + sink.bytes.size()), 4);

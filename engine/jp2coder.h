@@ -27,7 +27,10 @@ Magick::Image decode(const QByteArray &bytes);
 // Encodes losslessly (reversible 5/3 wavelet, no rate limit) into a JP2 file: decoding the
 // result gives back exactly the pixels given. Grey images stay one channel, an image with an
 // opacity channel keeps it as alpha; the sample depth is 8 or 16 bits after the image's depth.
-// An image whose pixels are all grey is stored as grey. No ICC profile is written.
+// An image whose pixels are all grey is stored as grey, unless it carries an RGB ICC profile.
+// The image's ICC profile is written when it fits the stored channels (a grey profile for grey,
+// an RGB one for RGB) and the image is not CMYK or the like; otherwise it is left out and the
+// file says sRGB or greyscale. Strip the image first to write no profile at all.
 QByteArray encode(const Magick::Image &image);
 
 } // namespace Jp2Coder

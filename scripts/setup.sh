@@ -7,7 +7,7 @@ packages=(
     build-essential cmake pkg-config
     qtbase5-dev qtbase5-dev-tools libqt5svg5
     libgraphicsmagick++1-dev graphicsmagick
-    libopenjp2-7-dev libjpeg-dev zlib1g-dev
+    libopenjp2-7-dev libjpeg-dev liblcms2-dev zlib1g-dev
     kimageformat-plugins
     xvfb xauth
 )

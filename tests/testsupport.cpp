@@ -7,6 +7,7 @@
 
 #include <Magick++.h>
 
+#include <lcms2.h>
 #include <zlib.h>
 
 namespace {
@@ -184,6 +185,44 @@ bool writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QByteArray iccProfile(const QByteArray &colourSpace)
+{
+    const cmsCIExyY d65 = { 0.3127, 0.3290, 1.0 };
+    const cmsCIExyYTRIPLE adobeRgb
+        = { { 0.64, 0.33, 1.0 }, { 0.21, 0.71, 1.0 }, { 0.15, 0.06, 1.0 } };
+    cmsToneCurve *gamma = cmsBuildGamma(nullptr, 2.2);
+    cmsToneCurve *curves[3] = { gamma, gamma, gamma };
+    cmsHPROFILE profile = nullptr;
+    if (colourSpace == "RGB ")
+        profile = cmsCreateRGBProfile(&d65, &adobeRgb, curves);
+    else if (colourSpace == "GRAY")
+        profile = cmsCreateGrayProfile(cmsD50_xyY(), gamma);
+    else if (colourSpace == "Lab ")
+        profile = cmsCreateLab2Profile(nullptr);
+    cmsFreeToneCurve(gamma);
+    // Version 2, like the profiles cameras and photo editors embed.
+    if (profile)
+        cmsSetProfileVersion(profile, 2.1);
+    QByteArray bytes;
+    cmsUInt32Number size = 0;
+    if (profile && cmsSaveProfileToMem(profile, nullptr, &size)) {
+        bytes.resize(int(size));
+        if (!cmsSaveProfileToMem(profile, bytes.data(), &size))
+            bytes.clear();
+    }
+    if (profile)
+        cmsCloseProfile(profile);
+    return bytes;
+}
+
+// Magick++ throws when asked for a profile that is not there; the C call just says so.
+QByteArray iccProfileOf(const Magick::Image &image)
+{
+    size_t length = 0;
+    const unsigned char *data = MagickLib::GetImageProfile(image.constImage(), "ICC", &length);
+    return data ? QByteArray(reinterpret_cast<const char *>(data), int(length)) : QByteArray();
 }
 
 } // namespace TestSupport

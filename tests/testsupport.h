@@ -7,6 +7,10 @@
 #include <QStringList>
 #include <QVector>
 
+namespace Magick {
+class Image;
+}
+
 namespace TestSupport {
 
 // Records every message (and passes it on to the previous handler), so a test can assert
@@ -40,6 +44,12 @@ bool writeFile(const QString &path, const QByteArray &bytes);
 // end points that no writer of chromaticities accepts.
 QByteArray bmpFile(int width, int height, int bits, int headerSize, bool calibrated = false);
 QRgb bmpPixel(int x, int y);
+
+// A real ICC profile made by Little CMS for the colour space named as in a profile's header:
+// "RGB " (Adobe RGB primaries, gamma 2.2), "GRAY" (gamma 2.2) or "Lab ".
+QByteArray iccProfile(const QByteArray &colourSpace);
+// The ICC profile an image carries, empty when it has none.
+QByteArray iccProfileOf(const Magick::Image &image);
 
 } // namespace TestSupport
 

@@ -253,14 +253,6 @@ QByteArray withIccProfile(const QByteArray &jp2, const QByteArray &profile)
     return QByteArray();
 }
 
-// Magick++ throws when asked for a profile that is not there; the C call just says so.
-QByteArray iccProfileOf(const Magick::Image &image)
-{
-    size_t length = 0;
-    const unsigned char *data = MagickLib::GetImageProfile(image.constImage(), "ICC", &length);
-    return data ? QByteArray(reinterpret_cast<const char *>(data), int(length)) : QByteArray();
-}
-
 const QByteArray jp2Signature
     = bytesOf({ 0, 0, 0, 0x0C, 0x6A, 0x50, 0x20, 0x20, 0x0D, 0x0A, 0x87, 0x0A });
 const QByteArray j2kSignature = bytesOf({ 0xFF, 0x4F, 0xFF, 0x51 });
@@ -296,6 +288,8 @@ private slots:
     void subsampledYcc_data();
     void subsampledYcc();
     void iccProfileIsAttached();
+    void iccProfileIsWritten_data();
+    void iccProfileIsWritten();
     void hugeDimensionsAreRefused_data();
     void hugeDimensionsAreRefused();
 
@@ -393,6 +387,7 @@ void tst_Jp2Coder::roundTrip()
     QVERIFY(stored);
     QCOMPARE(int(stored->numcomps), components);
     QCOMPARE(stored->color_space, components <= 2 ? OPJ_CLRSPC_GRAY : OPJ_CLRSPC_SRGB);
+    QVERIFY(!stored->icc_profile_buf);
     for (OPJ_UINT32 i = 0; i < stored->numcomps; ++i) {
         QCOMPARE(int(stored->comps[i].prec), depth);
         QCOMPARE(stored->comps[i].sgnd, 0u);
@@ -649,9 +644,70 @@ void tst_Jp2Coder::iccProfileIsAttached()
     QVERIFY(bytes.size() > plain.size());
 
     const Magick::Image decoded = Jp2Coder::decode(bytes);
-    QCOMPARE(iccProfileOf(decoded), profile);
+    QCOMPARE(TestSupport::iccProfileOf(decoded), profile);
     QVERIFY(rgba16(decoded) == rgba16(Jp2Coder::decode(plain)));
-    QVERIFY(iccProfileOf(Jp2Coder::decode(plain)).isEmpty());
+    QVERIFY(TestSupport::iccProfileOf(Jp2Coder::decode(plain)).isEmpty());
+}
+
+void tst_Jp2Coder::iccProfileIsWritten_data()
+{
+    QTest::addColumn<QString>("map");
+    QTest::addColumn<int>("depth");
+    QTest::addColumn<bool>("greyValues");
+    QTest::addColumn<QByteArray>("profileSpace");
+    QTest::addColumn<int>("components");
+    QTest::addColumn<bool>("kept");
+
+    QTest::newRow("8-bit RGB with an RGB profile")
+        << "RGB" << 8 << false << QByteArray("RGB ") << 3 << true;
+    QTest::newRow("16-bit RGBA with an RGB profile")
+        << "RGBA" << 16 << false << QByteArray("RGB ") << 4 << true;
+    QTest::newRow("grey with a grey profile")
+        << "I" << 8 << false << QByteArray("GRAY") << 1 << true;
+    QTest::newRow("16-bit grey+alpha with a grey profile")
+        << "IA" << 16 << false << QByteArray("GRAY") << 2 << true;
+    QTest::newRow("grey pixels with an RGB profile stay RGB")
+        << "RGB" << 8 << true << QByteArray("RGB ") << 3 << true;
+    QTest::newRow("colour pixels with a grey profile lose it")
+        << "RGB" << 8 << false << QByteArray("GRAY") << 3 << false;
+    QTest::newRow("a Lab profile is dropped")
+        << "RGB" << 8 << false << QByteArray("Lab ") << 3 << false;
+}
+
+void tst_Jp2Coder::iccProfileIsWritten()
+{
+    QFETCH(QString, map);
+    QFETCH(int, depth);
+    QFETCH(bool, greyValues);
+    QFETCH(QByteArray, profileSpace);
+    QFETCH(int, components);
+    QFETCH(bool, kept);
+    const bool alpha = map.endsWith(QLatin1Char('A'));
+
+    const QByteArray profile = TestSupport::iccProfile(profileSpace);
+    QVERIFY(profile.size() > 128);
+    Magick::Image original = makeImage(19, 13, map.toStdString(), depth, greyValues, 9);
+    original.profile("ICC", Magick::Blob(profile.constData(), size_t(profile.size())));
+    const QByteArray encoded = Jp2Coder::encode(original);
+    const QByteArray expected = kept ? profile : QByteArray();
+
+    // OpenJPEG's own JP2 reader is the second opinion on the boxes.
+    const QString file = path(QStringLiteral("profile.jp2"));
+    QVERIFY(TestSupport::writeFile(file, encoded));
+    const OpjImage stored = decodeWithOpenJpeg(file);
+    QVERIFY(stored);
+    QCOMPARE(int(stored->numcomps), components);
+    QCOMPARE(stored->comps[components - 1].alpha != 0, alpha);
+    QCOMPARE(QByteArray(reinterpret_cast<const char *>(stored->icc_profile_buf),
+                 int(stored->icc_profile_len)),
+        expected);
+    if (!kept)
+        QCOMPARE(stored->color_space, components <= 2 ? OPJ_CLRSPC_GRAY : OPJ_CLRSPC_SRGB);
+
+    const Magick::Image decoded = Jp2Coder::decode(encoded);
+    QCOMPARE(TestSupport::iccProfileOf(decoded), expected);
+    QCOMPARE(decoded.matte(), alpha);
+    QVERIFY(rgba16(decoded) == rgba16(original));
 }
 
 void tst_Jp2Coder::hugeDimensionsAreRefused_data()
