@@ -158,6 +158,8 @@ private slots:
     void rotatedPhotoComesOutUpright();
     void jpeg2000RoundTrip_data();
     void jpeg2000RoundTrip();
+    void jpeg2000ProfileFollowsStrip_data();
+    void jpeg2000ProfileFollowsStrip();
     void photoshopInputThroughQt();
     void greyTargaWithAlpha();
     void failures_data();
@@ -761,6 +763,31 @@ void tst_Pipeline::jpeg2000RoundTrip()
                 QFAIL(qPrintable(QString("pixel %1,%2 differs").arg(x).arg(y)));
         }
     }
+}
+
+void tst_Pipeline::jpeg2000ProfileFollowsStrip_data()
+{
+    QTest::addColumn<bool>("strip");
+    QTest::newRow("strip on writes no profile") << true;
+    QTest::newRow("strip off keeps the profile") << false;
+}
+
+void tst_Pipeline::jpeg2000ProfileFollowsStrip()
+{
+    QFETCH(bool, strip);
+    const QByteArray profile = TestSupport::iccProfile("RGB ");
+    Magick::Image source = pattern(32, 24);
+    source.profile("ICC", Magick::Blob(profile.constData(), size_t(profile.size())));
+    const QString input = dir->filePath("in.png");
+    save(source, input, "PNG");
+    QCOMPARE(TestSupport::iccProfileOf(load(input)), profile);
+
+    ConversionSettings s = defaults();
+    s.format = "jp2";
+    s.strip = strip;
+    const QString output = dir->filePath("out.jp2");
+    QCOMPARE(int(convert(input, s, output).status), int(FileResult::Converted));
+    QCOMPARE(TestSupport::iccProfileOf(load(output)), strip ? QByteArray() : profile);
 }
 
 void tst_Pipeline::photoshopInputThroughQt()
