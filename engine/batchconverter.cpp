@@ -13,7 +13,7 @@
 #include <mutex>
 #include <thread>
 
-#include "imageconverter.h"
+#include "outputfile.h"
 #include "outputnaming.h"
 #include "resourcelimits.h"
 
@@ -36,21 +36,38 @@ BatchConverter::BatchConverter(const ConversionSettings &settings, const Options
 
 QStringList BatchConverter::plan(const QStringList &inputs) const
 {
-    QSet<QString> planned;
-    const auto taken = [&planned](const QString &path) {
-        return planned.contains(key(path)) || QFileInfo::exists(path);
-    };
     QStringList outputs;
-    for (const QString &input : inputs) {
-        QString out = OutputNaming::plainPath(input, settings.path, settings.format);
-        // With overwrite, a later file replaces an earlier one's output, as it would one
-        // after the other; without it, every output gets a name of its own.
-        if (!settings.overwrite && taken(out))
-            out = OutputNaming::freeName(out, taken);
-        planned.insert(key(out));
-        outputs.append(out);
-    }
+    for (const OutputFile::Target &target : planTargets(inputs))
+        outputs.append(target.path);
     return outputs;
+}
+
+QVector<OutputFile::Target> BatchConverter::planTargets(const QStringList &inputs) const
+{
+    QSet<QString> planned; // outputs and backups
+    const auto taken = [&planned](const QString &path) {
+        return planned.contains(key(path)) || OutputFile::isTaken(path);
+    };
+    QVector<OutputFile::Target> targets;
+    for (const QString &input : inputs) {
+        OutputFile::Target target(OutputNaming::plainPath(input, settings.path, settings.format),
+            settings.overwrite ? OutputFile::Target::ReplaceAfterBackup
+                               : OutputFile::Target::KeepExisting);
+        target.plain = target.path;
+        // With overwrite, a later file replaces an earlier one's output after a backup, as
+        // it would one after the other; without it, every output gets a name of its own.
+        if (taken(target.path)) {
+            if (settings.overwrite) {
+                target.backup = OutputNaming::backupName(target.path, taken);
+                planned.insert(key(target.backup));
+            } else {
+                target.path = OutputNaming::freeName(target.path, taken);
+            }
+        }
+        planned.insert(key(target.path));
+        targets.append(target);
+    }
+    return targets;
 }
 
 QVector<int> BatchConverter::startOrder(
@@ -90,16 +107,18 @@ QVector<ImagePipeline::FileResult> BatchConverter::run(
     const QStringList &inputs, const Finished &finished)
 {
     const int count = inputs.size();
-    const QStringList outputs = plan(inputs);
+    const QVector<OutputFile::Target> targets = planTargets(inputs);
 
     // The earlier jobs that must be complete before a job starts: every one that writes this
-    // job's output, or writes where this job reads, so the last of them wins as it would one
-    // after the other.
+    // job's output (or its backup), or writes where this job reads, so the last of them wins
+    // as it would one after the other.
     QVector<QVector<int>> waitsFor(count);
     QHash<QString, QVector<int>> writers;
     for (int i = 0; i < count; ++i) {
-        waitsFor[i] = writers.value(key(outputs[i])) + writers.value(key(inputs[i]));
-        writers[key(outputs[i])].append(i);
+        waitsFor[i] = writers.value(key(targets[i].path)) + writers.value(key(inputs[i]));
+        writers[key(targets[i].path)].append(i);
+        if (!targets[i].backup.isEmpty())
+            writers[key(targets[i].backup)].append(i);
     }
     const QVector<int> order = startOrder(inputs, waitsFor);
 
@@ -130,14 +149,9 @@ QVector<ImagePipeline::FileResult> BatchConverter::run(
             const int i = order[taken];
             for (int earlier : waitsFor[i])
                 done[size_t(earlier)].wait();
-            const QString output = outputs[i];
-            const bool overwrite = settings.overwrite;
+            const OutputFile::Target &target = targets[i];
             ImagePipeline::FileResult result = ImagePipeline::convertFile(
-                inputs[i], settings, [&output, overwrite](const QString &) {
-                    if (overwrite && QFileInfo::exists(output))
-                        ImageConverter::backupFile(output);
-                    return output;
-                });
+                inputs[i], settings, [&target](const QString &) { return target; });
             if (result.status == ImagePipeline::FileResult::Missing)
                 result.error
                     = QStringLiteral("%1: no such file").arg(QDir::toNativeSeparators(inputs[i]));

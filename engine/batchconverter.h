@@ -11,10 +11,10 @@
 #include "imagepipeline.h"
 
 // Converts a whole list with several files in flight at once, for front ends without a window.
-// Output names are planned in list order before anything runs, as one-after-the-other
-// conversion would choose them, so they never depend on which job finishes first; a job that
-// writes where an earlier job writes (or reads from there) waits for that job. Each file runs
-// through the same pipeline as the window's worker.
+// Output and backup names are planned in list order before anything runs, as
+// one-after-the-other conversion would choose them, so they never depend on which job
+// finishes first; a job that writes where an earlier job writes (or reads from there) waits
+// for that job. Each file runs through the same pipeline as the window's worker.
 class BatchConverter
 {
 public:
@@ -37,6 +37,7 @@ public:
     QVector<ImagePipeline::FileResult> run(const QStringList &inputs, const Finished &finished);
 
 private:
+    QVector<OutputFile::Target> planTargets(const QStringList &inputs) const;
     QVector<int> startOrder(const QStringList &inputs, const QVector<QVector<int>> &waitsFor) const;
 
     ConversionSettings settings;

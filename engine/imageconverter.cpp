@@ -31,8 +31,9 @@ void ImageConverter::convert()
     const bool folderChosen = !run.path.isEmpty() && QDir(run.path).exists();
     const auto chooseOutputPath = [&run, folderChosen](const QString &input) {
         if (folderChosen && !QDir(run.path).exists())
-            return OutputNaming::pathIn(QDir(run.path).absolutePath(), input, run.format);
-        return outputFilePath(input, run.path, run.format, run.overwrite);
+            return OutputFile::Target(
+                OutputNaming::pathIn(QDir(run.path).absolutePath(), input, run.format));
+        return outputTarget(input, run.path, run.format, run.overwrite);
     };
 
     for (int i = 0;; ++i) {

@@ -2,7 +2,6 @@
 
 #include <QColor>
 #include <QDir>
-#include <QSaveFile>
 
 #include <Magick++.h>
 
@@ -296,12 +295,8 @@ QByteArray encode(Magick::Image &image, const ConversionSettings &settings, QStr
 
 bool writeOutput(const QString &path, const QByteArray &data, QString *error)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit()) {
-        *error = file.errorString();
-        return false;
-    }
-    return true;
+    QString written;
+    return OutputFile::write(OutputFile::Target(path), data, &written, error);
 }
 
 FileResult convertFile(const QString &input, const ConversionSettings &settings,
@@ -339,11 +334,12 @@ FileResult convertFile(const QString &input, const ConversionSettings &settings,
         image.quiet(true);
         orientUpright(image);
         prepare(image, settings);
-        result.outputPath = chooseOutputPath(input);
+        const OutputFile::Target target = chooseOutputPath(input);
+        result.outputPath = target.path;
         const QByteArray data = encode(image, settings, &warnings);
 
         QString reason;
-        if (!writeOutput(result.outputPath, data, &reason)) {
+        if (!OutputFile::write(target, data, &result.outputPath, &reason)) {
             result.status = FileResult::WriteFailed;
             result.error = QStringLiteral("%1: %2").arg(nativeName(result.outputPath), reason);
         }

@@ -7,6 +7,8 @@
 
 #include <functional>
 
+#include "outputfile.h"
+
 struct ConversionSettings;
 
 namespace Magick {
@@ -71,8 +73,9 @@ struct FileResult
     QStringList warnings;
 };
 
-// Picks the output path once the image is ready to encode; may make a backup copy.
-using OutputPathChooser = std::function<QString(const QString &input)>;
+// Picks the output once the image is ready to encode; the write may still move it to a free
+// name (in FileResult::outputPath) when another program takes the name meanwhile.
+using OutputPathChooser = std::function<OutputFile::Target(const QString &input)>;
 
 // Converts one non-empty input path. Never throws.
 FileResult convertFile(const QString &input, const ConversionSettings &settings,

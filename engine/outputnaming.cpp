@@ -1,16 +1,28 @@
-#include "imageconverter.h"
 #include "outputnaming.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
+#include "imageconverter.h"
+#include "outputfile.h"
+
 namespace {
 
-QString numberedName(const QFileInfo &file, const QString &ending)
+// ending holds %1 for the number.
+QString firstFree(
+    const QString &out, const QString &ending, const std::function<bool(const QString &)> &taken)
 {
-    return file.canonicalPath() + QDir::separator() + file.baseName() + ending + QLatin1Char('.')
-        + file.suffix();
+    const QFileInfo info(out);
+    // A name only planned so far has no canonical form yet; its folder does. Nor has a
+    // dangling link at the name, whose target is not the folder the name is in.
+    const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
+    for (int n = 1;; ++n) {
+        const QString candidate = folder + QDir::separator() + info.baseName() + ending.arg(n)
+            + QLatin1Char('.') + info.suffix();
+        if (!taken(candidate))
+            return candidate;
+    }
 }
 
 } // namespace
@@ -24,16 +36,6 @@ QString ImageConverter::suffixForFormat(const QString &format)
     if (format == QLatin1String("bmp"))
         return QStringLiteral(".bmp");
     return QLatin1Char('.') + format;
-}
-
-bool ImageConverter::backupFile(const QString &file)
-{
-    const QFileInfo info(file);
-    QString target = file;
-    // Every candidate is built from the original name, so backups never read "_backup_1_backup_1".
-    for (int n = 1; QFileInfo::exists(target); ++n)
-        target = numberedName(info, QStringLiteral("_backup_%1").arg(n));
-    return QFile::copy(file, target);
 }
 
 namespace OutputNaming {
@@ -54,16 +56,14 @@ QString plainPath(const QString &input, const QString &dirPath, const QString &f
 
 QString freeName(const QString &out, const std::function<bool(const QString &)> &taken)
 {
-    const QFileInfo info(out);
-    // A name only planned so far has no canonical form yet; its folder does.
-    const QString folder
-        = info.exists() ? info.canonicalPath() : QFileInfo(info.absolutePath()).canonicalFilePath();
-    for (int n = 1;; ++n) {
-        const QString candidate = folder + QDir::separator() + info.baseName()
-            + QStringLiteral("_%1.").arg(n) + info.suffix();
-        if (!taken(candidate))
-            return candidate;
-    }
+    return firstFree(out, QStringLiteral("_%1"), taken);
+}
+
+QString backupName(const QString &file, const std::function<bool(const QString &)> &taken)
+{
+    // Every candidate is built from the original name, so backups never read
+    // "_backup_1_backup_1" unless that is the name of the file itself.
+    return firstFree(file, QStringLiteral("_backup_%1"), taken);
 }
 
 } // namespace OutputNaming
@@ -72,14 +72,16 @@ QString ImageConverter::outputFilePath(
     const QString &input, const QString &dirPath, const QString &format, bool overwrite)
 {
     const QString out = OutputNaming::plainPath(input, dirPath, format);
-    if (overwrite) {
-        // Whether the folder was chosen explicitly or not, and also when the output is the
-        // input itself, a file about to be replaced is kept as a numbered backup first.
-        if (QFileInfo::exists(out))
-            backupFile(out);
+    if (overwrite || !OutputFile::isTaken(out))
         return out;
-    }
-    if (!QFileInfo::exists(out))
-        return out;
-    return OutputNaming::freeName(out, [](const QString &path) { return QFileInfo::exists(path); });
+    return OutputNaming::freeName(out, OutputFile::isTaken);
+}
+
+OutputFile::Target ImageConverter::outputTarget(
+    const QString &input, const QString &dirPath, const QString &format, bool overwrite)
+{
+    OutputFile::Target target(outputFilePath(input, dirPath, format, overwrite),
+        overwrite ? OutputFile::Target::ReplaceAfterBackup : OutputFile::Target::KeepExisting);
+    target.plain = OutputNaming::plainPath(input, dirPath, format);
+    return target;
 }

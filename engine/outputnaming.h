@@ -19,6 +19,9 @@ QString plainPath(const QString &input, const QString &dirPath, const QString &f
 // always built from out itself.
 QString freeName(const QString &out, const std::function<bool(const QString &)> &taken);
 
+// The first "name_backup_N.suffix" beside file that `taken` does not claim, N counted from 1.
+QString backupName(const QString &file, const std::function<bool(const QString &)> &taken);
+
 } // namespace OutputNaming
 
 #endif // OUTPUTNAMING_H

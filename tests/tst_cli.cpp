@@ -92,6 +92,7 @@ private slots:
     void folderExpansion();
     void collidingNamesDoNotDependOnJobs_data();
     void collidingNamesDoNotDependOnJobs();
+    void backupNamesDoNotDependOnJobs();
     void anOutputReadLaterInTheRunIsReadWhenWritten();
     void failuresAndExitCodes();
     void badArgumentsConvertNothing();
@@ -273,6 +274,35 @@ void tst_Cli::collidingNamesDoNotDependOnJobs()
         QCOMPARE(outcome[0].value("photo_6.jpg"), 15);
         QCOMPARE(outcome[0].size(), 7);
     }
+}
+
+void tst_Cli::backupNamesDoNotDependOnJobs()
+{
+    // The second input's output is the name the first one's backup would take. The first is
+    // large, so with two jobs the second is written long before the first is replaced.
+    QStringList inputs = { dir->filePath("in/photo.jpg"), dir->filePath("in/photo_backup_1.jpg") };
+    QVERIFY(QDir().mkpath(dir->filePath("in")));
+    QImage large(1600, 1200, QImage::Format_RGB32);
+    for (int y = 0; y < large.height(); ++y)
+        for (int x = 0; x < large.width(); ++x)
+            large.setPixel(x, y, qRgb(x * y % 251, x % 253, y % 241));
+    QVERIFY(large.save(inputs[0], "JPEG"));
+    QImage small(10, 8, QImage::Format_RGB32);
+    small.fill(Qt::darkGreen);
+    QVERIFY(small.save(inputs[1], "JPEG"));
+
+    QMap<QString, int> outcome[2];
+    for (int jobs : { 1, 2 }) {
+        const QString out = dir->filePath(QString("out%1").arg(jobs));
+        writeImage(out + "/photo.png", QSize(99, 8)); // the only copy of an older picture
+        const Run run = runCli({ "--jobs", QString::number(jobs), "--overwrite", "--format", "png",
+            "--output", out, inputs[0], inputs[1] });
+        QCOMPARE(run.errors, QString("2 converted, 0 failed\n"));
+        for (const QString &name : QDir(out).entryList(QDir::Files))
+            outcome[jobs - 1].insert(name, QImage(out + '/' + name).width());
+    }
+    QCOMPARE(outcome[1], outcome[0]);
+    QCOMPARE(outcome[0].keys(99), QStringList { "photo_backup_1_backup_1.png" });
 }
 
 void tst_Cli::anOutputReadLaterInTheRunIsReadWhenWritten()

@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include "batchconverter.h"
+#include "imageconverter.h"
 #include "settingsfile.h"
 #include "testsupport.h"
 
@@ -50,6 +51,10 @@ private slots:
     void inputsChangedAfterListing();
     void fullDisk_data();
     void fullDisk();
+    void backupCannotBeMade_data();
+    void backupCannotBeMade();
+    void somethingAtTheOutputName_data();
+    void somethingAtTheOutputName();
 };
 
 void tst_Faults::killedWhileWriting()
@@ -164,6 +169,117 @@ void tst_Faults::fullDisk()
     for (const QString &name : QDir(disk).entryList(QDir::Files)) {
         if (name != "filler" && name != "photo.png") // a backup copy may or may not fit
             QCOMPARE(TestSupport::readFile(disk + '/' + name), previousBytes);
+    }
+}
+
+void tst_Faults::backupCannotBeMade_data()
+{
+    QTest::addColumn<bool>("window");
+    QTest::newRow("command line, backup name longer than a name may be") << false;
+    QTest::newRow("window's worker, backup name longer than a name may be") << true;
+}
+
+void tst_Faults::backupCannotBeMade()
+{
+    QFETCH(bool, window);
+    QTemporaryDir dir;
+    QVERIFY2(dir.isValid(), qPrintable(dir.errorString()));
+    // 248 bytes fit in a folder entry (255 at most); the same with "_backup_1" do not.
+    const QString name = QString(244, QLatin1Char('x'));
+    const QString input = dir.filePath("in/" + name + ".png");
+    const QString out = dir.filePath("out");
+    QVERIFY(QDir().mkpath(out));
+    QVERIFY(QDir().mkpath(dir.filePath("in")));
+    QVERIFY(noisyPicture(30, 20).save(input));
+    const QString existing = out + '/' + name + ".png";
+    QVERIFY(TestSupport::writeFile(existing, "the only copy"));
+
+    QString errors;
+    if (window) {
+        ConversionSettings settings = SettingsFile::defaults();
+        settings.format = "png";
+        settings.path = out;
+        settings.overwrite = true;
+        QAtomicInt stopFlag(0);
+        ImageConverter worker({ input }, &settings, &stopFlag);
+        connect(&worker, &ImageConverter::_error,
+            [&errors](int, const QString &message) { errors += message + '\n'; });
+        worker.convert();
+    } else {
+        QCOMPARE(run(TARVO_CONVERT, { "--format", "png", "--overwrite", "--output", out, input },
+                     &errors),
+            1);
+        QVERIFY2(errors.contains("0 converted, 1 failed"), qPrintable(errors));
+    }
+    const QString reason = QDir::toNativeSeparators(existing) + ": cannot make the backup "
+        + QDir::toNativeSeparators(out + '/' + name + "_backup_1.png") + ": File name too long";
+    QVERIFY2(errors.contains(reason), qPrintable(errors));
+    QCOMPARE(TestSupport::readFile(existing), QByteArray("the only copy"));
+    QCOMPARE(QDir(out).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+        QStringList { name + ".png" });
+}
+
+void tst_Faults::somethingAtTheOutputName_data()
+{
+    QTest::addColumn<bool>("overwrite");
+    // "link": a dangling link at b.png before the run; "late": another program creates the
+    // name the run planned for b.png (the output, or with overwrite its backup) after a.png
+    QTest::addColumn<QString>("intruder");
+    QTest::addColumn<QString>("output"); // where b's picture must land
+
+    QTest::newRow("keep, dangling link at the output name: the next free name") << false << "link"
+                                                                                << "b_1.png";
+    QTest::newRow("overwrite, dangling link at the output name: replaced, not written through")
+        << true << "link"
+        << "b.png";
+    QTest::newRow("keep, planned name taken during the run: the next free name") << false << "late"
+                                                                                 << "b_1.png";
+    QTest::newRow("overwrite, planned backup name taken during the run: the next backup name")
+        << true << "late"
+        << "b.png";
+}
+
+void tst_Faults::somethingAtTheOutputName()
+{
+    QFETCH(bool, overwrite);
+    QFETCH(QString, intruder);
+    QFETCH(QString, output);
+    QTemporaryDir dir;
+    QVERIFY2(dir.isValid(), qPrintable(dir.errorString()));
+    const QString out = dir.filePath("out");
+    QVERIFY(QDir().mkpath(out));
+    const QStringList inputs = { dir.filePath("a.png"), dir.filePath("b.png") };
+    QVERIFY(noisyPicture(30, 20).save(inputs[0]));
+    QVERIFY(noisyPicture(50, 20).save(inputs[1]));
+    const QString outside = dir.filePath("outside.png");
+    if (intruder == "link")
+        QVERIFY(QFile::link(outside, out + "/b.png"));
+    else if (overwrite)
+        QVERIFY(TestSupport::writeFile(out + "/b.png", "older"));
+    const QString late = out + (overwrite ? "/b_backup_1.png" : "/b.png");
+
+    ConversionSettings settings = SettingsFile::defaults();
+    settings.format = "png";
+    settings.path = out;
+    settings.overwrite = overwrite;
+    BatchConverter batch(settings, { 1, false });
+    const auto results = batch.run(inputs, [&](int index, const ImagePipeline::FileResult &) {
+        if (index == 0 && intruder == "late")
+            TestSupport::writeFile(late, "someone else's");
+    });
+    for (const auto &result : results)
+        QVERIFY2(result.status == ImagePipeline::FileResult::Converted, qPrintable(result.error));
+    QCOMPARE(results[1].outputPath, out + '/' + output);
+    QCOMPARE(QImage(out + '/' + output).width(), 50);
+    QVERIFY2(!QFileInfo::exists(outside), "written through a link");
+    if (intruder == "link") {
+        // Kept as the link it was: as the taken name, or as the backup of the replaced one.
+        const QString link = out + (overwrite ? "/b_backup_1.png" : "/b.png");
+        QCOMPARE(QFileInfo(link).symLinkTarget(), outside);
+    } else {
+        QCOMPARE(TestSupport::readFile(late), QByteArray("someone else's"));
+        if (overwrite)
+            QCOMPARE(TestSupport::readFile(out + "/b_backup_2.png"), QByteArray("older"));
     }
 }
 

@@ -60,7 +60,7 @@ void tst_OutputNaming::outputFilePath_data()
     QTest::addColumn<QString>("format");
     QTest::addColumn<bool>("overwrite");
     QTest::addColumn<QString>("expected");
-    // "backup<-original": files the call must create, each a copy of the original
+    // "backup<-original": files the write must keep, each with the original's bytes
     QTest::addColumn<QStringList>("copies");
 
     const QStringList none;
@@ -166,7 +166,21 @@ void tst_OutputNaming::outputFilePath()
         = ImageConverter::outputFilePath(root + '/' + input, dirPath, format, overwrite);
     QCOMPARE(result, root + '/' + expected);
 
+    // Written as the worker writes it; only then is a replaced file kept as a backup.
+    QStringList before = existing;
+    before.sort();
+    QCOMPARE(filesUnder(root), before);
+    QString written;
+    QString error;
+    const OutputFile::Target target
+        = ImageConverter::outputTarget(root + '/' + input, dirPath, format, overwrite);
+    QVERIFY2(OutputFile::write(target, "new", &written, &error), qPrintable(error));
+    QCOMPARE(written, result);
+    QCOMPARE(TestSupport::readFile(result), QByteArray("new"));
+
     QStringList expectedFiles = existing;
+    if (!existing.contains(expected))
+        expectedFiles.append(expected);
     for (const QString &copy : copies) {
         const QString backup = copy.section("<-", 0, 0);
         const QString original = copy.section("<-", 1, 1);
@@ -175,9 +189,10 @@ void tst_OutputNaming::outputFilePath()
     }
     expectedFiles.sort();
     QCOMPARE(filesUnder(root), expectedFiles);
-    // The replaced file itself stays until the new output is written over it.
-    for (const QString &file : existing)
-        QCOMPARE(TestSupport::readFile(root + '/' + file), file.toUtf8());
+    for (const QString &file : existing) {
+        if (file != expected)
+            QCOMPARE(TestSupport::readFile(root + '/' + file), file.toUtf8());
+    }
 }
 
 void tst_OutputNaming::backupsAreNumberedFromTheOriginalName()
@@ -187,8 +202,12 @@ void tst_OutputNaming::backupsAreNumberedFromTheOriginalName()
     const QString a = temp.path() + "/a.jpg";
     QVERIFY(TestSupport::writeFile(a, "first"));
     for (int run = 1; run <= 3; ++run) {
-        QCOMPARE(ImageConverter::outputFilePath(a, QString(), "jpeg", true), a);
-        QVERIFY(TestSupport::writeFile(a, QByteArray::number(run)));
+        QString written;
+        QString error;
+        QVERIFY2(OutputFile::write(ImageConverter::outputTarget(a, QString(), "jpeg", true),
+                     QByteArray::number(run), &written, &error),
+            qPrintable(error));
+        QCOMPARE(written, a);
     }
     const QStringList names = QDir(temp.path()).entryList(QDir::Files, QDir::Name);
     QCOMPARE(names, QStringList({ "a.jpg", "a_backup_1.jpg", "a_backup_2.jpg", "a_backup_3.jpg" }));
