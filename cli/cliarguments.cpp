@@ -4,6 +4,7 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
+#include <QSet>
 #include <QThread>
 
 #include "settingsfile.h"
@@ -108,16 +109,33 @@ bool parseBox(const QString &text, int *width, int *height, bool *exact)
     return okWidth && okHeight && *width >= 1 && *width <= 9999 && *height >= 1 && *height <= 9999;
 }
 
-void collect(const QDir &dir, bool recursive, QStringList *files)
+bool firstVisit(const QString &path, QSet<QString> *seen)
+{
+    const QString real = QFileInfo(path).canonicalFilePath();
+    if (seen->contains(real))
+        return false;
+    seen->insert(real);
+    return true;
+}
+
+// seen holds the real path of every file and folder met so far: links make a tree a graph,
+// and a link back up it would otherwise be followed until the kernel refuses.
+void collect(const QDir &dir, bool recursive, QStringList *files, QSet<QString> *seen)
 {
     for (const QString &name :
-        dir.entryList(imagePatterns, QDir::Files, QDir::Name | QDir::IgnoreCase))
-        files->append(dir.absoluteFilePath(name));
+        dir.entryList(imagePatterns, QDir::Files, QDir::Name | QDir::IgnoreCase)) {
+        const QString path = dir.absoluteFilePath(name);
+        if (firstVisit(path, seen))
+            files->append(path);
+    }
     if (!recursive)
         return;
     for (const QString &sub :
-        dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase))
-        collect(QDir(dir.absoluteFilePath(sub)), true, files);
+        dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase)) {
+        const QString path = dir.absoluteFilePath(sub);
+        if (firstVisit(path, seen))
+            collect(QDir(path), true, files, seen);
+    }
 }
 
 } // namespace
@@ -345,10 +363,12 @@ CliArguments parseCliArguments(const QStringList &arguments)
 QStringList expandInputs(const QStringList &inputs, bool recursive, QString *error)
 {
     QStringList files;
+    QSet<QString> seen;
     for (const QString &input : inputs) {
         const QFileInfo info(input);
         if (info.isDir()) {
-            collect(QDir(input), recursive, &files);
+            seen.insert(info.canonicalFilePath());
+            collect(QDir(input), recursive, &files, &seen);
         } else if (info.isFile()) {
             files.append(input);
         } else {

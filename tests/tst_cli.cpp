@@ -219,6 +219,9 @@ void tst_Cli::folderExpansion()
     for (const char *name : { "b.PNG", "A.jpg", "c.jpeg", "d.tif", "e.jpg/inner.png" })
         writeImage(dir->filePath(QString("pics/") + name), QSize(4, 4));
     const QString pics = dir->filePath("pics");
+    // A loop back up the tree and a second name of a file: each real file comes once.
+    QVERIFY(QFile::link("..", pics + "/e.jpg/up"));
+    QVERIFY(QFile::link("A.jpg", pics + "/f.jpg"));
     QString error;
     QCOMPARE(expandInputs({ pics }, false, &error),
         QStringList({ pics + "/A.jpg", pics + "/b.PNG", pics + "/d.tif" }));
