@@ -7,6 +7,7 @@
 #include <QSet>
 #include <QThread>
 
+#include "filenames.h"
 #include "settingsfile.h"
 
 namespace {
@@ -120,8 +121,10 @@ bool firstVisit(const QString &path, QSet<QString> *seen)
 
 // seen holds the real path of every file and folder met so far: links make a tree a graph,
 // and a link back up it would otherwise be followed until the kernel refuses.
-void collect(const QDir &dir, bool recursive, QStringList *files, QSet<QString> *seen)
+void collect(const QDir &dir, bool recursive, QStringList *files, QSet<QString> *seen,
+    QStringList *unnamable)
 {
+    *unnamable += FileNames::unnamableEntries(dir.absolutePath(), imagePatterns, recursive);
     for (const QString &name :
         dir.entryList(imagePatterns, QDir::Files, QDir::Name | QDir::IgnoreCase)) {
         const QString path = dir.absoluteFilePath(name);
@@ -134,7 +137,7 @@ void collect(const QDir &dir, bool recursive, QStringList *files, QSet<QString> 
         dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase)) {
         const QString path = dir.absoluteFilePath(sub);
         if (firstVisit(path, seen))
-            collect(QDir(path), true, files, seen);
+            collect(QDir(path), true, files, seen, unnamable);
     }
 }
 
@@ -360,17 +363,23 @@ CliArguments parseCliArguments(const QStringList &arguments)
     return result;
 }
 
-QStringList expandInputs(const QStringList &inputs, bool recursive, QString *error)
+QStringList expandInputs(
+    const QStringList &inputs, bool recursive, QString *error, QStringList *unnamable)
 {
+    QStringList ignored;
+    if (!unnamable)
+        unnamable = &ignored;
     QStringList files;
     QSet<QString> seen;
     for (const QString &input : inputs) {
         const QFileInfo info(input);
         if (info.isDir()) {
             seen.insert(info.canonicalFilePath());
-            collect(QDir(input), recursive, &files, &seen);
+            collect(QDir(input), recursive, &files, &seen, unnamable);
         } else if (info.isFile()) {
             files.append(input);
+        } else if (!FileNames::unnamableEntry(input).isEmpty()) {
+            unnamable->append(FileNames::unnamableEntry(input));
         } else {
             *error = QStringLiteral("no such file or folder \"%1\"").arg(input);
             return QStringList();

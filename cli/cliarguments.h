@@ -26,7 +26,10 @@ CliArguments parseCliArguments(const QStringList &arguments);
 // Files given by name stay as given; folders expand to their images (the same eight patterns as
 // the window's Import Folder, by name ignoring case), with --recursive into sub-folders too, each
 // folder's files before its sub-folders. Within folders each real file and folder comes once,
-// whatever links lead to it. A name that is neither file nor folder is an error.
-QStringList expandInputs(const QStringList &inputs, bool recursive, QString *error);
+// whatever links lead to it. A name that is neither file nor folder is an error. Files (and
+// with --recursive folders) whose names are not valid UTF-8 cannot be opened; they go to
+// *unnamable as names to show, so that they are reported rather than left out.
+QStringList expandInputs(
+    const QStringList &inputs, bool recursive, QString *error, QStringList *unnamable = nullptr);
 
 #endif // CLIARGUMENTS_H

@@ -45,7 +45,9 @@ int main(int argc, char *argv[])
         return 2;
     }
     QString error;
-    const QStringList files = expandInputs(arguments.inputs, arguments.recursive, &error);
+    QStringList unnamable;
+    const QStringList files
+        = expandInputs(arguments.inputs, arguments.recursive, &error, &unnamable);
     if (!error.isEmpty()) {
         print(QStringLiteral("tarvo-convert: %1\n").arg(error));
         return 2;
@@ -55,6 +57,10 @@ int main(int argc, char *argv[])
     const bool terminal = isatty(fileno(stderr));
     int converted = 0;
     int failed = 0;
+    for (const QString &name : unnamable) {
+        print(QStringLiteral("%1: cannot be opened: the name is not valid UTF-8\n").arg(name));
+        ++failed;
+    }
     BatchConverter batch(arguments.settings, { arguments.jobs, arguments.stopOnError });
     batch.run(files, [&](int index, const ImagePipeline::FileResult &result) {
         if (terminal)

@@ -96,6 +96,8 @@ private slots:
     void anOutputReadLaterInTheRunIsReadWhenWritten();
     void failuresAndExitCodes();
     void badArgumentsConvertNothing();
+    void namesThatAreNotUtf8_data();
+    void namesThatAreNotUtf8();
 
 private:
     QScopedPointer<QTemporaryDir> dir;
@@ -361,6 +363,43 @@ void tst_Cli::badArgumentsConvertNothing()
     QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList { "a.png" });
     QCOMPARE(runCli({ good, dir->filePath("missing.png") }).exitCode, 2);
     QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList { "a.png" });
+}
+
+void tst_Cli::namesThatAreNotUtf8_data()
+{
+    QTest::addColumn<bool>("named"); // the file given by name rather than its folder
+    QTest::newRow("Latin-1 name in a folder") << false;
+    QTest::newRow("Latin-1 name given directly") << true;
+}
+
+void tst_Cli::namesThatAreNotUtf8()
+{
+    QFETCH(bool, named);
+    // Such a name cannot pass through a QString: the argument goes through the shell's printf
+    // and the file is made with the bytes of its name.
+    const QString pics = dir->filePath("pics");
+    writeImage(pics + "/good.png", QSize(8, 8));
+    const QByteArray path = QFile::encodeName(pics) + "/caf\xe9.bmp";
+    {
+        QFile file;
+        FILE *handle = fopen(path.constData(), "wb");
+        QVERIFY(handle);
+        QVERIFY(file.open(handle, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle));
+        QVERIFY(QImage(8, 8, QImage::Format_RGB32).save(&file, "BMP"));
+    }
+    QProcess process;
+    process.start("/bin/sh",
+        { "-c",
+            named ? "exec \"$0\" \"$(printf \"$1/caf\\351.bmp\")\" \"$1/good.png\""
+                  : "exec \"$0\" \"$1\"",
+            TARVO_CONVERT, pics });
+    QVERIFY(process.waitForFinished(60000));
+    const QString errors = QString::fromLocal8Bit(process.readAllStandardError());
+    QCOMPARE(process.exitCode(), 1);
+    QVERIFY2(
+        errors.contains(QDir::toNativeSeparators(pics) + "/caf\\xe9.bmp: "), qPrintable(errors));
+    QVERIFY2(errors.endsWith("1 converted, 1 failed\n"), qPrintable(errors));
+    QVERIFY(QFileInfo::exists(pics + "/good.jpg"));
 }
 
 QTEST_MAIN(tst_Cli)
