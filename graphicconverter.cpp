@@ -24,6 +24,7 @@
 
 #include "aboutdialog.h"
 #include "appshell.h"
+#include "filenames.h"
 #include "imageinfodialog.h"
 #include "settingsfile.h"
 #include "ui_graphicconverter.h"
@@ -153,6 +154,16 @@ void GraphicConverter::importFolder()
         appendFile(dir.absolutePath() + QDir::separator() + name);
     if (!names.isEmpty())
         updateItemCount();
+    // QDir leaves out, without a word, the files that no QString can name.
+    const QStringList unnamable
+        = FileNames::unnamableEntries(dir.absolutePath(), dir.nameFilters(), false);
+    if (!unnamable.isEmpty()) {
+        const QString text = tr("Not added, the name is not valid UTF-8: %1")
+                                 .arg(unnamable.join(QStringLiteral(", ")));
+        qDebug("Error: %s", qPrintable(text));
+        errorLabel->setText(text);
+        errorLabel->setToolTip(text);
+    }
 }
 
 void GraphicConverter::convert()

@@ -208,6 +208,11 @@ void tst_WindowActions::importFolderOrder()
     for (const char *name : { "b.PNG", "A.jpg", "c.jpeg", "d.tif", "e.jpg/inner.png" })
         makeImage(QString("pics/") + name);
     QVERIFY(QFileInfo(folder + "/e.jpg").isDir());
+    // Latin-1 bytes: a name no QString spells, so it cannot be added, but must not go unsaid.
+    QFile latin1;
+    QVERIFY(latin1.open(fopen(QFile::encodeName(folder) + "/caf\xe9.bmp", "wb"),
+        QIODevice::WriteOnly, QFileDevice::AutoCloseHandle));
+    latin1.close();
 
     GraphicConverter window;
     addRows(window, { "/first.png" });
@@ -225,6 +230,8 @@ void tst_WindowActions::importFolderOrder()
         QStringList({ QDir::toNativeSeparators("/first.png"), base + "A.jpg", base + "b.PNG",
             base + "d.tif" }));
     QCOMPARE(window.findChild<QLabel *>("itemCountLabel")->text(), QString("4 items"));
+    const QString error = window.findChild<QLabel *>("labelError")->text();
+    QVERIFY2(error.contains(base + "caf\\xe9.bmp"), qPrintable(error));
 }
 
 void tst_WindowActions::deleteAndClear()
