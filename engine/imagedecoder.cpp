@@ -305,7 +305,12 @@ Magick::Image decode(const Magick::Blob &blob, QStringList *warnings)
         // Only a reader that failed outright is second-guessed. A file cut short is refused
         // before the plug-in allocates the picture its header promises, which may be far
         // larger than the file.
-        checkComplete(bytes, QtImageBridge::formatOf(bytes), true);
+        const QByteArray format = QtImageBridge::formatOf(bytes);
+        checkComplete(bytes, format, true);
+        // Qt decodes these with the same libpng and libjpeg as the library, and would only
+        // have them print their errors to stderr, where no file's name goes with them.
+        if (format == "png" || format == "jpeg")
+            throw;
         const QImage fallback = QtImageBridge::read(bytes, nullptr, nullptr, &said);
         if (fallback.isNull())
             throw;

@@ -96,6 +96,7 @@ private slots:
     void anOutputReadLaterInTheRunIsReadWhenWritten();
     void failuresAndExitCodes();
     void badArgumentsConvertNothing();
+    void everyMessageNamesItsFile();
     void namesThatAreNotUtf8_data();
     void namesThatAreNotUtf8();
 
@@ -400,6 +401,32 @@ void tst_Cli::namesThatAreNotUtf8()
         errors.contains(QDir::toNativeSeparators(pics) + "/caf\\xe9.bmp: "), qPrintable(errors));
     QVERIFY2(errors.endsWith("1 converted, 1 failed\n"), qPrintable(errors));
     QVERIFY(QFileInfo::exists(pics + "/good.jpg"));
+}
+
+void tst_Cli::everyMessageNamesItsFile()
+{
+    // Broken files whose readers, or the readers tried after them, have things to say.
+    QImage picture(64, 48, QImage::Format_RGB32);
+    picture.fill(QColor(200, 30, 90));
+    QVERIFY(picture.save(dir->filePath("a.jpg"), "JPEG"));
+    const QByteArray jpeg = TestSupport::readFile(dir->filePath("a.jpg"));
+    const QStringList inputs
+        = { dir->filePath("zero-width.png"), dir->filePath("cut.jpg"), dir->filePath("words.gif") };
+    QVERIFY(TestSupport::writeFile(inputs[0], TestSupport::oversizedPng(0, 16)));
+    QVERIFY(TestSupport::writeFile(inputs[1], jpeg.left(jpeg.size() / 2)));
+    QVERIFY(TestSupport::writeFile(inputs[2], "GIF89a and then words"));
+
+    const Run run = runCli(QStringList { "--jobs", "1", "--format", "png" } + inputs);
+    QCOMPARE(run.exitCode, 1);
+    QStringList lines = run.errors.split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.takeLast(), QString("0 converted, 3 failed"));
+    QCOMPARE(lines.size(), inputs.size());
+    for (const QString &line : lines) {
+        const bool named = std::any_of(inputs.begin(), inputs.end(), [&line](const QString &input) {
+            return line.startsWith(QDir::toNativeSeparators(input) + ": ");
+        });
+        QVERIFY2(named, qPrintable(line));
+    }
 }
 
 QTEST_MAIN(tst_Cli)
