@@ -173,12 +173,23 @@ bool jpegSize(const QByteArray &bytes, quint32 *width, quint32 *height)
     return false;
 }
 
+// The picture size from a PNG's header chunk. The library's ping would refuse a size past its
+// pixel limit with a message that names no size.
+bool pngSize(const QByteArray &bytes, quint32 *width, quint32 *height)
+{
+    if (!bytes.startsWith("\x89PNG\r\n\x1a\n") || bytes.size() < 24 || bytes.mid(12, 4) != "IHDR")
+        return false;
+    *width = (bigEndian16(bytes, 16) << 16) | bigEndian16(bytes, 18);
+    *height = (bigEndian16(bytes, 20) << 16) | bigEndian16(bytes, 22);
+    return *width > 0 && *height > 0;
+}
+
 // The header alone tells the size: refuse what cannot be held before decoding it.
 void refuseOversized(const Magick::Blob &blob, const QByteArray &bytes)
 {
     quint32 width = 0;
     quint32 height = 0;
-    if (jpegSize(bytes, &width, &height)) {
+    if (jpegSize(bytes, &width, &height) || pngSize(bytes, &width, &height)) {
         ResourceLimits::checkImageSize(width, height);
         return;
     }
