@@ -20,10 +20,15 @@ ImageConvertEngine::~ImageConvertEngine()
     delete settings;
 }
 
-void ImageConvertEngine::start(const QStringList &files, ConversionSettings *settings)
+bool ImageConvertEngine::start(const QStringList &files, ConversionSettings *settings)
 {
     if (!settings)
-        return;
+        return false;
+    // The record stays until cleanup(), which runs after the thread's last report.
+    if (this->settings) {
+        delete settings;
+        return false;
+    }
     this->settings = settings;
     stopFlag.storeRelaxed(0);
 
@@ -44,6 +49,7 @@ void ImageConvertEngine::start(const QStringList &files, ConversionSettings *set
     // clang-format on
 
     thread->start(QThread::InheritPriority);
+    return true;
 }
 
 void ImageConvertEngine::requestStop()

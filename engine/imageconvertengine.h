@@ -24,7 +24,9 @@ public:
     // outlives the flag and the record it borrows.
     ~ImageConvertEngine() override;
 
-    void start(const QStringList &files, ConversionSettings *settings);
+    // Takes over settings. Refused while a run is in progress, whose worker reads its own
+    // record until the end: the record given is then deleted and false returned.
+    bool start(const QStringList &files, ConversionSettings *settings);
     void requestStop();
 
 signals:

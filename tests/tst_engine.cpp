@@ -63,6 +63,7 @@ private slots:
     void stopWhileIdleDoesNotCarryOver();
     void nullSettingsStartNothing();
     void twoRunsInARow();
+    void startDuringARunIsRefused();
     void destroyedDuringARun();
 
 private:
@@ -325,6 +326,35 @@ void tst_Engine::twoRunsInARow()
     QVERIFY(QFileInfo::exists(dir->filePath("a.jpg")));
     QVERIFY(QFileInfo::exists(dir->filePath("a_1.jpg")));
     QCOMPARE(TestSupport::recordedMessages().count("exit from worker thread."), 2);
+}
+
+void tst_Engine::startDuringARunIsRefused()
+{
+    // The window disables Convert during a run; a second start must still leave the running
+    // worker its own record, and not start a worker of its own.
+    QStringList files;
+    for (int i = 0; i < 4; ++i)
+        files.append(makeImage(QString("p%1.png").arg(i), QSize(1200, 900)));
+    const QString other = dir->filePath("other");
+    QVERIFY(QDir().mkdir(other));
+    ImageConvertEngine engine;
+    QSignalSpy done(&engine, SIGNAL(done()));
+    QSignalSpy items(&engine, SIGNAL(doneItem(int)));
+    QVERIFY(engine.start(files, pngToJpeg()));
+    ConversionSettings *second = pngToJpeg(other);
+    second->format = "png";
+    QVERIFY(!engine.start(files, second));
+    QVERIFY(done.wait(20000));
+    QCOMPARE(indices(items), (QList<int> { 0, 1, 2, 3 }));
+    for (int i = 0; i < 4; ++i)
+        QVERIFY(QFileInfo::exists(dir->filePath(QString("p%1.jpg").arg(i))));
+    QCOMPARE(QDir(other).entryList(QDir::Files), QStringList());
+
+    // Once the run is over, the next one starts.
+    QVERIFY(engine.start({ files.first() }, pngToJpeg(other)));
+    QVERIFY(done.wait(20000));
+    QCOMPARE(done.count(), 2);
+    QVERIFY(QFileInfo::exists(QDir(other).filePath("p0.jpg")));
 }
 
 void tst_Engine::destroyedDuringARun()
