@@ -32,6 +32,12 @@ struct ResizeGeometry
 ResizeGeometry resizeGeometry(
     unsigned int columns, unsigned int rows, const ConversionSettings &settings);
 
+// Bytes converting a columns x rows image with these settings takes at its peak, given what
+// its decoder takes per pixel (the decoded image included) and whether the image may have
+// an opacity channel.
+quint64 peakBytes(quint64 columns, quint64 rows, quint64 decodeBytesPerPixel, bool opacity,
+    const ConversionSettings &settings);
+
 // Option index to library value (the numeric value of the library's enumeration), or -1 when
 // the index lies outside the table and the setting is skipped.
 int resizeFilterValue(int index);

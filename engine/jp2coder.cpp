@@ -446,7 +446,6 @@ void checkHeader(const opj_image_t &image)
     if (width * height > kMaxPixels)
         fail("the image is too large (" + std::to_string(width) + "x" + std::to_string(height)
             + ")");
-    ResourceLimits::checkImageSize(width, height);
     std::uint64_t samples = 0;
     for (OPJ_UINT32 i = 0; i < image.numcomps; ++i) {
         const opj_image_comp_t &comp = image.comps[i];
@@ -458,6 +457,11 @@ void checkHeader(const opj_image_t &image)
         if (samples > kMaxComponentSamples)
             fail("the image has too many components of this size");
     }
+    // OpenJPEG holds each sample in 32 bits, and as much again in its tile buffers while it
+    // decodes; then comes the library's image.
+    const std::uint64_t pixels = width * height;
+    ResourceLimits::checkImageSize(
+        width, height, (8 * samples + pixels - 1) / pixels + ResourceLimits::pixelBytes);
 }
 
 Magick::Image toMagick(const opj_image_t &image)

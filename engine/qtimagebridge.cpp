@@ -145,7 +145,10 @@ QImage read(const QByteArray &bytes, QString *error, QByteArray *format, QString
     if (!size.isValid())
         size = headerSize(bytes, reader.format());
     if (size.isValid())
-        ResourceLimits::checkImageSize(quint64(size.width()), quint64(size.height()));
+        // The plug-in's image, perhaps a copy in another format, the packed rows handed to
+        // the library and the library's image: up to 8 bytes each at 16 bits a sample.
+        ResourceLimits::checkImageSize(
+            quint64(size.width()), quint64(size.height()), 4 * ResourceLimits::pixelBytes);
 
     QImage image;
     if (!reader.read(&image) || image.isNull()) {

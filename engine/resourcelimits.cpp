@@ -1,7 +1,14 @@
 #include "resourcelimits.h"
 
+#include <QByteArray>
+#include <QFile>
+
 #include <Magick++.h>
 
+#include <algorithm>
+#include <atomic>
+#include <condition_variable>
+#include <mutex>
 #include <string>
 #include <unistd.h>
 
@@ -18,34 +25,221 @@ quint64 physicalMemory()
     return quint64(pages) * quint64(pageSize);
 }
 
-// Red, green, blue and opacity at 16 bits each: the library's pixel at this quantum depth.
-constexpr quint64 bytesPerPixel = 8;
+// A limit file holds a number of bytes, or "max" (or, in the first version of control groups,
+// a number near 2^63) for none.
+quint64 limitIn(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return 0;
+    bool ok = false;
+    const quint64 bytes = file.readAll().trimmed().toULongLong(&ok);
+    return ok ? bytes : 0;
+}
+
+// The lowest memory limit of the control groups this process is in, 0 for none. The
+// process's own group and each of its parents may have one.
+quint64 controlGroupLimit()
+{
+    quint64 lowest = limitIn(QStringLiteral("/sys/fs/cgroup/memory/memory.limit_in_bytes"));
+    const auto lower = [&lowest](quint64 bytes) {
+        if (bytes > 0 && (lowest == 0 || bytes < lowest))
+            lowest = bytes;
+    };
+    QFile groups(QStringLiteral("/proc/self/cgroup"));
+    QByteArray group = "/";
+    if (groups.open(QIODevice::ReadOnly)) {
+        for (const QByteArray &line : groups.readAll().split('\n')) {
+            if (line.startsWith("0::"))
+                group = line.mid(3);
+        }
+    }
+    for (;;) {
+        lower(limitIn(QStringLiteral("/sys/fs/cgroup%1/memory.max")
+                          .arg(QString::fromLocal8Bit(group == "/" ? QByteArray() : group))));
+        const int slash = group.lastIndexOf('/');
+        if (group == "/" || slash < 0)
+            break;
+        group = slash == 0 ? QByteArray("/") : group.left(slash);
+    }
+    return lowest;
+}
+
+std::atomic<quint64> chosenBudget(0);
+std::atomic<bool> applied(false);
+
+// The reservations of all threads. Memory is handed out first come, first served, so a large
+// image is not overtaken forever by small ones.
+struct Pool
+{
+    std::mutex mutex;
+    std::condition_variable changed;
+    quint64 held = 0;
+    quint64 nextTicket = 0;
+    quint64 serving = 0;
+    int waiting = 0;
+};
+
+Pool &pool()
+{
+    static Pool instance;
+    return instance;
+}
+
+thread_local Reservation *current = nullptr;
+
+quint64 megabytes(quint64 bytes)
+{
+    return (bytes + (quint64(1) << 20) - 1) >> 20;
+}
+
+std::string sizeText(quint64 width, quint64 height)
+{
+    return std::to_string(width) + "x" + std::to_string(height) + " pixels is more than this "
+        + "machine can convert";
+}
 
 } // namespace
 
+quint64 availableMemory()
+{
+    const quint64 physical = physicalMemory();
+    const quint64 group = controlGroupLimit();
+    return group > 0 ? std::min(physical, group) : physical;
+}
+
+quint64 budgetFor(quint64 availableBytes)
+{
+    return availableBytes / 4 * 3;
+}
+
+quint64 memoryBudget()
+{
+    const quint64 chosen = chosenBudget.load();
+    if (chosen > 0)
+        return chosen;
+    static const quint64 machine = budgetFor(availableMemory());
+    return machine;
+}
+
+void setMemoryBudget(quint64 bytes)
+{
+    chosenBudget.store(bytes);
+    if (applied.load())
+        apply();
+    std::lock_guard<std::mutex> lock(pool().mutex);
+    pool().changed.notify_all();
+}
+
 quint64 maxPixels()
 {
-    return physicalMemory() / 4 / bytesPerPixel / 2;
+    return memoryBudget() / pixelBytes / 2;
 }
 
 void apply()
 {
-    // The library counts memory in bytes, whatever its enumeration's comments say.
-    const qint64 quarter = qint64(physicalMemory() / 4);
-    MagickLib::SetMagickResourceLimit(MagickLib::PixelsResource, qint64(maxPixels()));
-    MagickLib::SetMagickResourceLimit(MagickLib::MemoryResource, quarter);
-    MagickLib::SetMagickResourceLimit(MagickLib::MapResource, quarter);
+    // The library counts memory in bytes, whatever its enumeration's comments say. Its pixel
+    // caches are part of what the conversions reserve, so the whole budget never refuses one
+    // that was let in; the pixel limit is an image filling the whole budget.
+    const qint64 budget = qint64(memoryBudget());
+    MagickLib::SetMagickResourceLimit(MagickLib::PixelsResource, budget / qint64(pixelBytes));
+    MagickLib::SetMagickResourceLimit(MagickLib::MemoryResource, budget);
+    MagickLib::SetMagickResourceLimit(MagickLib::MapResource, budget);
     // A pixel cache spilled to disk would fill the disk slowly instead of failing fast.
     MagickLib::SetMagickResourceLimit(MagickLib::DiskResource, 0);
+    applied.store(true);
 }
 
-void checkImageSize(quint64 width, quint64 height)
+void checkImageSize(quint64 width, quint64 height, quint64 decodeBytesPerPixel)
 {
-    if (width == 0 || height == 0 || width * height <= maxPixels())
+    if (width == 0 || height == 0)
         return;
-    throw Magick::ErrorResourceLimit(std::to_string(width) + "x" + std::to_string(height)
-        + " pixels is more than this " + "machine can convert (at most "
+    if (current) {
+        current->reserve(width, height, decodeBytesPerPixel, true);
+        return;
+    }
+    if (width * height <= maxPixels())
+        return;
+    throw Magick::ErrorResourceLimit(sizeText(width, height) + " (at most "
         + std::to_string(maxPixels() / 1000000) + " million pixels)");
+}
+
+Reservation::Reservation(const QString &output, const Estimate &estimate)
+    : output(output)
+    , estimate(estimate)
+    , outer(current)
+{
+    current = this;
+}
+
+Reservation::~Reservation()
+{
+    current = outer;
+    if (held == 0)
+        return;
+    Pool &p = pool();
+    std::lock_guard<std::mutex> lock(p.mutex);
+    p.held -= held;
+    p.changed.notify_all();
+}
+
+void Reservation::decoded(quint64 width, quint64 height, bool opacity)
+{
+    reserve(width, height, pixelBytes, opacity);
+}
+
+quint64 Reservation::bytes() const
+{
+    return held;
+}
+
+void Reservation::reserve(quint64 width, quint64 height, quint64 decodeBytesPerPixel, bool opacity)
+{
+    const quint64 budget = memoryBudget();
+    // Sides from a header may be anything: the estimate must not overflow.
+    if (width * height > budget / pixelBytes)
+        throw Magick::ErrorResourceLimit(sizeText(width, height)
+            + " (decoded alone, it takes more than the memory budget of "
+            + std::to_string(megabytes(budget)) + " MiB)");
+    const quint64 needed = estimate(width, height, decodeBytesPerPixel, opacity);
+    if (needed > budget)
+        throw Magick::ErrorResourceLimit(sizeText(width, height) + " (converting it to "
+            + output.toStdString() + " takes about " + std::to_string(megabytes(needed))
+            + " MiB, more than the memory budget of " + std::to_string(megabytes(budget))
+            + " MiB)");
+
+    Pool &p = pool();
+    std::unique_lock<std::mutex> lock(p.mutex);
+    if (held > 0) {
+        // A conversion that holds memory never waits for more: two of them waiting for each
+        // other would wait forever. What it needs beyond its share is rare and taken at once.
+        p.held = p.held - held + needed;
+        held = needed;
+        p.changed.notify_all();
+        return;
+    }
+    const quint64 ticket = p.nextTicket++;
+    ++p.waiting;
+    // Alone, a conversion goes ahead even when the budget shrank below it meanwhile.
+    p.changed.wait(lock,
+        [&] { return p.serving == ticket && (p.held + needed <= memoryBudget() || p.held == 0); });
+    --p.waiting;
+    ++p.serving;
+    p.held += needed;
+    held = needed;
+    p.changed.notify_all();
+}
+
+quint64 reservedBytes()
+{
+    std::lock_guard<std::mutex> lock(pool().mutex);
+    return pool().held;
+}
+
+int waitingCount()
+{
+    std::lock_guard<std::mutex> lock(pool().mutex);
+    return pool().waiting;
 }
 
 } // namespace ResourceLimits

@@ -1,23 +1,88 @@
 #ifndef RESOURCELIMITS_H
 #define RESOURCELIMITS_H
 
+#include <QString>
 #include <QtGlobal>
 
-// How large an image this machine agrees to decode. A photo of 25200x33300 pixels decodes to
-// more than 6 GB at 16 bits a sample; refused up front, it costs one error line instead of the
-// machine's memory. Every decoder checks an image's size here before it allocates.
+#include <functional>
+
+// How much memory conversions may take. A photo of 25200x33300 pixels decodes to more than
+// 6 GB at 16 bits a sample; refused up front, it costs one error line instead of the machine's
+// memory. Every decoder checks an image's size here before it allocates. The conversions of a
+// process share one memory budget: each holds what it needs at its peak, and one that does
+// not fit beside the others waits for them rather than failing. Safe to use from any thread.
 namespace ResourceLimits {
 
-// Sets the image library's own limits (pixels, memory, memory maps, disk cache) from the
-// machine's physical memory. Idempotent; call after the library is initialised.
+// A decoded pixel in the library: red, green, blue and opacity at 16 bits each.
+constexpr quint64 pixelBytes = 8;
+// What the library takes per pixel while it decodes a photo, the decoded image included
+// (peak resident memory of tarvo-convert --jobs 1 --scale -10 on 27 and 108 million pixel
+// JPEGs: 9.6 and 9.5 bytes a pixel). Decoders of our own give their own figure.
+constexpr quint64 libraryDecodeBytes = 11;
+
+// Bytes of memory this process may use: the physical memory, or a control group's limit
+// where that is lower.
+quint64 availableMemory();
+// The part of availableBytes conversions may take; the rest is left to the system, the
+// window and the library's bookkeeping.
+quint64 budgetFor(quint64 availableBytes);
+
+// The memory all conversions of this process share; budgetFor(availableMemory()) unless set.
+quint64 memoryBudget();
+// For tests and the command line, so that what converts does not depend on the machine;
+// 0 returns to the machine's budget. Also updates the library's limits once apply() has run.
+void setMemoryBudget(quint64 bytes);
+
+// Sets the image library's own limits (pixels, memory, memory maps, disk cache) to match the
+// budget. Idempotent; call after the library is initialised.
 void apply();
 
-// Most pixels one image may have: a quarter of the physical memory holds the decoded image and
-// one working copy of it at 16 bits a sample.
+// Most pixels one image may have when it is decoded outside a conversion (image details):
+// the decoded image and one working copy of it fit in the budget.
 quint64 maxPixels();
 
-// Throws Magick::ErrorResourceLimit, naming the pixel size, when width x height is too large.
-void checkImageSize(quint64 width, quint64 height);
+// Called by every decoder once it knows the size, before it allocates the image, with what a
+// pixel costs it while decoding (the decoded image included). Within a Reservation on this
+// thread, reserves what the whole conversion needs, waiting while other conversions hold the
+// memory; otherwise checks against maxPixels(). Throws Magick::ErrorResourceLimit, naming
+// the size and the limit, when the image can never fit.
+void checkImageSize(
+    quint64 width, quint64 height, quint64 decodeBytesPerPixel = libraryDecodeBytes);
+
+// One conversion's share of the budget, held from the decoder's size check until the
+// reservation is destroyed. Lives on one thread; at most one per thread is active.
+class Reservation
+{
+public:
+    // Bytes a conversion of a width x height image takes at its peak, given what its decoder
+    // takes per pixel and whether the image may have an opacity channel.
+    using Estimate = std::function<quint64(
+        quint64 width, quint64 height, quint64 decodeBytesPerPixel, bool opacity)>;
+
+    // output names the output format in the message about an image that cannot fit.
+    Reservation(const QString &output, const Estimate &estimate);
+    ~Reservation();
+    Reservation(const Reservation &) = delete;
+    Reservation &operator=(const Reservation &) = delete;
+
+    // Once the image is decoded its decoder's memory is free and its opacity known: holds
+    // what the rest of the conversion needs instead, mostly less.
+    void decoded(quint64 width, quint64 height, bool opacity);
+    quint64 bytes() const;
+
+private:
+    friend void checkImageSize(quint64, quint64, quint64);
+    void reserve(quint64 width, quint64 height, quint64 decodeBytesPerPixel, bool opacity);
+
+    QString output;
+    Estimate estimate;
+    quint64 held = 0;
+    Reservation *outer;
+};
+
+// What the conversions in progress hold, and how many wait for memory.
+quint64 reservedBytes();
+int waitingCount();
 
 } // namespace ResourceLimits
 

@@ -218,7 +218,8 @@ Magick::Image decode(const QByteArray &bytes)
         fail("the file is too short for a " + std::to_string(header.width) + "x"
             + std::to_string(header.height) + " image (" + std::to_string(available)
             + " bytes of pixels, at least " + std::to_string(smallestBody) + " needed)");
-    ResourceLimits::checkImageSize(header.width, header.height);
+    // Two bytes a pixel of our own, then the library's image made from them.
+    ResourceLimits::checkImageSize(header.width, header.height, 2 + ResourceLimits::pixelBytes);
 
     // The cap above still allows two gigabytes, which a small machine may not have; callers
     // only expect the library's exceptions.

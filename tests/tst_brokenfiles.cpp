@@ -8,6 +8,7 @@
 #include "conversionsettings.h"
 #include "imagepipeline.h"
 #include "jp2coder.h"
+#include "resourcelimits.h"
 #include "settingsfile.h"
 #include "testsupport.h"
 
@@ -71,7 +72,10 @@ private slots:
 
 void tst_BrokenFiles::initTestCase()
 {
-    Magick::InitializeMagick(nullptr);
+    Magick::InitializeMagick(
+        nullptr); // What is refused as too large must not depend on the memory of the machine.
+    ResourceLimits::setMemoryBudget(quint64(1) << 30);
+    ResourceLimits::apply();
 }
 
 enum Outcome { MustFail, MustConvert, FailOrComplete };

@@ -9,7 +9,10 @@
 #include "conversionsettings.h"
 #include "imagepipeline.h"
 #include "jp2coder.h"
+#include "resourcelimits.h"
 #include "testsupport.h"
+
+#include <thread>
 
 using namespace MagickLib;
 using ImagePipeline::FileResult;
@@ -170,6 +173,9 @@ private slots:
     void bmpWithoutAlphaStaysOpaque();
     void jpegDensityIsPerInch_data();
     void jpegDensityIsPerInch();
+    void memoryPolicy_data();
+    void memoryPolicy();
+    void conversionWaitsForMemoryHeldByAnother();
     void unwritableOutputKeepsNoPartialFile();
 
 private:
@@ -182,6 +188,9 @@ private:
 void tst_Pipeline::initTestCase()
 {
     Magick::InitializeMagick(nullptr);
+    // What converts must not depend on the memory of the machine running the tests.
+    ResourceLimits::setMemoryBudget(quint64(1) << 30);
+    ResourceLimits::apply();
 }
 
 void tst_Pipeline::init()
@@ -1009,6 +1018,93 @@ void tst_Pipeline::jpegDensityIsPerInch()
     QCOMPARE(int(bytes.at(jfif + 7)), 1);
     QCOMPARE(qFromBigEndian<quint16>(bytes.constData() + jfif + 8), quint16(dpi));
     QCOMPARE(qFromBigEndian<quint16>(bytes.constData() + jfif + 10), quint16(dpi));
+}
+
+void tst_Pipeline::memoryPolicy_data()
+{
+    QTest::addColumn<int>("gibibytes"); // of the machine
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<int>("columns");
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<bool>("opacity");
+    QTest::addColumn<int>("scale");
+    QTest::addColumn<bool>("fits");
+
+    QTest::newRow("100 MP photo to JPEG on 4 GiB")
+        << 4 << "jpeg" << 12000 << 8400 << false << 0 << true;
+    QTest::newRow("100 MP photo to PNG on 4 GiB")
+        << 4 << "png" << 12000 << 8400 << false << 0 << true;
+    QTest::newRow("100 MP cut-out flattened to JPEG on 4 GiB")
+        << 4 << "jpeg" << 12000 << 8400 << true << 0 << true;
+    QTest::newRow("100 MP photo to JPEG 2000 is too much for 4 GiB")
+        << 4 << "jp2" << 12000 << 8400 << false << 0 << false;
+    QTest::newRow("JPEG header claiming 22500x33300 on 4 GiB")
+        << 4 << "jpeg" << 22500 << 33300 << false << 0 << false;
+    QTest::newRow("12 MP photo shrunk to a tenth on 1 GiB")
+        << 1 << "jpeg" << 4000 << 3000 << false << -10 << true;
+    QTest::newRow("12 MP photo scaled up ten times is too much for 16 GiB")
+        << 16 << "jpeg" << 4000 << 3000 << false << 10 << false;
+}
+
+void tst_Pipeline::memoryPolicy()
+{
+    QFETCH(int, gibibytes);
+    QFETCH(QString, format);
+    QFETCH(int, columns);
+    QFETCH(int, rows);
+    QFETCH(bool, opacity);
+    QFETCH(int, scale);
+    QFETCH(bool, fits);
+    ConversionSettings s = defaults();
+    s.format = format;
+    s.resizeEnabled = scale != 0;
+    s.resizeProportion = scale;
+    const quint64 needed = ImagePipeline::peakBytes(
+        quint64(columns), quint64(rows), ResourceLimits::libraryDecodeBytes, opacity, s);
+    const quint64 budget = ResourceLimits::budgetFor(quint64(gibibytes) << 30);
+    QVERIFY2((needed <= budget) == fits,
+        qPrintable(QString("%1 MiB needed, %2 MiB budget").arg(needed >> 20).arg(budget >> 20)));
+}
+
+void tst_Pipeline::conversionWaitsForMemoryHeldByAnother()
+{
+    // Each needs two thirds of the budget: the second waits for the first to finish instead
+    // of failing, and then goes ahead.
+    const auto restore = qScopeGuard([] { ResourceLimits::setMemoryBudget(quint64(1) << 30); });
+    ResourceLimits::setMemoryBudget(quint64(3) << 20);
+    const auto estimate
+        = [](quint64 columns, quint64 rows, quint64, bool) { return columns * rows * 8; };
+    std::atomic<bool> secondHeld(false);
+    QString secondError;
+    struct Joined
+    {
+        std::thread thread;
+        ~Joined()
+        {
+            if (thread.joinable())
+                thread.join();
+        }
+    } second;
+    {
+        ResourceLimits::Reservation first("JPEG", estimate);
+        ResourceLimits::checkImageSize(512, 512);
+        QCOMPARE(ResourceLimits::reservedBytes(), quint64(2) << 20);
+        second.thread = std::thread([&] {
+            try {
+                ResourceLimits::Reservation reservation("JPEG", estimate);
+                ResourceLimits::checkImageSize(512, 512);
+                secondHeld = true;
+            } catch (std::exception &e) {
+                secondError = QString::fromLocal8Bit(e.what());
+            }
+        });
+        QTRY_COMPARE_WITH_TIMEOUT(ResourceLimits::waitingCount(), 1, 20000);
+        QVERIFY(!secondHeld);
+    }
+    second.thread.join();
+    QCOMPARE(secondError, QString());
+    QVERIFY(secondHeld);
+    QCOMPARE(ResourceLimits::reservedBytes(), quint64(0));
 }
 
 void tst_Pipeline::unwritableOutputKeepsNoPartialFile()

@@ -10,6 +10,8 @@
 
 #include <Magick++.h>
 
+#include "resourcelimits.h"
+
 namespace {
 
 // Expected pixels are kept as straight (not premultiplied) 16-bit RGBA in an RGBA64 image that
@@ -202,7 +204,10 @@ private slots:
 
 void tst_QtImageBridge::initTestCase()
 {
-    Magick::InitializeMagick(nullptr);
+    Magick::InitializeMagick(
+        nullptr); // What is refused as too large must not depend on the memory of the machine.
+    ResourceLimits::setMemoryBudget(quint64(1) << 30);
+    ResourceLimits::apply();
 }
 
 void tst_QtImageBridge::convertsEveryPixel_data()
