@@ -110,6 +110,24 @@ bool parseBox(const QString &text, int *width, int *height, bool *exact)
     return okWidth && okHeight && *width >= 1 && *width <= 9999 && *height >= 1 && *height <= 9999;
 }
 
+// "512M", "2G", "1.5G" or a number of MiB; 0 when the text is no size of at least 1 MiB.
+quint64 parseSize(const QString &text)
+{
+    QString number = text.trimmed().toUpper();
+    int shift = 20;
+    const QString units = QStringLiteral("KMGT");
+    if (!number.isEmpty() && units.contains(number.back())) {
+        shift = 10 * (units.indexOf(number.back()) + 1);
+        number.chop(1);
+    }
+    bool ok = false;
+    const double value = number.toDouble(&ok);
+    const double bytes = value * double(quint64(1) << shift);
+    if (!ok || !(bytes >= double(1 << 20)) || bytes > 1e18)
+        return 0;
+    return quint64(bytes);
+}
+
 bool firstVisit(const QString &path, QSet<QString> *seen)
 {
     const QString real = QFileInfo(path).canonicalFilePath();
@@ -233,6 +251,11 @@ CliArguments parseCliArguments(const QStringList &arguments)
     option("jobs",
         QStringLiteral("Convert N files at once (default: %1, the number of cores).").arg(cores),
         "N");
+    option("memory-limit",
+        "Memory the files converting at once may take together, in MiB or with a K, M, G "
+        "suffix; a file that needs more than all of it fails (default: three quarters of the "
+        "memory, or of the control group's limit).",
+        "SIZE");
     option("recursive", "Search folders' sub-folders too.");
     option("stop-on-error", "Stop after the first file that fails (default: go on).");
 
@@ -354,6 +377,13 @@ CliArguments parseCliArguments(const QStringList &arguments)
 
     result.jobs = cores;
     read.number("jobs", 1, 256, &result.jobs);
+    if (read.has("memory-limit")) {
+        result.memoryLimit = parseSize(parser.value("memory-limit"));
+        if (result.memoryLimit == 0)
+            read.fail(QStringLiteral("--memory-limit takes a size of at least 1M, such as 512M "
+                                     "or 2G, not \"%1\"")
+                          .arg(parser.value("memory-limit")));
+    }
     result.recursive = read.has("recursive");
     result.stopOnError = read.has("stop-on-error");
     result.inputs = parser.positionalArguments();

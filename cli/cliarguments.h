@@ -12,6 +12,7 @@ struct CliArguments
     ConversionSettings settings;
     QStringList inputs; // files and folders as given
     int jobs = 1;
+    quint64 memoryLimit = 0; // bytes; 0 leaves the budget to the machine
     bool recursive = false;
     bool stopOnError = false;
     bool helpRequested = false;

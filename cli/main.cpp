@@ -8,6 +8,7 @@
 
 #include "batchconverter.h"
 #include "cliarguments.h"
+#include "resourcelimits.h"
 
 namespace {
 
@@ -54,6 +55,8 @@ int main(int argc, char *argv[])
     }
 
     Magick::InitializeMagick(nullptr);
+    if (arguments.memoryLimit > 0)
+        ResourceLimits::setMemoryBudget(arguments.memoryLimit);
     const bool terminal = isatty(fileno(stderr));
     int converted = 0;
     int failed = 0;

@@ -99,6 +99,7 @@ private slots:
     void everyMessageNamesItsFile();
     void namesThatAreNotUtf8_data();
     void namesThatAreNotUtf8();
+    void memoryLimitDecidesWhatConverts();
 
 private:
     QScopedPointer<QTemporaryDir> dir;
@@ -159,6 +160,8 @@ void tst_Cli::arguments_data()
     bad("missing output folder", { "--output", "/no/such/folder" }, "--output: no such folder");
     bad("missing settings file", { "--settings", "/no/such.ini" }, "--settings: no such file");
     bad("no jobs", { "--jobs", "0" }, "--jobs takes a whole number from 1");
+    bad("memory limit not a size", { "--memory-limit", "lots" }, "--memory-limit takes a size");
+    bad("memory limit below 1M", { "--memory-limit", "512K" }, "--memory-limit takes a size");
     bad("unknown option", { "--colour", "red" }, "Unknown option");
 }
 
@@ -427,6 +430,24 @@ void tst_Cli::everyMessageNamesItsFile()
         });
         QVERIFY2(named, qPrintable(line));
     }
+}
+
+void tst_Cli::memoryLimitDecidesWhatConverts()
+{
+    // Two 4 MP files do not fit in the limit at once: the second waits for the first. A 20 MP
+    // file needs more than all of it and fails on its own, naming its size and the limit.
+    const QString a = writeImage(dir->filePath("a.png"), QSize(2000, 2000));
+    const QString b = writeImage(dir->filePath("b.png"), QSize(2000, 2000));
+    const QString big = writeImage(dir->filePath("big.png"), QSize(5000, 4000));
+    const Run run = runCli({ "--jobs", "2", "--memory-limit", "100M", a, big, b });
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.errors.contains(QDir::toNativeSeparators(big)
+                 + ": 5000x4000 pixels is more than this machine can convert"),
+        qPrintable(run.errors));
+    QVERIFY2(run.errors.contains("the memory budget of 100 MiB"), qPrintable(run.errors));
+    QVERIFY2(run.errors.endsWith("2 converted, 1 failed\n"), qPrintable(run.errors));
+    QVERIFY(QFileInfo::exists(dir->filePath("a.jpg")));
+    QVERIFY(QFileInfo::exists(dir->filePath("b.jpg")));
 }
 
 QTEST_MAIN(tst_Cli)
