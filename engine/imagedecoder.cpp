@@ -312,7 +312,7 @@ Magick::Image decode(const Magick::Blob &blob, QStringList *warnings)
         // The picture is decoded and the reader had something to say about the file. That
         // alone fails nothing; whether the picture is whole is decided from the data below.
         said.append(Diagnostics::libraryReason(warning.what()));
-    } catch (Magick::Error &) {
+    } catch (Magick::Error &error) {
         // Only a reader that failed outright is second-guessed. A file cut short is refused
         // before the plug-in allocates the picture its header promises, which may be far
         // larger than the file.
@@ -322,9 +322,18 @@ Magick::Image decode(const Magick::Blob &blob, QStringList *warnings)
         // have them print their errors to stderr, where no file's name goes with them.
         if (format == "png" || format == "jpeg")
             throw;
-        const QImage fallback = QtImageBridge::read(bytes, nullptr, nullptr, &said);
-        if (fallback.isNull())
-            throw;
+        QString qtError;
+        const QImage fallback = QtImageBridge::read(bytes, &qtError, nullptr, &said);
+        if (fallback.isNull()) {
+            // Where the library knows no such format, the plug-in that does has the better
+            // reason: a damaged Photoshop file is not an "unrecognized image format".
+            const bool unknownToLibrary = dynamic_cast<Magick::ErrorBlob *>(&error)
+                || dynamic_cast<Magick::ErrorMissingDelegate *>(&error);
+            if (format.isEmpty() || !unknownToLibrary)
+                throw;
+            throw Magick::ErrorCorruptImage(
+                "cannot read this " + format.toUpper().toStdString() + ": " + qtError.toStdString());
+        }
         if (warnings)
             *warnings += said;
         return QtImageBridge::toMagick(fallback);

@@ -123,7 +123,7 @@ QByteArray formatOf(const QByteArray &bytes)
 QImage read(const QByteArray &bytes, QString *error, QByteArray *format, QStringList *warnings)
 {
     // What the plug-in has to say about the bytes belongs to this file: it becomes a warning
-    // of a picture that decodes, and is dropped for one that does not (the error says why).
+    // of a picture that decodes, and part of the error of one that does not.
     const Diagnostics::QtMessageCapture capture;
     QBuffer buffer;
     buffer.setData(bytes);
@@ -156,6 +156,9 @@ QImage read(const QByteArray &bytes, QString *error, QByteArray *format, QString
             *error = reader.errorString();
             if (error->isEmpty())
                 *error = QStringLiteral("No Qt image plug-in could decode the data");
+            // The plug-ins say what went wrong in their messages, not in the reader's error.
+            if (!capture.messages().isEmpty())
+                *error += QStringLiteral(" (%1)").arg(capture.messages().join(QStringLiteral("; ")));
         }
         return QImage();
     }
