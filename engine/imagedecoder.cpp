@@ -134,6 +134,20 @@ quint32 bigEndian16(const QByteArray &bytes, int pos)
     return (quint32(quint8(bytes.at(pos))) << 8) | quint8(bytes.at(pos + 1));
 }
 
+// A chunk that runs past the end of the file: the library only says "Read Exception".
+bool pngEndsEarly(const QByteArray &bytes)
+{
+    qint64 pos = 8;
+    while (pos + 8 <= bytes.size()) {
+        const quint64 length = (quint64(bigEndian16(bytes, int(pos))) << 16)
+            | bigEndian16(bytes, int(pos) + 2);
+        if (bytes.mid(int(pos) + 4, 4) == "IEND")
+            return false;
+        pos += 12 + qint64(length);
+    }
+    return pos != bytes.size();
+}
+
 // The picture size from a JPEG's frame header, walking the marker segments before it. The
 // library's ping cannot be used on JPEGs: for a progressive file it decodes every scan, which
 // costs most of a full read. False when the header does not tell.
@@ -215,7 +229,7 @@ void refuseOversized(const Magick::Blob &blob, const QByteArray &bytes)
 void checkComplete(const QByteArray &bytes, const QByteArray &format, bool suspect)
 {
     const QByteArray name = format.toUpper();
-    const bool cut = (name == "GIF" && gifEndsEarly(bytes))
+    const bool cut = (name == "GIF" && gifEndsEarly(bytes)) || (name == "PNG" && pngEndsEarly(bytes))
         || (name == "BMP" && bmpEndsEarly(bytes)) || (name == "TGA" && tgaEndsEarly(bytes));
     if (cut)
         throwDamaged(name, "the data ends before the picture does");

@@ -111,9 +111,12 @@ void tst_BrokenFiles::damaged_data()
         QTest::addRow("%s whole", format) << whole << whole << "image.img" << MustConvert << QString();
         for (int percent : { 5, 30, 60, 90 }) {
             // The library has no reader for PSD; the plug-in that read it says why it cannot.
+            const QString says = qstrcmp(format, "PSD") == 0
+                ? "cannot read this PSD: "
+                : (qstrcmp(format, "PNG") == 0 ? "damaged PNG: the data ends" : "");
             QTest::addRow("%s cut at %d%%", format, percent)
                 << whole << whole.left(whole.size() * percent / 100) << "image.img" << MustFail
-                << QString(qstrcmp(format, "PSD") ? "" : "cannot read this PSD: ");
+                << says;
         }
         // The last byte may belong to a trailer the pixels do not need.
         QTest::addRow("%s without its last byte", format)
