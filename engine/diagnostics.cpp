@@ -35,6 +35,9 @@ QString libraryReason(const char *what)
         text.remove(0, 8);
     if (text.endsWith(QLatin1String(" ()")))
         text.chop(3);
+    // libjpeg's words for "the picture needs more memory than it was allowed".
+    if (text == QLatin1String("Backing store not supported"))
+        return QStringLiteral("not enough memory to decode the picture (%1)").arg(text);
     return text.trimmed();
 }
 

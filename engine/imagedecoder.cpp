@@ -332,9 +332,9 @@ Magick::Image decode(const Magick::Blob &blob, QStringList *warnings)
         // larger than the file.
         const QByteArray format = QtImageBridge::formatOf(bytes);
         checkComplete(bytes, format, true);
-        // Qt decodes these with the same libpng and libjpeg as the library, and would only
-        // have them print their errors to stderr, where no file's name goes with them.
-        if (format == "png" || format == "jpeg")
+        // Qt decodes these with the same libpng, libjpeg and libtiff as the library, and would
+        // only have them print their errors to stderr, where no file's name goes with them.
+        if (format == "png" || format == "jpeg" || format == "tiff")
             throw;
         QString qtError;
         const QImage fallback = QtImageBridge::read(bytes, &qtError, nullptr, &said);

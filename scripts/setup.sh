@@ -8,7 +8,7 @@ packages=(
     qtbase5-dev qtbase5-dev-tools libqt5svg5
     libgraphicsmagick++1-dev graphicsmagick
     libopenjp2-7-dev libjpeg-dev liblcms2-dev zlib1g-dev
-    kimageformat-plugins
+    kimageformat-plugins qt5-image-formats-plugins
     xvfb xauth
 )
 
