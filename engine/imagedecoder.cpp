@@ -257,19 +257,27 @@ bool everyPixelTransparent(const Magick::Image &image)
     return true;
 }
 
-// The library gives a BMP with a version 4 or 5 header an opacity channel whenever the header
-// holds an alpha mask, even for pixels of 24 bits or fewer, and never fills that channel:
-// flattening would then blend with whatever the memory held. Only 32-bit pixels and 16-bit
-// bit fields can carry alpha, and a 32-bit BMP whose fourth bytes are all zero (unused, in
-// most such files) holds an opaque picture, not an invisible one.
+// The library gives a BMP an opacity channel its pixels cannot carry. With a version 4 or 5
+// header whose alpha mask is set it does so even for 24-bit pixels, and never fills the
+// channel: flattening would then blend with whatever the memory held. A 32-bit BMP without an
+// alpha mask (a version 3 header, bit fields of red, green and blue only) leaves its fourth
+// byte unused, and many programs leave junk or zeros there that the library reads as
+// transparency. Only 32-bit pixels and 16-bit bit fields with a mask for alpha carry it, and
+// one whose pixels are all fully transparent holds an opaque picture, not an invisible one.
 void dropUnfilledOpacity(Magick::Image &image, const QByteArray &bytes)
 {
     if (!image.matte() || !bytes.startsWith("BM") || bytes.size() < 34)
         return;
+    const quint32 headerSize = littleEndian(bytes, 14, 4);
     const quint32 bits = littleEndian(bytes, 28, 2);
     const quint32 compression = littleEndian(bytes, 30, 4);
     const bool bitFields = compression == 3 || compression == 6;
-    if ((bits != 32 && !(bits == 16 && bitFields)) || everyPixelTransparent(image))
+    // The alpha mask follows the colour masks: in the header from 56 bytes on, or after a
+    // 40-byte header for "alpha bit fields".
+    const bool alphaMask = (headerSize >= 56 || (headerSize == 40 && compression == 6))
+        && bytes.size() >= 14 + 56 && littleEndian(bytes, 14 + 52, 4) != 0;
+    const bool carriesAlpha = alphaMask && (bits == 32 || (bits == 16 && bitFields));
+    if (!carriesAlpha || everyPixelTransparent(image))
         image.matte(false);
 }
 

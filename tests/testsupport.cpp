@@ -133,7 +133,7 @@ QRgb bmpPixel(int x, int y)
     return qRgb((x * 7) & 0xff, (y * 5) & 0xff, ((x + y) * 3) & 0xff);
 }
 
-QByteArray bmpFile(int width, int height, int bits, int headerSize, bool calibrated)
+QByteArray bmpFile(int width, int height, int bits, int headerSize, bool calibrated, bool junk)
 {
     const int rowSize = (bits * width + 31) / 32 * 4;
     QByteArray bmp;
@@ -165,7 +165,7 @@ QByteArray bmpFile(int width, int height, int bits, int headerSize, bool calibra
             const QRgb p = bmpPixel(x, y);
             out << quint8(qBlue(p)) << quint8(qGreen(p)) << quint8(qRed(p));
             if (bits == 32)
-                out << quint8(0);
+                out << quint8(junk ? (x * 37 + y * 11) & 0xff : 0);
         }
         for (int pad = width * bits / 8; pad < rowSize; ++pad)
             out << quint8(0);

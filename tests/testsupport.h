@@ -38,11 +38,12 @@ QByteArray photoshopFile(
     int width, int height, int channels, int depth, const QVector<quint16> &samples);
 bool writeFile(const QString &path, const QByteArray &bytes);
 
-// An uncompressed BMP of 24 bits a pixel, or 32 with the fourth byte 0, with a header of 40
-// bytes or of 124 (version 5, alpha mask set, as image editors write them every day). Pixel
-// (x, y) is bmpPixel(x, y). With calibrated, the version 5 header holds red, green and blue
-// end points that no writer of chromaticities accepts.
-QByteArray bmpFile(int width, int height, int bits, int headerSize, bool calibrated = false);
+// An uncompressed BMP of 24 bits a pixel, or 32 with the fourth byte 0 (or junk), with a
+// header of 40 bytes or of 124 (version 5, alpha mask set, as image editors write them every
+// day). Pixel (x, y) is bmpPixel(x, y). With calibrated, the version 5 header holds red,
+// green and blue end points that no writer of chromaticities accepts.
+QByteArray bmpFile(int width, int height, int bits, int headerSize, bool calibrated = false,
+    bool junk = false);
 QRgb bmpPixel(int x, int y);
 
 // A real ICC profile made by Little CMS for the colour space named as in a profile's header:

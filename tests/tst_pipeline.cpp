@@ -938,25 +938,30 @@ void tst_Pipeline::bmpWithoutAlphaStaysOpaque_data()
 {
     QTest::addColumn<int>("bits");
     QTest::addColumn<int>("headerSize");
+    QTest::addColumn<bool>("junk");
     QTest::addColumn<QString>("format");
     QTest::addColumn<bool>("transparent");
     // The library gives these an opacity channel it never fills.
-    QTest::newRow("24 bits, version 5 header, flattened, to png") << 24 << 124 << "png" << false;
+    QTest::newRow("24 bits, version 5 header, flattened, to png")
+        << 24 << 124 << false << "png" << false;
     QTest::newRow("24 bits, version 5 header, transparency kept, to png")
-        << 24 << 124 << "png" << true;
+        << 24 << 124 << false << "png" << true;
     QTest::newRow("24 bits, version 5 header, transparency kept, to jp2")
-        << 24 << 124 << "jp2" << true;
+        << 24 << 124 << false << "jp2" << true;
     // The fourth byte is unused in such files; read as alpha it makes the picture vanish.
     QTest::newRow("32 bits with a zero fourth byte, flattened, to png")
-        << 32 << 40 << "png" << false;
+        << 32 << 40 << false << "png" << false;
+    QTest::newRow("32 bits with junk in the unused fourth byte, flattened, to png")
+        << 32 << 40 << true << "png" << false;
     QTest::newRow("32 bits, zero alpha under a version 5 mask, transparency kept, to png")
-        << 32 << 124 << "png" << true;
+        << 32 << 124 << false << "png" << true;
 }
 
 void tst_Pipeline::bmpWithoutAlphaStaysOpaque()
 {
     QFETCH(int, bits);
     QFETCH(int, headerSize);
+    QFETCH(bool, junk);
     QFETCH(QString, format);
     QFETCH(bool, transparent);
     const int width = 96;
@@ -973,7 +978,8 @@ void tst_Pipeline::bmpWithoutAlphaStaysOpaque()
             int(FileResult::Converted));
 
     const QString input = dir->filePath("editor.bmp");
-    QVERIFY(TestSupport::writeFile(input, TestSupport::bmpFile(width, height, bits, headerSize)));
+    QVERIFY(TestSupport::writeFile(
+        input, TestSupport::bmpFile(width, height, bits, headerSize, false, junk)));
     s.transparent = transparent;
     s.format = format;
     const QString output = dir->filePath("out");
