@@ -187,6 +187,13 @@ bool writeFile(const QString &path, const QByteArray &bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
+std::string exifWithOrientation(unsigned char orientation, unsigned char type)
+{
+    const unsigned char d[] = { 'E', 'x', 'i', 'f', 0, 0, 'I', 'I', 42, 0, 8, 0, 0, 0, 1, 0, 0x12,
+        0x01, type, 0, 1, 0, 0, 0, orientation, 0, 0, 0, 0, 0, 0, 0 };
+    return std::string(reinterpret_cast<const char *>(d), sizeof d);
+}
+
 QByteArray iccProfile(const QByteArray &colourSpace)
 {
     const cmsCIExyY d65 = { 0.3127, 0.3290, 1.0 };

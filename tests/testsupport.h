@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <QVector>
 
+#include <string>
+
 namespace Magick {
 class Image;
 }
@@ -37,6 +39,11 @@ QByteArray jpegClaiming(QByteArray jpeg, quint16 width, quint16 height);
 QByteArray photoshopFile(
     int width, int height, int channels, int depth, const QVector<quint16> &samples);
 bool writeFile(const QString &path, const QByteArray &bytes);
+
+// The EXIF block of a camera that held the phone upright: orientation 6 (right, top), stored
+// as a SHORT (type 3), as most cameras do, or as a SLONG (type 9), as some do. For
+// Magick::Image::profile("EXIF", ...).
+std::string exifWithOrientation(unsigned char orientation, unsigned char type = 3);
 
 // An uncompressed BMP of 24 bits a pixel, or 32 with the fourth byte 0 (or junk), with a
 // header of 40 bytes or of 124 (version 5, alpha mask set, as image editors write them every

@@ -115,14 +115,7 @@ bool gifIsInterlaced(const QByteArray &bytes)
     return pos + 9 < bytes.size() && bytes.at(pos) == ',' && (quint8(bytes.at(pos + 9)) & 0x40);
 }
 
-// The EXIF block of a camera that held the phone upright: orientation 6 (right, top), stored
-// as a SHORT (type 3), as most cameras do, or as a SLONG (type 9), as some do.
-std::string exifWithOrientation(unsigned char orientation, unsigned char type = 3)
-{
-    const unsigned char d[] = { 'E', 'x', 'i', 'f', 0, 0, 'I', 'I', 42, 0, 8, 0, 0, 0, 1, 0, 0x12,
-        0x01, type, 0, 1, 0, 0, 0, orientation, 0, 0, 0, 0, 0, 0, 0 };
-    return std::string(reinterpret_cast<const char *>(d), sizeof d);
-}
+using TestSupport::exifWithOrientation;
 
 } // namespace
 
