@@ -1,0 +1,42 @@
+#ifndef IMAGEPROPERTIES_H
+#define IMAGEPROPERTIES_H
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+// What the properties dialog shows of one file, read with the same decoder a conversion uses,
+// so a JPEG 2000, a Photoshop file or a turned camera photo looks as its converted copy will.
+// Plain data; read() is safe to call from any thread and never throws.
+struct ImageProperties
+{
+    enum Status {
+        Read,
+        CannotOpen, // nothing at the path, or it cannot be read whole
+        Failed, // too large, no reader, a damaged picture or not enough memory
+    };
+    enum ResolutionUnit {
+        UndefinedUnit,
+        PixelsPerInch,
+        PixelsPerCentimetre,
+    };
+
+    Status status = CannotOpen;
+    // Why, for every status but Read: the reader's own words, which name the file only
+    // where that reader does, so the text fits after "Error: " as the dialog always printed.
+    QString error;
+
+    // Upright, as every converted copy will be.
+    QSize size;
+    // Rounded to whole dots, as the library reports it.
+    QSize resolution;
+    ResolutionUnit resolutionUnit = UndefinedUnit;
+    qint64 colours = 0;
+    qint64 fileSize = 0;
+    // Fitted into the box keeping its proportions, enlarged when smaller; alpha kept.
+    QImage thumbnail;
+
+    static ImageProperties read(const QString &path, const QSize &thumbnailBox);
+};
+
+#endif // IMAGEPROPERTIES_H
