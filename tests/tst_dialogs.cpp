@@ -9,6 +9,7 @@
 #include "aboutdialog.h"
 #include "graphicconverter.h"
 #include "imageinfodialog.h"
+#include "imageproperties.h"
 #include "jp2coder.h"
 #include "testsupport.h"
 #include "windowtestsupport.h"
@@ -42,6 +43,8 @@ private slots:
     void fileSizeColoursAndResolution();
     void thumbnailKeepsColoursAndAlpha();
     void jpeg2000Input();
+    void readAsConversionReads_data();
+    void readAsConversionReads();
     void unreadableFiles_data();
     void unreadableFiles();
     void infoDialogWidthIsFixed();
@@ -113,6 +116,9 @@ void tst_Dialogs::fileSizeColoursAndResolution()
     QCOMPARE(text(dialog, "labelFilesize"), QString::number(bytes));
     QCOMPARE(text(dialog, "labelTotalColors"), QString("3"));
     QCOMPARE(text(dialog, "labelResolution"), QString("300x150"));
+    // Not shown, but the engine's answer carries it for whoever needs it.
+    QCOMPARE(
+        ImageProperties::read(path, QSize(1, 1)).resolutionUnit, ImageProperties::PixelsPerInch);
     QCOMPARE(text(dialog, "labelSize"), QString("120x90"));
 }
 
@@ -148,6 +154,43 @@ void tst_Dialogs::jpeg2000Input()
     ImageInfoDialog dialog(path);
     QCOMPARE(text(dialog, "labelSize"), QString("64x32"));
     QCOMPARE(thumbnailSize(dialog), QSize(350, 175));
+    QCOMPARE(TestSupport::recordedMessages().filter("Error: ").size(), 0);
+}
+
+void tst_Dialogs::readAsConversionReads_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("sizeText");
+    QTest::addColumn<QSize>("thumbnail");
+
+    Magick::InitializeMagick(nullptr);
+    Magick::Image photo(Magick::Geometry(40, 30), Magick::Color("white"));
+    const std::string exif = TestSupport::exifWithOrientation(6);
+    photo.profile("EXIF", Magick::Blob(exif.data(), exif.size()));
+    photo.magick("JPEG");
+    Magick::Blob jpeg;
+    photo.write(&jpeg);
+    QTest::newRow("camera photo taken upright is shown upright")
+        << "phone.jpg" << QByteArray(static_cast<const char *>(jpeg.data()), int(jpeg.length()))
+        << "30x40" << QSize(150, 200);
+    QTest::newRow("Photoshop file through Qt's plug-in")
+        << "layers.psd"
+        << TestSupport::photoshopFile(60, 40, 3, 8, QVector<quint16>(60 * 40 * 3, 90)) << "60x40"
+        << QSize(300, 200);
+}
+
+void tst_Dialogs::readAsConversionReads()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, content);
+    QFETCH(QString, sizeText);
+    QFETCH(QSize, thumbnail);
+    const QString path = dir->filePath(name);
+    QVERIFY(TestSupport::writeFile(path, content));
+    ImageInfoDialog dialog(path);
+    QCOMPARE(text(dialog, "labelSize"), sizeText);
+    QCOMPARE(thumbnailSize(dialog), thumbnail);
     QCOMPARE(TestSupport::recordedMessages().filter("Error: ").size(), 0);
 }
 
