@@ -50,19 +50,13 @@ QVector<OutputFile::Target> BatchConverter::planTargets(const QStringList &input
     };
     QVector<OutputFile::Target> targets;
     for (const QString &input : inputs) {
-        OutputFile::Target target(OutputNaming::plainPath(input, settings.path, settings.format),
-            settings.overwrite ? OutputFile::Target::ReplaceAfterBackup
-                               : OutputFile::Target::KeepExisting);
-        target.plain = target.path;
         // With overwrite, a later file replaces an earlier one's output after a backup, as
         // it would one after the other; without it, every output gets a name of its own.
-        if (taken(target.path)) {
-            if (settings.overwrite) {
-                target.backup = OutputNaming::backupName(target.path, taken);
-                planned.insert(key(target.backup));
-            } else {
-                target.path = OutputNaming::freeName(target.path, taken);
-            }
+        OutputFile::Target target = OutputNaming::outputTarget(
+            input, settings.path, settings.format, settings.overwrite, taken);
+        if (settings.overwrite && taken(target.path)) {
+            target.backup = OutputNaming::backupName(target.path, taken);
+            planned.insert(key(target.backup));
         }
         planned.insert(key(target.path));
         targets.append(target);

@@ -33,7 +33,7 @@ void ImageConverter::convert()
         if (folderChosen && !QDir(run.path).exists())
             return OutputFile::Target(
                 OutputNaming::pathIn(QDir(run.path).absolutePath(), input, run.format));
-        return outputTarget(input, run.path, run.format, run.overwrite);
+        return OutputNaming::outputTarget(input, run.path, run.format, run.overwrite);
     };
 
     for (int i = 0;; ++i) {

@@ -6,8 +6,6 @@
 #include <QString>
 #include <QStringList>
 
-#include "outputfile.h"
-
 struct ConversionSettings;
 
 // The worker of one run. Created in the GUI thread, moved onto the run's own thread, where
@@ -20,16 +18,6 @@ class ImageConverter : public QObject
 public:
     ImageConverter(const QStringList &files, ConversionSettings *settings, QAtomicInt *stopFlag);
     ~ImageConverter() override;
-
-    // Where the output of input goes. dirPath empty (or no existing folder) means beside the
-    // input. With overwrite, the plain name, whose file the write keeps as a numbered backup
-    // before replacing it; without it, a free numbered name so nothing is replaced.
-    static QString outputFilePath(
-        const QString &input, const QString &dirPath, const QString &format, bool overwrite);
-    // The same name, with how the write treats what it finds there.
-    static OutputFile::Target outputTarget(
-        const QString &input, const QString &dirPath, const QString &format, bool overwrite);
-    static QString suffixForFormat(const QString &format);
 
 signals:
     void _doneItem(int index);

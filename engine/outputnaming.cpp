@@ -4,14 +4,10 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "imageconverter.h"
-#include "outputfile.h"
-
 namespace {
 
 // ending holds %1 for the number.
-QString firstFree(
-    const QString &out, const QString &ending, const std::function<bool(const QString &)> &taken)
+QString firstFree(const QString &out, const QString &ending, const OutputNaming::Taken &taken)
 {
     const QFileInfo info(out);
     // A name only planned so far has no canonical form yet; its folder does. Nor has a
@@ -27,7 +23,9 @@ QString firstFree(
 
 } // namespace
 
-QString ImageConverter::suffixForFormat(const QString &format)
+namespace OutputNaming {
+
+QString suffixForFormat(const QString &format)
 {
     if (format == QLatin1String("jpeg"))
         return QStringLiteral(".jpg");
@@ -38,12 +36,9 @@ QString ImageConverter::suffixForFormat(const QString &format)
     return QLatin1Char('.') + format;
 }
 
-namespace OutputNaming {
-
 QString pathIn(const QString &directory, const QString &input, const QString &format)
 {
-    return directory + QDir::separator() + QFileInfo(input).baseName()
-        + ImageConverter::suffixForFormat(format);
+    return directory + QDir::separator() + QFileInfo(input).baseName() + suffixForFormat(format);
 }
 
 QString plainPath(const QString &input, const QString &dirPath, const QString &format)
@@ -54,34 +49,34 @@ QString plainPath(const QString &input, const QString &dirPath, const QString &f
         input, format);
 }
 
-QString freeName(const QString &out, const std::function<bool(const QString &)> &taken)
+QString freeName(const QString &out, const Taken &taken)
 {
     return firstFree(out, QStringLiteral("_%1"), taken);
 }
 
-QString backupName(const QString &file, const std::function<bool(const QString &)> &taken)
+QString backupName(const QString &file, const Taken &taken)
 {
     // Every candidate is built from the original name, so backups never read
     // "_backup_1_backup_1" unless that is the name of the file itself.
     return firstFree(file, QStringLiteral("_backup_%1"), taken);
 }
 
-} // namespace OutputNaming
-
-QString ImageConverter::outputFilePath(
-    const QString &input, const QString &dirPath, const QString &format, bool overwrite)
+QString outputFilePath(const QString &input, const QString &dirPath, const QString &format,
+    bool overwrite, const Taken &taken)
 {
-    const QString out = OutputNaming::plainPath(input, dirPath, format);
-    if (overwrite || !OutputFile::isTaken(out))
+    const QString out = plainPath(input, dirPath, format);
+    if (overwrite || !taken(out))
         return out;
-    return OutputNaming::freeName(out, OutputFile::isTaken);
+    return freeName(out, taken);
 }
 
-OutputFile::Target ImageConverter::outputTarget(
-    const QString &input, const QString &dirPath, const QString &format, bool overwrite)
+OutputFile::Target outputTarget(const QString &input, const QString &dirPath, const QString &format,
+    bool overwrite, const Taken &taken)
 {
-    OutputFile::Target target(outputFilePath(input, dirPath, format, overwrite),
+    OutputFile::Target target(outputFilePath(input, dirPath, format, overwrite, taken),
         overwrite ? OutputFile::Target::ReplaceAfterBackup : OutputFile::Target::KeepExisting);
-    target.plain = OutputNaming::plainPath(input, dirPath, format);
+    target.plain = plainPath(input, dirPath, format);
     return target;
 }
+
+} // namespace OutputNaming

@@ -5,8 +5,26 @@
 
 #include <functional>
 
-// The pieces of output naming that a whole batch planned ahead needs as well as the worker.
+#include "outputfile.h"
+
+// Where each output goes and what a replaced file is kept as: the one home of these names
+// for the window's worker, the batch planned ahead and the write itself. Stateless.
 namespace OutputNaming {
+
+// Whether a name is claimed: by a folder entry, or by a file a batch has planned already.
+using Taken = std::function<bool(const QString &)>;
+
+// The suffix an output in format gets, with its dot.
+QString suffixForFormat(const QString &format);
+
+// Where the output of input goes. dirPath empty (or no existing folder) means beside the
+// input. With overwrite, the plain name, whose file the write keeps as a numbered backup
+// before replacing it; without it, a free numbered name so nothing is replaced.
+QString outputFilePath(const QString &input, const QString &dirPath, const QString &format,
+    bool overwrite, const Taken &taken = OutputFile::isTaken);
+// The same name, with how the write treats what it finds there.
+OutputFile::Target outputTarget(const QString &input, const QString &dirPath, const QString &format,
+    bool overwrite, const Taken &taken = OutputFile::isTaken);
 
 // directory, the input's name up to its first dot, and the format's suffix.
 QString pathIn(const QString &directory, const QString &input, const QString &format);
@@ -17,10 +35,10 @@ QString plainPath(const QString &input, const QString &dirPath, const QString &f
 
 // The first "name_N.suffix" beside out that `taken` does not claim, N counted from 1 and
 // always built from out itself.
-QString freeName(const QString &out, const std::function<bool(const QString &)> &taken);
+QString freeName(const QString &out, const Taken &taken);
 
 // The first "name_backup_N.suffix" beside file that `taken` does not claim, N counted from 1.
-QString backupName(const QString &file, const std::function<bool(const QString &)> &taken);
+QString backupName(const QString &file, const Taken &taken);
 
 } // namespace OutputNaming
 

@@ -3,7 +3,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "imageconverter.h"
+#include "outputnaming.h"
 #include "testsupport.h"
 
 // The tree of every case: the inputs live in pics/, out/ is another existing folder.
@@ -47,7 +47,7 @@ void tst_OutputNaming::suffixForFormat()
 {
     QFETCH(QString, format);
     QFETCH(QString, suffix);
-    QCOMPARE(ImageConverter::suffixForFormat(format), suffix);
+    QCOMPARE(OutputNaming::suffixForFormat(format), suffix);
 }
 
 void tst_OutputNaming::outputFilePath_data()
@@ -163,7 +163,7 @@ void tst_OutputNaming::outputFilePath()
 
     const QString dirPath = dir.isEmpty() ? QString() : root + '/' + dir;
     const QString result
-        = ImageConverter::outputFilePath(root + '/' + input, dirPath, format, overwrite);
+        = OutputNaming::outputFilePath(root + '/' + input, dirPath, format, overwrite);
     QCOMPARE(result, root + '/' + expected);
 
     // Written as the worker writes it; only then is a replaced file kept as a backup.
@@ -173,7 +173,7 @@ void tst_OutputNaming::outputFilePath()
     QString written;
     QString error;
     const OutputFile::Target target
-        = ImageConverter::outputTarget(root + '/' + input, dirPath, format, overwrite);
+        = OutputNaming::outputTarget(root + '/' + input, dirPath, format, overwrite);
     QVERIFY2(OutputFile::write(target, "new", &written, &error), qPrintable(error));
     QCOMPARE(written, result);
     QCOMPARE(TestSupport::readFile(result), QByteArray("new"));
@@ -204,7 +204,7 @@ void tst_OutputNaming::backupsAreNumberedFromTheOriginalName()
     for (int run = 1; run <= 3; ++run) {
         QString written;
         QString error;
-        QVERIFY2(OutputFile::write(ImageConverter::outputTarget(a, QString(), "jpeg", true),
+        QVERIFY2(OutputFile::write(OutputNaming::outputTarget(a, QString(), "jpeg", true),
                      QByteArray::number(run), &written, &error),
             qPrintable(error));
         QCOMPARE(written, a);
@@ -224,7 +224,7 @@ void tst_OutputNaming::freeNamesAreNumberedFromTheOriginalName()
     QVERIFY(TestSupport::writeFile(temp.path() + "/photo.jpg", "jpg"));
     QStringList outputs;
     for (int run = 0; run < 3; ++run) {
-        const QString out = ImageConverter::outputFilePath(input, QString(), "jpeg", false);
+        const QString out = OutputNaming::outputFilePath(input, QString(), "jpeg", false);
         outputs.append(QFileInfo(out).fileName());
         QVERIFY(TestSupport::writeFile(out, "new"));
     }
