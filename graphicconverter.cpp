@@ -174,7 +174,7 @@ void GraphicConverter::convert()
     }
 
     static const char *const formats[] = { "jpeg", "gif", "png", "jp2", "pdf" };
-    auto *settings = new ConversionSettings;
+    auto settings = std::make_unique<ConversionSettings>();
     const int format = ui->comboBoxFormat->currentIndex();
     if (format >= 0 && format < int(std::size(formats)))
         settings->format = QString::fromLatin1(formats[format]);
@@ -225,7 +225,7 @@ void GraphicConverter::convert()
 
     errorLabel->clear();
     errorLabel->setToolTip(QString());
-    engine.start(files, settings);
+    engine.start(files, std::move(settings));
     setRunLocked(true);
     ui->progressBar->setMaximum(ui->listWidget->count());
     qDebug("test listWidget current thread: %p", static_cast<void *>(QThread::currentThreadId()));

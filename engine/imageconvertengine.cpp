@@ -17,22 +17,18 @@ ImageConvertEngine::~ImageConvertEngine()
         thread->quit();
         thread->wait();
     }
-    delete settings;
 }
 
-bool ImageConvertEngine::start(const QStringList &files, ConversionSettings *settings)
+bool ImageConvertEngine::start(
+    const QStringList &files, std::unique_ptr<ConversionSettings> settings)
 {
-    if (!settings)
-        return false;
     // The record stays until cleanup(), which runs after the thread's last report.
-    if (this->settings) {
-        delete settings;
+    if (!settings || this->settings)
         return false;
-    }
-    this->settings = settings;
+    this->settings = std::move(settings);
     stopFlag.storeRelaxed(0);
 
-    ImageConverter *worker = new ImageConverter(files, settings, &stopFlag);
+    ImageConverter *worker = new ImageConverter(files, this->settings.get(), &stopFlag);
     QThread *thread = new QThread;
     this->thread = thread;
     worker->moveToThread(thread);
@@ -59,10 +55,7 @@ void ImageConvertEngine::requestStop()
 
 void ImageConvertEngine::cleanup()
 {
-    if (settings) {
-        delete settings;
-        settings = nullptr;
-    }
+    settings.reset();
     emit done();
     qDebug("exit from worker thread.");
 }

@@ -6,6 +6,8 @@
 #include <QPointer>
 #include <QStringList>
 
+#include <memory>
+
 #include "conversionsettings.h"
 #include "imageconverter.h"
 
@@ -13,7 +15,7 @@ class QThread;
 
 // The window's handle on conversion runs. Lives in the GUI thread; for each run it starts one
 // ImageConverter on one new QThread and relays the worker's reports as its own signals. Owns
-// the run's ConversionSettings from start() to cleanup().
+// the run's ConversionSettings from start() to cleanup(); the worker only reads them.
 class ImageConvertEngine : public QObject
 {
     Q_OBJECT
@@ -25,8 +27,8 @@ public:
     ~ImageConvertEngine() override;
 
     // Takes over settings. Refused while a run is in progress, whose worker reads its own
-    // record until the end: the record given is then deleted and false returned.
-    bool start(const QStringList &files, ConversionSettings *settings);
+    // record until the end: the record given is then dropped and false returned.
+    bool start(const QStringList &files, std::unique_ptr<ConversionSettings> settings);
     void requestStop();
 
 signals:
@@ -45,7 +47,7 @@ private slots:
     void _warning(int index, const QString &message);
 
 private:
-    ConversionSettings *settings = nullptr;
+    std::unique_ptr<const ConversionSettings> settings;
     QAtomicInt stopFlag;
     QPointer<QThread> thread;
 };

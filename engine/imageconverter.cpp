@@ -10,7 +10,7 @@
 #include "resourcelimits.h"
 
 ImageConverter::ImageConverter(
-    const QStringList &files, ConversionSettings *settings, QAtomicInt *stopFlag)
+    const QStringList &files, const ConversionSettings *settings, QAtomicInt *stopFlag)
     : QObject(nullptr)
     , files(files)
     , settings(settings)

@@ -16,7 +16,8 @@ class ImageConverter : public QObject
     Q_OBJECT
 
 public:
-    ImageConverter(const QStringList &files, ConversionSettings *settings, QAtomicInt *stopFlag);
+    ImageConverter(
+        const QStringList &files, const ConversionSettings *settings, QAtomicInt *stopFlag);
     ~ImageConverter() override;
 
 signals:
@@ -32,7 +33,7 @@ public slots:
 
 private:
     QStringList files;
-    ConversionSettings *settings;
+    const ConversionSettings *const settings;
     QAtomicInt *stopFlag;
 };
 

@@ -10,9 +10,9 @@
 
 namespace {
 
-ConversionSettings *pngToJpeg(const QString &outputDir = QString())
+std::unique_ptr<ConversionSettings> pngToJpeg(const QString &outputDir = QString())
 {
-    auto *s = new ConversionSettings;
+    auto s = std::make_unique<ConversionSettings>();
     s->format = "jpeg";
     s->path = outputDir;
     s->quality = 75;
@@ -196,7 +196,7 @@ void tst_Engine::warningIsToldAndTheFileConverts()
     const QString bmp = dir->filePath("editor.bmp");
     QVERIFY(TestSupport::writeFile(bmp, TestSupport::bmpFile(16, 8, 24, 124, true)));
     const QString c = makeImage("c.png");
-    ConversionSettings *settings = pngToJpeg();
+    auto settings = pngToJpeg();
     settings->format = "png";
     settings->path = dir->filePath("out");
     QVERIFY(QDir(dir->path()).mkpath("out"));
@@ -206,7 +206,7 @@ void tst_Engine::warningIsToldAndTheFileConverts()
     QSignalSpy errors(&engine, SIGNAL(error(int,QString)));
     QSignalSpy warnings(&engine, SIGNAL(warning(int,QString)));
     QSignalSpy done(&engine, SIGNAL(done()));
-    engine.start({ bmp, c }, settings);
+    engine.start({ bmp, c }, std::move(settings));
     QVERIFY(done.wait(20000));
 
     QCOMPARE(indices(items), QList<int>({ 0, 1 }));
@@ -224,14 +224,14 @@ void tst_Engine::unwritableOutputIsReportedAndTheRunGoesOn()
     const QString a = makeImage("a.png");
     const QString b = makeImage("b.png");
     QVERIFY(QDir(dir->path()).mkpath("a.jpg"));
-    ConversionSettings *settings = pngToJpeg();
+    auto settings = pngToJpeg();
     settings->overwrite = true;
 
     ImageConvertEngine engine;
     QSignalSpy items(&engine, SIGNAL(doneItem(int)));
     QSignalSpy errors(&engine, SIGNAL(error(int,QString)));
     QSignalSpy done(&engine, SIGNAL(done()));
-    engine.start({ a, b }, settings);
+    engine.start({ a, b }, std::move(settings));
     QVERIFY(done.wait(20000));
 
     QCOMPARE(indices(items), QList<int> { 1 });
@@ -251,13 +251,12 @@ void tst_Engine::stopIsSeenBetweenFiles()
     // could next look at it: file 0 is complete, file 1 must not be touched.
     const QStringList files = { makeImage("a.png"), makeImage("b.png") };
     QAtomicInt stopFlag(0);
-    ConversionSettings *settings = pngToJpeg();
-    ImageConverter worker(files, settings, &stopFlag);
+    const auto settings = pngToJpeg();
+    ImageConverter worker(files, settings.get(), &stopFlag);
     QSignalSpy items(&worker, SIGNAL(_doneItem(int)));
     QSignalSpy done(&worker, SIGNAL(done()));
     connect(&worker, &ImageConverter::_doneItem, [&](int) { stopFlag.storeRelaxed(1); });
     worker.convert();
-    delete settings;
 
     QCOMPARE(indices(items), QList<int> { 0 });
     QCOMPARE(done.count(), 1);
@@ -273,13 +272,12 @@ void tst_Engine::outputFolderRemovedDuringTheRun()
     const QString out = dir->filePath("out");
     QVERIFY(QDir().mkpath(out));
     QAtomicInt stopFlag(0);
-    ConversionSettings *settings = pngToJpeg(out);
-    ImageConverter worker(files, settings, &stopFlag);
+    const auto settings = pngToJpeg(out);
+    ImageConverter worker(files, settings.get(), &stopFlag);
     QSignalSpy items(&worker, SIGNAL(_doneItem(int)));
     QSignalSpy failures(&worker, SIGNAL(_error(int,QString)));
     connect(&worker, &ImageConverter::_doneItem, [&](int) { QDir(out).removeRecursively(); });
     worker.convert();
-    delete settings;
 
     QCOMPARE(indices(items), QList<int> { 0 });
     QCOMPARE(indices(failures), (QList<int> { 1, 2 }));
@@ -341,9 +339,9 @@ void tst_Engine::startDuringARunIsRefused()
     QSignalSpy done(&engine, SIGNAL(done()));
     QSignalSpy items(&engine, SIGNAL(doneItem(int)));
     QVERIFY(engine.start(files, pngToJpeg()));
-    ConversionSettings *second = pngToJpeg(other);
+    auto second = pngToJpeg(other);
     second->format = "png";
-    QVERIFY(!engine.start(files, second));
+    QVERIFY(!engine.start(files, std::move(second)));
     QVERIFY(done.wait(20000));
     QCOMPARE(indices(items), (QList<int> { 0, 1, 2, 3 }));
     for (int i = 0; i < 4; ++i)
