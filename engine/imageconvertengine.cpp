@@ -39,9 +39,9 @@ bool ImageConvertEngine::start(
     connect(worker, SIGNAL(done()),                 thread, SLOT(quit()));
     connect(worker, SIGNAL(done()),                 worker, SLOT(deleteLater()));
     connect(worker, SIGNAL(done()),                 this,   SLOT(cleanup()));
-    connect(worker, SIGNAL(_doneItem(int)),         this,   SLOT(_doneItem(int)));
-    connect(worker, SIGNAL(_error(int,QString)),    this,   SLOT(_error(int,QString)));
-    connect(worker, SIGNAL(_warning(int,QString)),  this,   SLOT(_warning(int,QString)));
+    connect(worker, SIGNAL(_doneItem(int)),         this,   SIGNAL(doneItem(int)));
+    connect(worker, SIGNAL(_error(int,QString)),    this,   SIGNAL(error(int,QString)));
+    connect(worker, SIGNAL(_warning(int,QString)),  this,   SIGNAL(warning(int,QString)));
     // clang-format on
 
     thread->start(QThread::InheritPriority);
@@ -58,19 +58,4 @@ void ImageConvertEngine::cleanup()
     settings.reset();
     emit done();
     qDebug("exit from worker thread.");
-}
-
-void ImageConvertEngine::_doneItem(int index)
-{
-    emit doneItem(index);
-}
-
-void ImageConvertEngine::_error(int index, const QString &message)
-{
-    emit error(index, message);
-}
-
-void ImageConvertEngine::_warning(int index, const QString &message)
-{
-    emit warning(index, message);
 }

@@ -14,8 +14,8 @@
 class QThread;
 
 // The window's handle on conversion runs. Lives in the GUI thread; for each run it starts one
-// ImageConverter on one new QThread and relays the worker's reports as its own signals. Owns
-// the run's ConversionSettings from start() to cleanup(); the worker only reads them.
+// ImageConverter on one new QThread and passes the worker's reports on as its own signals.
+// Owns the run's ConversionSettings from start() to cleanup(); the worker only reads them.
 class ImageConvertEngine : public QObject
 {
     Q_OBJECT
@@ -42,9 +42,6 @@ signals:
 
 private slots:
     void cleanup();
-    void _doneItem(int index);
-    void _error(int index, const QString &message);
-    void _warning(int index, const QString &message);
 
 private:
     std::unique_ptr<const ConversionSettings> settings;
