@@ -37,22 +37,22 @@ BatchConverter::BatchConverter(const ConversionSettings &settings, const Options
 QStringList BatchConverter::plan(const QStringList &inputs) const
 {
     QStringList outputs;
-    for (const OutputFile::Target &target : planTargets(inputs))
+    for (const OutputNaming::Target &target : planTargets(inputs))
         outputs.append(target.path);
     return outputs;
 }
 
-QVector<OutputFile::Target> BatchConverter::planTargets(const QStringList &inputs) const
+QVector<OutputNaming::Target> BatchConverter::planTargets(const QStringList &inputs) const
 {
     QSet<QString> planned; // outputs and backups
     const auto taken = [&planned](const QString &path) {
-        return planned.contains(key(path)) || OutputFile::isTaken(path);
+        return planned.contains(key(path)) || OutputNaming::isTaken(path);
     };
-    QVector<OutputFile::Target> targets;
+    QVector<OutputNaming::Target> targets;
     for (const QString &input : inputs) {
         // With overwrite, a later file replaces an earlier one's output after a backup, as
         // it would one after the other; without it, every output gets a name of its own.
-        OutputFile::Target target = OutputNaming::outputTarget(
+        OutputNaming::Target target = OutputNaming::outputTarget(
             input, settings.path, settings.format, settings.overwrite, taken);
         if (settings.overwrite && taken(target.path)) {
             target.backup = OutputNaming::backupName(target.path, taken);
@@ -101,7 +101,7 @@ QVector<ImagePipeline::FileResult> BatchConverter::run(
     const QStringList &inputs, const Finished &finished)
 {
     const int count = inputs.size();
-    const QVector<OutputFile::Target> targets = planTargets(inputs);
+    const QVector<OutputNaming::Target> targets = planTargets(inputs);
 
     // The earlier jobs that must be complete before a job starts: every one that writes this
     // job's output (or its backup), or writes where this job reads, so the last of them wins
@@ -143,7 +143,7 @@ QVector<ImagePipeline::FileResult> BatchConverter::run(
             const int i = order[taken];
             for (int earlier : waitsFor[i])
                 done[size_t(earlier)].wait();
-            const OutputFile::Target &target = targets[i];
+            const OutputNaming::Target &target = targets[i];
             ImagePipeline::FileResult result = ImagePipeline::convertFile(
                 inputs[i], settings, [&target](const QString &) { return target; });
             if (result.status == ImagePipeline::FileResult::Missing)

@@ -37,7 +37,7 @@ public:
     QVector<ImagePipeline::FileResult> run(const QStringList &inputs, const Finished &finished);
 
 private:
-    QVector<OutputFile::Target> planTargets(const QStringList &inputs) const;
+    QVector<OutputNaming::Target> planTargets(const QStringList &inputs) const;
     QVector<int> startOrder(const QStringList &inputs, const QVector<QVector<int>> &waitsFor) const;
 
     ConversionSettings settings;

@@ -31,7 +31,7 @@ void ImageConverter::convert()
     const bool folderChosen = !run.path.isEmpty() && QDir(run.path).exists();
     const auto chooseOutputPath = [&run, folderChosen](const QString &input) {
         if (folderChosen && !QDir(run.path).exists())
-            return OutputFile::Target(
+            return OutputNaming::Target(
                 OutputNaming::pathIn(QDir(run.path).absolutePath(), input, run.format));
         return OutputNaming::outputTarget(input, run.path, run.format, run.overwrite);
     };

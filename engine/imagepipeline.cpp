@@ -11,6 +11,7 @@
 #include "diagnostics.h"
 #include "imagedecoder.h"
 #include "jp2coder.h"
+#include "outputfile.h"
 #include "resourcelimits.h"
 
 using namespace MagickLib;
@@ -349,7 +350,7 @@ QByteArray encode(Magick::Image &image, const ConversionSettings &settings, QStr
 bool writeOutput(const QString &path, const QByteArray &data, QString *error)
 {
     QString written;
-    return OutputFile::write(OutputFile::Target(path), data, &written, error);
+    return OutputFile::write(OutputNaming::Target(path), data, &written, error);
 }
 
 FileResult convertFile(const QString &input, const ConversionSettings &settings,
@@ -393,7 +394,7 @@ FileResult convertFile(const QString &input, const ConversionSettings &settings,
         image.quiet(true);
         orientUpright(image);
         prepare(image, settings);
-        const OutputFile::Target target = chooseOutputPath(input);
+        const OutputNaming::Target target = chooseOutputPath(input);
         result.outputPath = target.path;
         const QByteArray data = encode(image, settings, &warnings);
 

@@ -7,7 +7,7 @@
 
 #include <functional>
 
-#include "outputfile.h"
+#include "outputnaming.h"
 
 struct ConversionSettings;
 
@@ -81,7 +81,7 @@ struct FileResult
 
 // Picks the output once the image is ready to encode; the write may still move it to a free
 // name (in FileResult::outputPath) when another program takes the name meanwhile.
-using OutputPathChooser = std::function<OutputFile::Target(const QString &input)>;
+using OutputPathChooser = std::function<OutputNaming::Target(const QString &input)>;
 
 // Converts one non-empty input path. Never throws.
 FileResult convertFile(const QString &input, const ConversionSettings &settings,

@@ -11,8 +11,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "outputnaming.h"
-
 namespace OutputFile {
 
 namespace {
@@ -117,8 +115,8 @@ int makeBackup(const QString &path, QString *backup)
 {
     const QByteArray from = QFile::encodeName(path);
     for (;;) {
-        if (backup->isEmpty() || isTaken(*backup))
-            *backup = OutputNaming::backupName(path, isTaken);
+        if (backup->isEmpty() || OutputNaming::isTaken(*backup))
+            *backup = OutputNaming::backupName(path, OutputNaming::isTaken);
         const QByteArray to = QFile::encodeName(*backup);
         int error = ::link(from.constData(), to.constData()) == 0 ? 0 : errno;
         if (error == EPERM || error == EOPNOTSUPP || error == EMLINK)
@@ -131,19 +129,14 @@ int makeBackup(const QString &path, QString *backup)
 
 } // namespace
 
-bool isTaken(const QString &path)
-{
-    struct stat info;
-    return ::lstat(QFile::encodeName(path).constData(), &info) == 0;
-}
-
-bool write(const Target &target, const QByteArray &data, QString *written, QString *error)
+bool write(
+    const OutputNaming::Target &target, const QByteArray &data, QString *written, QString *error)
 {
     QString path = target.path;
     const QByteArray name = QFile::encodeName(path);
     struct stat existing;
     // A replaced file keeps its permissions, as with a plain save.
-    const bool replacing = target.mode != Target::KeepExisting
+    const bool replacing = target.mode != OutputNaming::Target::KeepExisting
         && ::lstat(name.constData(), &existing) == 0 && S_ISREG(existing.st_mode);
     QByteArray temporary;
     int failure = writeTemporary(QFileInfo(path).absolutePath(), data.constData(), data.size(),
@@ -158,11 +151,11 @@ bool write(const Target &target, const QByteArray &data, QString *written, QStri
         const QByteArray to = QFile::encodeName(path);
         struct stat info;
         const bool taken = ::lstat(to.constData(), &info) == 0;
-        if (!taken || target.mode == Target::KeepExisting) {
+        if (!taken || target.mode == OutputNaming::Target::KeepExisting) {
             failure = placeWithoutReplacing(temporary, to);
-            if (failure == EEXIST && target.mode == Target::KeepExisting) {
+            if (failure == EEXIST && target.mode == OutputNaming::Target::KeepExisting) {
                 path = OutputNaming::freeName(
-                    target.plain.isEmpty() ? target.path : target.plain, isTaken);
+                    target.plain.isEmpty() ? target.path : target.plain, OutputNaming::isTaken);
                 continue;
             }
             if (failure == EEXIST)
@@ -171,7 +164,7 @@ bool write(const Target &target, const QByteArray &data, QString *written, QStri
         }
         // A folder cannot be replaced by a file; the rename below says so.
         bool backedUp = false;
-        if (target.mode == Target::ReplaceAfterBackup && !S_ISDIR(info.st_mode)) {
+        if (target.mode == OutputNaming::Target::ReplaceAfterBackup && !S_ISDIR(info.st_mode)) {
             failure = makeBackup(path, &backup);
             if (failure == ENOENT)
                 continue; // gone meanwhile: nothing left to keep

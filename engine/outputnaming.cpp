@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <sys/stat.h>
+
 namespace {
 
 // ending holds %1 for the number.
@@ -24,6 +26,12 @@ QString firstFree(const QString &out, const QString &ending, const OutputNaming:
 } // namespace
 
 namespace OutputNaming {
+
+bool isTaken(const QString &path)
+{
+    struct stat info;
+    return ::lstat(QFile::encodeName(path).constData(), &info) == 0;
+}
 
 QString suffixForFormat(const QString &format)
 {
@@ -70,11 +78,11 @@ QString outputFilePath(const QString &input, const QString &dirPath, const QStri
     return freeName(out, taken);
 }
 
-OutputFile::Target outputTarget(const QString &input, const QString &dirPath, const QString &format,
-    bool overwrite, const Taken &taken)
+OutputNaming::Target outputTarget(const QString &input, const QString &dirPath,
+    const QString &format, bool overwrite, const Taken &taken)
 {
-    OutputFile::Target target(outputFilePath(input, dirPath, format, overwrite, taken),
-        overwrite ? OutputFile::Target::ReplaceAfterBackup : OutputFile::Target::KeepExisting);
+    OutputNaming::Target target(outputFilePath(input, dirPath, format, overwrite, taken),
+        overwrite ? OutputNaming::Target::ReplaceAfterBackup : OutputNaming::Target::KeepExisting);
     target.plain = plainPath(input, dirPath, format);
     return target;
 }

@@ -5,14 +5,39 @@
 
 #include <functional>
 
-#include "outputfile.h"
-
 // Where each output goes and what a replaced file is kept as: the one home of these names
 // for the window's worker, the batch planned ahead and the write itself. Stateless.
 namespace OutputNaming {
 
 // Whether a name is claimed: by a folder entry, or by a file a batch has planned already.
 using Taken = std::function<bool(const QString &)>;
+
+// An output's name, and how the write treats what it finds there.
+struct Target
+{
+    enum Mode {
+        Replace, // whatever is at path is replaced, with no backup
+        ReplaceAfterBackup, // what is at path is kept under a backup name first
+        KeepExisting, // an entry at path is never replaced; the next free name is taken
+    };
+
+    // A bare path replaces what is there, as a plain save would.
+    Target(const QString &path = QString(), Mode mode = Replace)
+        : path(path)
+        , mode(mode)
+    {
+    }
+
+    QString path;
+    Mode mode;
+    // The backup name planned ahead; when it is taken (or empty), the first free one.
+    QString backup;
+    // The name numbered free names are built from, when it is not path itself.
+    QString plain;
+};
+
+// True when any folder entry holds the name, whatever it is or points to; the default Taken.
+bool isTaken(const QString &path);
 
 // The suffix an output in format gets, with its dot.
 QString suffixForFormat(const QString &format);
@@ -21,10 +46,10 @@ QString suffixForFormat(const QString &format);
 // input. With overwrite, the plain name, whose file the write keeps as a numbered backup
 // before replacing it; without it, a free numbered name so nothing is replaced.
 QString outputFilePath(const QString &input, const QString &dirPath, const QString &format,
-    bool overwrite, const Taken &taken = OutputFile::isTaken);
+    bool overwrite, const Taken &taken = isTaken);
 // The same name, with how the write treats what it finds there.
-OutputFile::Target outputTarget(const QString &input, const QString &dirPath, const QString &format,
-    bool overwrite, const Taken &taken = OutputFile::isTaken);
+Target outputTarget(const QString &input, const QString &dirPath, const QString &format,
+    bool overwrite, const Taken &taken = isTaken);
 
 // directory, the input's name up to its first dot, and the format's suffix.
 QString pathIn(const QString &directory, const QString &input, const QString &format);

@@ -3,6 +3,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "outputfile.h"
 #include "outputnaming.h"
 #include "testsupport.h"
 
@@ -172,7 +173,7 @@ void tst_OutputNaming::outputFilePath()
     QCOMPARE(filesUnder(root), before);
     QString written;
     QString error;
-    const OutputFile::Target target
+    const OutputNaming::Target target
         = OutputNaming::outputTarget(root + '/' + input, dirPath, format, overwrite);
     QVERIFY2(OutputFile::write(target, "new", &written, &error), qPrintable(error));
     QCOMPARE(written, result);
