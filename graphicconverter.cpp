@@ -20,13 +20,13 @@
 #include <QThread>
 #include <QUrl>
 
-#include <iterator>
-
 #include "aboutdialog.h"
 #include "appshell.h"
 #include "filenames.h"
+#include "formats.h"
 #include "imageinfodialog.h"
 #include "settingsfile.h"
+#include "tarvo_version.h"
 #include "ui_graphicconverter.h"
 
 namespace {
@@ -59,7 +59,7 @@ GraphicConverter::GraphicConverter(QWidget *parent)
         SLOT(openFileDirectory()), QKeySequence());
     ui->lineEditPath->installEventFilter(this);
 
-    setWindowTitle(tr("Tarvo Image Converter") + tr(" v0.1.3"));
+    setWindowTitle(tr("Tarvo Image Converter") + QStringLiteral(" v" TARVO_VERSION));
 
     // clang-format off
     connect(ui->pushButtonAdd,                     SIGNAL(clicked()),                          this,                                  SLOT(addItems()));
@@ -130,8 +130,8 @@ void GraphicConverter::closeEvent(QCloseEvent *event)
 
 void GraphicConverter::addItems()
 {
-    const QStringList files = QFileDialog::getOpenFileNames(this, tr("Open Files"), QString(),
-        tr("Images (*.psd *.png *.gif *.jpg *.bmp *.tif *.tga *.jp2);;All Files (*.*)"));
+    const QStringList files = QFileDialog::getOpenFileNames(
+        this, tr("Open Files"), QString(), Formats::imageFilter() + tr(";;All Files (*.*)"));
     for (const QString &file : files)
         appendFile(file);
     if (!files.isEmpty())
@@ -145,13 +145,11 @@ void GraphicConverter::importFolder()
     if (folder.isEmpty())
         return;
     QDir dir(folder);
-    dir.setNameFilters({ QStringLiteral("*.jpg"), QStringLiteral("*.psd"), QStringLiteral("*.png"),
-        QStringLiteral("*.gif"), QStringLiteral("*.bmp"), QStringLiteral("*.tif"),
-        QStringLiteral("*.tga"), QStringLiteral("*.jp2") });
+    dir.setNameFilters(Formats::imagePatterns());
     // NoSort falls back to the folder's own order: by name, ignoring case.
     const QStringList names = dir.entryList(QDir::Files, QDir::NoSort);
     for (const QString &name : names)
-        appendFile(dir.absolutePath() + QDir::separator() + name);
+        appendFile(dir.absoluteFilePath(name));
     if (!names.isEmpty())
         updateItemCount();
     // QDir leaves out, without a word, the files that no QString can name.
@@ -173,11 +171,10 @@ void GraphicConverter::convert()
         return;
     }
 
-    static const char *const formats[] = { "jpeg", "gif", "png", "jp2", "pdf" };
     auto settings = std::make_unique<ConversionSettings>();
     const int format = ui->comboBoxFormat->currentIndex();
-    if (format >= 0 && format < int(std::size(formats)))
-        settings->format = QString::fromLatin1(formats[format]);
+    if (format >= 0 && format < Formats::outputFormats().size())
+        settings->format = Formats::outputFormats().at(format).name;
     if (!ui->lineEditPath->text().isEmpty() && !ui->checkBoxOriginal->isChecked())
         settings->path = ui->lineEditPath->text();
     settings->quality = ui->horizontalSliderQuality->value();

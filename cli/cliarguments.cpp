@@ -8,12 +8,13 @@
 #include <QThread>
 
 #include "filenames.h"
+#include "formats.h"
 #include "settingsfile.h"
 
 namespace {
 
 // Option values by name, in the order of the window's lists (the index is what is stored).
-const QStringList formatNames = { "jpeg", "gif", "png", "jp2", "pdf" };
+const QStringList formatNames = Formats::outputFormatNames();
 const QStringList imageTypeNames = { "truecolor", "grayscale", "monochrome" };
 const QStringList jpegColorspaceNames = { "ycbcr", "rgb", "gray", "cmyk" };
 const QStringList jpegCompressionNames = { "jpeg", "lossless" };
@@ -28,9 +29,6 @@ const QStringList operatorNames = { "balanced", "optimization", "customized" };
 const QStringList filterNames
     = { "point", "box", "triangle", "hermite", "hanning", "hamming", "blackman", "gaussian",
           "quadratic", "cubic", "catrom", "mitchell", "lanczos", "bessel", "sinc" };
-
-const QStringList imagePatterns
-    = { "*.jpg", "*.psd", "*.png", "*.gif", "*.bmp", "*.tif", "*.tga", "*.jp2" };
 
 QString choices(const QStringList &names)
 {
@@ -142,9 +140,10 @@ bool firstVisit(const QString &path, QSet<QString> *seen)
 void collect(const QDir &dir, bool recursive, QStringList *files, QSet<QString> *seen,
     QStringList *unnamable)
 {
-    *unnamable += FileNames::unnamableEntries(dir.absolutePath(), imagePatterns, recursive);
+    const QStringList patterns = Formats::imagePatterns();
+    *unnamable += FileNames::unnamableEntries(dir.absolutePath(), patterns, recursive);
     for (const QString &name :
-        dir.entryList(imagePatterns, QDir::Files, QDir::Name | QDir::IgnoreCase)) {
+        dir.entryList(patterns, QDir::Files, QDir::Name | QDir::IgnoreCase)) {
         const QString path = dir.absoluteFilePath(name);
         if (firstVisit(path, seen))
             files->append(path);

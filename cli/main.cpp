@@ -9,6 +9,7 @@
 #include "batchconverter.h"
 #include "cliarguments.h"
 #include "resourcelimits.h"
+#include "tarvo_version.h"
 
 namespace {
 
@@ -30,7 +31,7 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tarvo-convert"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("0.1.3"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TARVO_VERSION));
 
     const CliArguments arguments = parseCliArguments(QCoreApplication::arguments());
     if (arguments.helpRequested) {
@@ -38,7 +39,7 @@ int main(int argc, char *argv[])
         return 0;
     }
     if (arguments.versionRequested) {
-        std::printf("tarvo-convert 0.1.3\n");
+        std::printf("tarvo-convert %s\n", TARVO_VERSION);
         return 0;
     }
     if (!arguments.error.isEmpty()) {

@@ -16,7 +16,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "formats.h"
 #include "graphicconverter.h"
+#include "tarvo_version.h"
 #include "testsupport.h"
 
 Q_DECLARE_METATYPE(QVariant)
@@ -210,8 +212,12 @@ void tst_MainWindow::catalogue_data()
     row("progressBar", "QProgressBar", "value", 0);
     row("progressBar", "QProgressBar", "italic", true);
     row("groupBox_23", "QGroupBox", "title", "Save Options");
-    row("comboBoxFormat", "QComboBox", "items",
-        QStringList { "JPEG", "GIF", "PNG", "JPEG2000", "PDF" });
+    // The .ui lists the formats for the designer; the window stores the index into the engine's
+    // table, so the two must name the same formats in the same order.
+    QStringList formatLabels;
+    for (const Formats::OutputFormat &format : Formats::outputFormats())
+        formatLabels.append(format.label);
+    row("comboBoxFormat", "QComboBox", "items", formatLabels);
     row("comboBoxFormat", "QComboBox", "currentIndex", 0);
     row("horizontalSliderQuality", "QSlider", "range", "1..100");
     row("horizontalSliderQuality", "QSlider", "value", 75);
@@ -335,7 +341,7 @@ void tst_MainWindow::catalogue()
 void tst_MainWindow::title()
 {
     GraphicConverter window;
-    QCOMPARE(window.windowTitle(), QString("Tarvo Image Converter v0.1.3"));
+    QCOMPARE(window.windowTitle(), QString("Tarvo Image Converter v" TARVO_VERSION));
     QCOMPARE(window.objectName(), QString("GraphicConverter"));
     QCOMPARE(window.minimumSize(), QSize(639, 618));
 }
