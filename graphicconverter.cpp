@@ -31,13 +31,10 @@
 
 namespace {
 
-// The desktop is handed "file:///" and the folder, as on Windows ("file:///C:/photos"); a
-// folder that already starts with a slash gets one slash less, so the URL stays well formed.
-QUrl folderUrl(const QString &folder)
+// The list shows each path the platform's way; the engine and Qt's file classes take '/'.
+QString filePath(const QListWidgetItem *item)
 {
-    const QString prefix = folder.startsWith(QLatin1Char('/')) ? QStringLiteral("file://")
-                                                               : QStringLiteral("file:///");
-    return QUrl(prefix + folder, QUrl::TolerantMode);
+    return QDir::fromNativeSeparators(item->text());
 }
 
 } // namespace
@@ -218,7 +215,7 @@ void GraphicConverter::convert()
 
     QStringList files;
     for (int row = 0; row < ui->listWidget->count(); ++row)
-        files.append(ui->listWidget->item(row)->text());
+        files.append(filePath(ui->listWidget->item(row)));
 
     errorLabel->clear();
     errorLabel->setToolTip(QString());
@@ -274,13 +271,13 @@ void GraphicConverter::doneItem(int index)
 
 void GraphicConverter::showImageInfo(QListWidgetItem *item)
 {
-    ImageInfoDialog dialog(item->text(), this);
+    ImageInfoDialog dialog(filePath(item), this);
     dialog.exec();
 }
 
 void GraphicConverter::openDirectory()
 {
-    QDesktopServices::openUrl(folderUrl(ui->lineEditPath->text()));
+    QDesktopServices::openUrl(QUrl::fromLocalFile(ui->lineEditPath->text()));
 }
 
 void GraphicConverter::openFileDirectory()
@@ -288,7 +285,7 @@ void GraphicConverter::openFileDirectory()
     const QListWidgetItem *item = ui->listWidget->currentItem();
     if (!item)
         return;
-    QDesktopServices::openUrl(folderUrl(QFileInfo(item->text()).canonicalPath()));
+    QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(filePath(item)).canonicalPath()));
 }
 
 void GraphicConverter::selectBackgroundColor()

@@ -55,6 +55,7 @@ private slots:
     void importFolderOrder();
     void deleteAndClear();
     void contextMenuNeedsACurrentRow();
+    void openDirectoryUrls_data();
     void openDirectoryUrls();
     void resetTouchesOnlyItsPage_data();
     void resetTouchesOnlyItsPage();
@@ -281,15 +282,30 @@ void tst_WindowActions::contextMenuNeedsACurrentRow()
         QList<QUrl>({ QUrl::fromLocalFile(QFileInfo(dir->path()).canonicalFilePath()) }));
 }
 
+void tst_WindowActions::openDirectoryUrls_data()
+{
+    QTest::addColumn<QString>("name");
+
+    QTest::newRow("plain name") << "photos";
+    // Characters that mean something in a URL: the whole name must still reach the desktop.
+    QTest::newRow("hash sign") << "C# notes";
+    QTest::newRow("question mark") << "what?";
+    QTest::newRow("percent sign") << "100% done";
+}
+
 void tst_WindowActions::openDirectoryUrls()
 {
+    QFETCH(QString, name);
+    QVERIFY(QDir(dir->path()).mkdir(name));
+    const QString folder = dir->filePath(name);
     GraphicConverter window;
     auto path = window.findChild<QLineEdit *>("lineEditPath");
-    path->setText(dir->path());
+    path->setText(folder);
     QMouseEvent doubleClick(
         QEvent::MouseButtonDblClick, QPointF(2, 2), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
     QVERIFY(window.eventFilter(path, &doubleClick));
-    QCOMPARE(catcher.urls, QList<QUrl>({ QUrl::fromLocalFile(dir->path()) }));
+    QCOMPARE(catcher.urls, QList<QUrl>({ QUrl::fromLocalFile(folder) }));
+    QCOMPARE(catcher.urls.first().toLocalFile(), folder);
 }
 
 void tst_WindowActions::resetTouchesOnlyItsPage_data()
