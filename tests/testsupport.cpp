@@ -1,11 +1,15 @@
 #include "testsupport.h"
 
+#include <QCoreApplication>
 #include <QDataStream>
 #include <QFile>
 #include <QMutex>
 #include <QMutexLocker>
+#include <QThread>
 
 #include <Magick++.h>
+
+#include <cstring>
 
 #include <lcms2.h>
 #include <zlib.h>
@@ -26,9 +30,33 @@ void recordMessage(QtMsgType type, const QMessageLogContext &context, const QStr
         previousHandler(type, context, message);
 }
 
+QAtomicInt savesSeen;
+int pauseAt = 0;
+std::function<void()> pauseAction;
+
+MagickPassFail savingMonitor(const char *text, const MagickLib::magick_int64_t quantum,
+    const MagickLib::magick_uint64_t, MagickLib::ExceptionInfo *)
+{
+    // Each save reports its first row as quantum 0. Conversions run off the main thread; a
+    // save on the main thread is a test writing its own fixture.
+    if (quantum == 0 && std::strstr(text, "Saving")
+        && QThread::currentThread() != QCoreApplication::instance()->thread()
+        && savesSeen.fetchAndAddOrdered(1) + 1 == pauseAt)
+        pauseAction();
+    return MagickPass;
+}
+
 } // namespace
 
 namespace TestSupport {
+
+void pauseWhenSaving(int n, std::function<void()> pause)
+{
+    savesSeen.storeRelease(0);
+    pauseAt = n;
+    pauseAction = std::move(pause);
+    MagickLib::SetMonitorHandler(pauseAction ? savingMonitor : nullptr);
+}
 
 void installMessageRecorder()
 {

@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QVector>
 
+#include <functional>
 #include <string>
 
 namespace Magick {
@@ -24,6 +25,12 @@ void clearRecordedMessages();
 QStringList connectionWarnings();
 
 QByteArray readFile(const QString &path);
+
+// Calls pause in a converting thread when the image library begins to save its n-th image
+// since this call (counting from 1); the conversion waits until pause returns. Lets a test
+// act at a known point of a run instead of guessing how far a sleep lets it get. An empty
+// pause removes the hook.
+void pauseWhenSaving(int n, std::function<void()> pause);
 
 // A valid PNG whose header claims width x height over a few bytes of pixels: it costs
 // nothing to store and would cost gigabytes to decode.

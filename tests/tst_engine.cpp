@@ -2,6 +2,8 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QPointer>
+#include <QScopeGuard>
+#include <QSemaphore>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -358,29 +360,41 @@ void tst_Engine::startDuringARunIsRefused()
 void tst_Engine::destroyedDuringARun()
 {
     // Closing the window mid-run destroys the engine: it must wait for the file in progress,
-    // leave only complete outputs and not crash on the worker's late reports.
+    // leave only complete outputs, start no further file and not crash on the worker's late
+    // reports.
     QStringList files;
     for (int i = 0; i < 6; ++i)
         files.append(makeImage(QString("p%1.png").arg(i), QSize(1200, 900)));
+    // The worker is held in the middle of its first file, in an event loop of its own thread:
+    // the engine's quit() ends that loop, so the file goes on only once the engine is being
+    // destroyed.
+    QSemaphore saving;
+    TestSupport::pauseWhenSaving(1, [&saving] {
+        QEventLoop loop;
+        QMetaObject::invokeMethod(
+            &loop, [&saving] { saving.release(); }, Qt::QueuedConnection);
+        loop.exec();
+    });
+    const auto unhook = qScopeGuard([] { TestSupport::pauseWhenSaving(0, nullptr); });
     {
         ImageConvertEngine engine;
-        engine.start(files, pngToJpeg(dir->filePath("out")));
-        QThread::msleep(50);
+        QVERIFY(engine.start(files, pngToJpeg(dir->filePath("out"))));
+        QVERIFY(saving.tryAcquire(1, 60000));
     }
     QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
-    int complete = 0;
+    QStringList written;
     for (int i = 0; i < 6; ++i) {
         const QString out = dir->filePath(QString("p%1.jpg").arg(i));
         if (!QFileInfo::exists(out))
             continue;
         QCOMPARE(QImage(out).size(), QSize(1200, 900));
-        ++complete;
+        written.append(QFileInfo(out).fileName());
     }
-    QVERIFY(complete < 6);
-    // Nothing but finished outputs and the inputs: no temporary file left behind.
-    QCOMPARE(QDir(dir->path()).entryList(QDir::Files).size(), 6 + complete);
+    QCOMPARE(written, QStringList { "p0.jpg" });
+    // Nothing but the finished output and the inputs: no temporary file left behind.
+    QCOMPARE(QDir(dir->path()).entryList(QDir::Files).size(), 6 + 1);
 }
 
 QTEST_GUILESS_MAIN(tst_Engine)

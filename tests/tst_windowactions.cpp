@@ -13,6 +13,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
+#include <QSemaphore>
 #include <QSlider>
 #include <QSpinBox>
 #include <QStatusBar>
@@ -502,19 +504,28 @@ void tst_WindowActions::stopDuringARun()
     addRows(window, files);
     window.findChild<QAbstractButton *>("checkBoxOriginal")->setChecked(true);
     auto list = window.findChild<QListWidget *>("listWidget");
-    // Stop as soon as the first file is reported; the file in progress is still finished.
+    // Stop as soon as the first file is reported; the file in progress is still finished. The
+    // worker is held as it begins to save the second file until Stop has been clicked, so
+    // that file is the one in progress and no other is started.
+    QSemaphore stopClicked;
+    QAtomicInt held;
+    TestSupport::pauseWhenSaving(
+        2, [&stopClicked, &held] { held.storeRelease(stopClicked.tryAcquire(1, 60000)); });
+    const auto unhook = qScopeGuard([] { TestSupport::pauseWhenSaving(0, nullptr); });
     bool stopped = false;
     connect(list, &QListWidget::currentRowChanged, [&] {
         if (!stopped) {
             stopped = true;
             window.findChild<QPushButton *>("pushButtonStop")->click();
+            stopClicked.release();
         }
     });
     window.findChild<QPushButton *>("pushButtonConvert")->click();
     QTRY_VERIFY_WITH_TIMEOUT(runLockedEnabled(window).size() == 10, 60000);
-    const int written = QDir(dir->path()).entryList({ "*.jpg" }, QDir::Files).size();
-    QVERIFY2(written >= 1 && written < 8, qPrintable(QString::number(written)));
-    for (const QString &jpg : QDir(dir->path()).entryList({ "*.jpg" }, QDir::Files))
+    QVERIFY(held.loadAcquire());
+    const QStringList written = QDir(dir->path()).entryList({ "*.jpg" }, QDir::Files, QDir::Name);
+    QCOMPARE(written, QStringList({ "big0.jpg", "big1.jpg" }));
+    for (const QString &jpg : written)
         QCOMPARE(QImage(dir->filePath(jpg)).size(), QSize(1600, 1200));
 }
 
