@@ -5,6 +5,8 @@
 
 #include "conversionsettings.h"
 
+class QSettings;
+
 // The options of a run as the window would hand them over, for front ends without widgets.
 namespace SettingsFile {
 
@@ -16,6 +18,9 @@ ConversionSettings defaults();
 // their spin boxes, combo indices outside their lists become -1, an output folder that does
 // not exist becomes the working directory.
 ConversionSettings read(const QString &path);
+
+// Stores every option of the record under its key, in the value forms the window writes.
+void write(QSettings &settings, const ConversionSettings &s);
 
 // False for a settings file far larger than any the window writes: such a file is damaged,
 // and parsing it whole could exhaust memory.
