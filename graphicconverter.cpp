@@ -25,6 +25,7 @@
 #include "filenames.h"
 #include "formats.h"
 #include "imageinfodialog.h"
+#include "options.h"
 #include "settingsfile.h"
 #include "tarvo_version.h"
 #include "ui_graphicconverter.h"
@@ -168,51 +169,7 @@ void GraphicConverter::convert()
         return;
     }
 
-    auto settings = std::make_unique<ConversionSettings>();
-    const int format = ui->comboBoxFormat->currentIndex();
-    if (format >= 0 && format < Formats::outputFormats().size())
-        settings->format = Formats::outputFormats().at(format).name;
-    if (!ui->lineEditPath->text().isEmpty() && !ui->checkBoxOriginal->isChecked())
-        settings->path = ui->lineEditPath->text();
-    settings->quality = ui->horizontalSliderQuality->value();
-    settings->originalDirectory = ui->checkBoxOriginal->isChecked();
-
-    settings->overwrite = ui->checkBoxOverwrite->isChecked();
-    settings->strip = ui->checkBoxStrip->isChecked();
-    settings->transparent = ui->checkBoxTransparent->isChecked();
-    settings->backgroundColor = ui->labelBackgroundColor->text();
-
-    settings->jpegType = ui->comboBoxJPEGImageType->currentIndex();
-    settings->jpegHuffman = ui->checkBoxJPEGHuffman->isChecked();
-    settings->jpegProgressive = ui->checkBoxJPEGProgressive->isChecked();
-    settings->jpegDensityX = ui->spinBoxJPEGDPI->value();
-    settings->jpegDensityY = ui->spinBoxJPEGDPI->value();
-    settings->jpegColorspace = ui->comboBoxJPEGColorspaceType->currentIndex();
-    settings->jpegCompression = ui->comboBoxJPEGCompressionType->currentIndex();
-    settings->jpegQuality = ui->spinBoxJPEGQuality->value();
-
-    settings->gifType = ui->comboBoxGIFImageType->currentIndex();
-    settings->gifInterlace = ui->checkBoxGIFInterlace->isChecked();
-    settings->gifDither = ui->checkBoxGIFQuantizeDither->isChecked();
-    settings->gifQuantizeColorspace = ui->comboBoxGIFQuantizeColorspace->currentIndex();
-    settings->gifQuantizeColors = ui->spinBoxGIFQuantizeColors->value();
-    settings->gifQuantizeTreeDepth = ui->spinBoxGIFQuantizeTreeDepth->value();
-
-    settings->pngType = ui->comboBoxPNGImageType->currentIndex();
-    settings->pngLevel = ui->spinBoxPNGLevel->value();
-    settings->pngFilter = ui->comboBoxPNGFilter->currentIndex();
-    settings->pngColorspace = ui->comboBoxPNGColorspace->currentIndex();
-    settings->pngInterlace = ui->checkBoxPNGInterlace->isChecked();
-
-    settings->resizeEnabled = ui->checkBoxResizeEnabled->isChecked();
-    settings->resizeProportion = ui->spinBoxResizeProportion->value();
-    settings->resizeWidth = ui->spinBoxResizeWidth->value();
-    settings->resizeHeight = ui->spinBoxResizeHeight->value();
-    settings->resizeExact = ui->radioButtonResizeExact->isChecked();
-    settings->resizeBaseWidth = ui->radioButtonResizeWidth->isChecked();
-    settings->resizeOperator = ui->comboBoxResizeOperator->currentIndex();
-    settings->resizeFilter = ui->comboBoxResizeFilterType->currentIndex();
-
+    auto settings = std::make_unique<ConversionSettings>(currentSettings());
     QStringList files;
     for (int row = 0; row < ui->listWidget->count(); ++row)
         files.append(filePath(ui->listWidget->item(row)));
@@ -307,54 +264,27 @@ void GraphicConverter::showListMenu(QPoint pos)
 
 void GraphicConverter::resetGlobalOptions()
 {
-    ui->checkBoxOverwrite->setChecked(false);
-    ui->checkBoxStrip->setChecked(true);
-    ui->checkBoxTransparent->setChecked(false);
-    const QColor white(QColor(Qt::white).name());
-    ui->labelBackgroundColor->setPalette(QPalette(white));
-    ui->labelBackgroundColor->setText(white.name());
+    resetOptions("Global");
 }
 
 void GraphicConverter::resetJPEGOptions()
 {
-    ui->spinBoxJPEGQuality->setValue(75);
-    ui->spinBoxJPEGDPI->setValue(72);
-    ui->checkBoxJPEGProgressive->setChecked(true);
-    ui->checkBoxJPEGHuffman->setChecked(true);
-    ui->comboBoxJPEGImageType->setCurrentIndex(0);
-    ui->comboBoxJPEGColorspaceType->setCurrentIndex(0);
-    ui->comboBoxJPEGCompressionType->setCurrentIndex(0);
+    resetOptions("JPEG");
 }
 
 void GraphicConverter::resetGIFOptions()
 {
-    ui->comboBoxGIFImageType->setCurrentIndex(0);
-    ui->checkBoxGIFInterlace->setChecked(false);
-    ui->checkBoxGIFQuantizeDither->setChecked(false);
-    ui->comboBoxGIFQuantizeColorspace->setCurrentIndex(0);
-    ui->spinBoxGIFQuantizeColors->setValue(256);
-    ui->spinBoxGIFQuantizeTreeDepth->setValue(0);
+    resetOptions("GIF");
 }
 
 void GraphicConverter::resetPNGOptions()
 {
-    ui->comboBoxPNGImageType->setCurrentIndex(0);
-    ui->comboBoxPNGColorspace->setCurrentIndex(0);
-    ui->checkBoxPNGInterlace->setChecked(false);
-    ui->spinBoxPNGLevel->setValue(7);
-    ui->comboBoxPNGFilter->setCurrentIndex(5);
+    resetOptions("PNG");
 }
 
 void GraphicConverter::resetResizeOptions()
 {
-    ui->checkBoxResizeEnabled->setChecked(false);
-    ui->spinBoxResizeProportion->setValue(0);
-    ui->spinBoxResizeWidth->setValue(640);
-    ui->spinBoxResizeHeight->setValue(480);
-    ui->radioButtonResizeExact->setChecked(true);
-    ui->radioButtonResizeWidth->setChecked(false);
-    ui->comboBoxResizeOperator->setCurrentIndex(0);
-    ui->comboBoxResizeFilterType->setCurrentIndex(12);
+    resetOptions("Resize");
 }
 
 void GraphicConverter::updateItemCount()
@@ -397,45 +327,46 @@ void GraphicConverter::showError(int index, const QString &message)
     errorLabel->setToolTip(text);
 }
 
-// Every option kept in "tarvo.ini" that maps one key to one widget, group by group in the
-// file's order. The output path and the background colour need more than that and are
-// handled beside the table.
-QVector<GraphicConverter::SettingsKey> GraphicConverter::settingsKeys() const
+// In the option table's order, which the loading relies on: "exact" is applied before
+// "base_width".
+const QVector<GraphicConverter::OptionWidget> &GraphicConverter::optionWidgets()
 {
-    return {
-        { "Options", "original", ui->checkBoxOriginal, false },
-        { "Options", "quality", ui->spinBoxQuality, 75 },
-        { "Options", "format", ui->comboBoxFormat, 0 },
-        { "Global", "overwrite", ui->checkBoxOverwrite, false },
-        { "Global", "strip", ui->checkBoxStrip, true },
-        { "Global", "transparent", ui->checkBoxTransparent, false },
-        { "JPEG", "quality", ui->spinBoxJPEGQuality, 75 },
-        { "JPEG", "dpi", ui->spinBoxJPEGDPI, 72 },
-        { "JPEG", "progressive", ui->checkBoxJPEGProgressive, true },
-        { "JPEG", "huffman", ui->checkBoxJPEGHuffman, true },
-        { "JPEG", "type", ui->comboBoxJPEGImageType, 0 },
-        { "JPEG", "colorspace", ui->comboBoxJPEGColorspaceType, 0 },
-        { "JPEG", "compression", ui->comboBoxJPEGCompressionType, 0 },
-        { "GIF", "type", ui->comboBoxGIFImageType, 0 },
-        { "GIF", "interlace", ui->checkBoxGIFInterlace, false },
-        { "GIF", "dither", ui->checkBoxGIFQuantizeDither, false },
-        { "GIF", "quantizecolorspace", ui->comboBoxGIFQuantizeColorspace, 0 },
-        { "GIF", "quantizecolors", ui->spinBoxGIFQuantizeColors, 256 },
-        { "GIF", "quantizetreedepth", ui->spinBoxGIFQuantizeTreeDepth, 0 },
-        { "PNG", "type", ui->comboBoxPNGImageType, 0 },
-        { "PNG", "colorspace", ui->comboBoxPNGColorspace, 0 },
-        { "PNG", "interlace", ui->checkBoxPNGInterlace, false },
-        { "PNG", "level", ui->spinBoxPNGLevel, 7 },
-        { "PNG", "filter", ui->comboBoxPNGFilter, 5 },
-        { "Resize", "enabled", ui->checkBoxResizeEnabled, false },
-        { "Resize", "proportion", ui->spinBoxResizeProportion, 0 },
-        { "Resize", "width", ui->spinBoxResizeWidth, 640 },
-        { "Resize", "height", ui->spinBoxResizeHeight, 480 },
-        { "Resize", "exact", ui->radioButtonResizeExact, false },
-        { "Resize", "base_width", ui->radioButtonResizeWidth, false },
-        { "Resize", "operator", ui->comboBoxResizeOperator, 0 },
-        { "Resize", "filter", ui->comboBoxResizeFilterType, 12 },
+    static const QVector<OptionWidget> widgets = {
+        { "Options", "original", "checkBoxOriginal" },
+        { "Options", "format", "comboBoxFormat" },
+        { "Options", "quality", "spinBoxQuality" },
+        { "Global", "overwrite", "checkBoxOverwrite" },
+        { "Global", "strip", "checkBoxStrip" },
+        { "Global", "backgroundcolor", "labelBackgroundColor" },
+        { "Global", "transparent", "checkBoxTransparent" },
+        { "Resize", "enabled", "checkBoxResizeEnabled" },
+        { "Resize", "proportion", "spinBoxResizeProportion" },
+        { "Resize", "width", "spinBoxResizeWidth" },
+        { "Resize", "height", "spinBoxResizeHeight" },
+        { "Resize", "exact", "radioButtonResizeExact" },
+        { "Resize", "base_width", "radioButtonResizeWidth" },
+        { "Resize", "operator", "comboBoxResizeOperator" },
+        { "Resize", "filter", "comboBoxResizeFilterType" },
+        { "JPEG", "quality", "spinBoxJPEGQuality" },
+        { "JPEG", "dpi", "spinBoxJPEGDPI" },
+        { "JPEG", "progressive", "checkBoxJPEGProgressive" },
+        { "JPEG", "huffman", "checkBoxJPEGHuffman" },
+        { "JPEG", "type", "comboBoxJPEGImageType" },
+        { "JPEG", "colorspace", "comboBoxJPEGColorspaceType" },
+        { "JPEG", "compression", "comboBoxJPEGCompressionType" },
+        { "GIF", "type", "comboBoxGIFImageType" },
+        { "GIF", "interlace", "checkBoxGIFInterlace" },
+        { "GIF", "dither", "checkBoxGIFQuantizeDither" },
+        { "GIF", "quantizecolorspace", "comboBoxGIFQuantizeColorspace" },
+        { "GIF", "quantizecolors", "spinBoxGIFQuantizeColors" },
+        { "GIF", "quantizetreedepth", "spinBoxGIFQuantizeTreeDepth" },
+        { "PNG", "type", "comboBoxPNGImageType" },
+        { "PNG", "colorspace", "comboBoxPNGColorspace" },
+        { "PNG", "interlace", "checkBoxPNGInterlace" },
+        { "PNG", "level", "spinBoxPNGLevel" },
+        { "PNG", "filter", "comboBoxPNGFilter" },
     };
+    return widgets;
 }
 
 namespace {
@@ -444,12 +375,17 @@ namespace {
 // and out-of-range numbers are clamped by the widget.
 void setWidgetValue(QWidget *widget, const QVariant &value)
 {
-    if (auto button = qobject_cast<QAbstractButton *>(widget))
+    if (auto button = qobject_cast<QAbstractButton *>(widget)) {
         button->setChecked(value.toBool());
-    else if (auto spinBox = qobject_cast<QSpinBox *>(widget))
+    } else if (auto spinBox = qobject_cast<QSpinBox *>(widget)) {
         spinBox->setValue(value.toInt());
-    else if (auto comboBox = qobject_cast<QComboBox *>(widget))
+    } else if (auto comboBox = qobject_cast<QComboBox *>(widget)) {
         comboBox->setCurrentIndex(value.toInt());
+    } else if (auto label = qobject_cast<QLabel *>(widget)) {
+        const QColor color(value.toString());
+        label->setPalette(QPalette(color));
+        label->setText(color.name());
+    }
 }
 
 QVariant widgetValue(const QWidget *widget)
@@ -460,10 +396,34 @@ QVariant widgetValue(const QWidget *widget)
         return spinBox->value();
     if (auto comboBox = qobject_cast<const QComboBox *>(widget))
         return comboBox->currentIndex();
+    if (auto label = qobject_cast<const QLabel *>(widget))
+        return label->text();
     return QVariant();
 }
 
 } // namespace
+
+ConversionSettings GraphicConverter::currentSettings() const
+{
+    // Options without a widget keep their defaults.
+    ConversionSettings s = SettingsFile::defaults();
+    for (const OptionWidget &entry : optionWidgets()) {
+        if (const Options::Option *option = Options::find(entry.group, entry.key))
+            option->set(s, widgetValue(findChild<QWidget *>(QLatin1String(entry.widget))));
+    }
+    if (!ui->lineEditPath->text().isEmpty() && !ui->checkBoxOriginal->isChecked())
+        s.path = ui->lineEditPath->text();
+    return s;
+}
+
+void GraphicConverter::resetOptions(const char *group)
+{
+    for (const OptionWidget &entry : optionWidgets()) {
+        const Options::Option *option = Options::find(entry.group, entry.key);
+        if (option && qstrcmp(entry.group, group) == 0)
+            setWidgetValue(findChild<QWidget *>(QLatin1String(entry.widget)), option->defaultValue);
+    }
+}
 
 void GraphicConverter::loadSettings()
 {
@@ -479,17 +439,10 @@ void GraphicConverter::loadSettings()
         = settings.value(QStringLiteral("Options/path"), QDir::currentPath()).toString();
     ui->lineEditPath->setText(QDir(path).exists() ? path : QDir::currentPath());
 
-    for (const SettingsKey &entry : settingsKeys()) {
-        setWidgetValue(entry.widget,
-            settings.value(QLatin1String(entry.group) + QLatin1Char('/') + QLatin1String(entry.key),
-                entry.fallback));
-        if (entry.widget == ui->checkBoxTransparent) {
-            const QColor color(
-                settings.value(QStringLiteral("Global/backgroundcolor"), QColor(Qt::white).name())
-                    .toString());
-            ui->labelBackgroundColor->setPalette(QPalette(color));
-            ui->labelBackgroundColor->setText(color.name());
-        }
+    const ConversionSettings stored = SettingsFile::read(file);
+    for (const OptionWidget &entry : optionWidgets()) {
+        if (const Options::Option *option = Options::find(entry.group, entry.key))
+            setWidgetValue(findChild<QWidget *>(QLatin1String(entry.widget)), option->get(stored));
     }
 }
 
@@ -507,14 +460,7 @@ void GraphicConverter::saveSettings()
         settings.setValue(QStringLiteral("MainWindow/size"), size());
         settings.setValue(QStringLiteral("MainWindow/pos"), pos());
     }
+    SettingsFile::write(settings, currentSettings());
+    // The folder is kept as typed, also while outputs go beside the inputs.
     settings.setValue(QStringLiteral("Options/path"), ui->lineEditPath->text());
-
-    for (const SettingsKey &entry : settingsKeys()) {
-        settings.setValue(QLatin1String(entry.group) + QLatin1Char('/') + QLatin1String(entry.key),
-            widgetValue(entry.widget));
-        if (entry.widget == ui->checkBoxTransparent) {
-            settings.setValue(QStringLiteral("Global/backgroundcolor"),
-                ui->labelBackgroundColor->palette().color(QPalette::Window).name());
-        }
-    }
 }

@@ -3,9 +3,9 @@
 
 #include <QMainWindow>
 #include <QMenu>
-#include <QVariant>
 #include <QVector>
 
+#include "conversionsettings.h"
 #include "imageconvertengine.h"
 
 class QLabel;
@@ -27,6 +27,19 @@ public:
     ~GraphicConverter() override;
 
     bool eventFilter(QObject *watched, QEvent *event) override;
+
+    // The options as the widgets show them, as convert() hands them to the engine.
+    ConversionSettings currentSettings() const;
+
+    // Which widget shows which row of the option table, by object name. The output folder is
+    // not among them: its line edit keeps its text even while outputs go beside the inputs.
+    struct OptionWidget
+    {
+        const char *group;
+        const char *key;
+        const char *widget;
+    };
+    static const QVector<OptionWidget> &optionWidgets();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -54,15 +67,7 @@ private slots:
     void resetResizeOptions();
 
 private:
-    struct SettingsKey
-    {
-        const char *group;
-        const char *key;
-        QWidget *widget;
-        QVariant fallback;
-    };
-    QVector<SettingsKey> settingsKeys() const;
-
+    void resetOptions(const char *group);
     void appendFile(const QString &path);
     void setRunLocked(bool locked);
     void showError(int index, const QString &message);

@@ -10,7 +10,10 @@
 #include <QtTest>
 
 #include "graphicconverter.h"
+#include "options.h"
+#include "settingsfile.h"
 #include "testsupport.h"
+#include "ui_graphicconverter.h"
 #include "windowtestsupport.h"
 
 // Every key the window keeps, group by group, with the value an all-default start writes
@@ -32,6 +35,39 @@ static const QList<QPair<QString, QStringList>> keyTable = {
             "base_width=false", "operator=0", "filter=12" } },
 };
 
+static QString b(bool value)
+{
+    return value ? "true" : "false";
+}
+
+// Every field of the record, to compare two records and see where they differ.
+static QStringList fields(const ConversionSettings &s)
+{
+    QStringList f = { "format=" + s.format, "path=" + s.path, "background=" + s.backgroundColor };
+    const QList<QPair<const char *, bool>> flags = { { "original", s.originalDirectory },
+        { "overwrite", s.overwrite }, { "strip", s.strip }, { "transparent", s.transparent },
+        { "jpegHuffman", s.jpegHuffman }, { "jpegProgressive", s.jpegProgressive },
+        { "gifInterlace", s.gifInterlace }, { "gifDither", s.gifDither },
+        { "pngInterlace", s.pngInterlace }, { "resizeEnabled", s.resizeEnabled },
+        { "resizeExact", s.resizeExact }, { "resizeBaseWidth", s.resizeBaseWidth } };
+    for (const auto &flag : flags)
+        f.append(QString(flag.first) + '=' + b(flag.second));
+    const QList<QPair<const char *, int>> numbers = { { "quality", s.quality },
+        { "jpegType", s.jpegType }, { "jpegDensityX", s.jpegDensityX },
+        { "jpegDensityY", s.jpegDensityY }, { "jpegColorspace", s.jpegColorspace },
+        { "jpegCompression", s.jpegCompression }, { "jpegQuality", s.jpegQuality },
+        { "gifType", s.gifType }, { "gifQuantizeColorspace", s.gifQuantizeColorspace },
+        { "gifQuantizeColors", s.gifQuantizeColors },
+        { "gifQuantizeTreeDepth", s.gifQuantizeTreeDepth }, { "pngType", s.pngType },
+        { "pngLevel", s.pngLevel }, { "pngFilter", s.pngFilter },
+        { "pngColorspace", s.pngColorspace }, { "resizeProportion", s.resizeProportion },
+        { "resizeWidth", s.resizeWidth }, { "resizeHeight", s.resizeHeight },
+        { "resizeOperator", s.resizeOperator }, { "resizeFilter", s.resizeFilter } };
+    for (const auto &number : numbers)
+        f.append(QString(number.first) + '=' + QString::number(number.second));
+    return f;
+}
+
 class tst_Settings : public QObject
 {
     Q_OBJECT
@@ -49,6 +85,9 @@ private slots:
     void maximisedCloseKeepsTheGeometry();
     void damagedFile_data();
     void damagedFile();
+    void formDefaultsAreTheTableDefaults();
+    void currentSettingsAreWhatIsSaved_data();
+    void currentSettingsAreWhatIsSaved();
 
 private:
     void store(const QString &group, const QString &key, const QVariant &value);
@@ -312,6 +351,93 @@ void tst_Settings::damagedFile()
         QCOMPARE(QFileInfo("tarvo.ini.damaged").size(), sparseSize);
         QVERIFY(QFileInfo("tarvo.ini").size() < 4096);
     }
+}
+
+void tst_Settings::formDefaultsAreTheTableDefaults()
+{
+    // The form as designed, before any settings are loaded into it.
+    QMainWindow host;
+    Ui::GraphicConverter form;
+    form.setupUi(&host);
+    int rows = 0;
+    for (const GraphicConverter::OptionWidget &entry : GraphicConverter::optionWidgets()) {
+        const Options::Option *option = Options::find(entry.group, entry.key);
+        QVERIFY2(option, entry.key);
+        const QString name = QString(entry.group) + '/' + entry.key;
+        QWidget *widget = host.findChild<QWidget *>(entry.widget);
+        QVERIFY2(widget, entry.widget);
+        if (auto spin = qobject_cast<QSpinBox *>(widget)) {
+            QCOMPARE(QString("%1 %2 in %3..%4")
+                         .arg(name)
+                         .arg(spin->value())
+                         .arg(spin->minimum())
+                         .arg(spin->maximum()),
+                QString("%1 %2 in %3..%4")
+                    .arg(name)
+                    .arg(option->defaultValue.toInt())
+                    .arg(option->minimum)
+                    .arg(option->maximum));
+        } else if (auto combo = qobject_cast<QComboBox *>(widget)) {
+            QCOMPARE(
+                QString("%1 %2 of %3").arg(name).arg(combo->currentIndex()).arg(combo->count()),
+                QString("%1 %2 of %3")
+                    .arg(name)
+                    .arg(option->defaultValue.toInt())
+                    .arg(option->choices.size()));
+        } else if (auto button = qobject_cast<QAbstractButton *>(widget)) {
+            QCOMPARE(
+                name + '=' + b(button->isChecked()), name + '=' + b(option->defaultValue.toBool()));
+        } else {
+            QCOMPARE(name + '=' + static_cast<QLabel *>(widget)->text(),
+                name + '=' + option->defaultValue.toString());
+        }
+        ++rows;
+    }
+    // Every row but the output folder has its widget.
+    QCOMPARE(rows, Options::all().size() - 1);
+}
+
+void tst_Settings::currentSettingsAreWhatIsSaved_data()
+{
+    QTest::addColumn<bool>("moved");
+    QTest::addColumn<bool>("original");
+    QTest::newRow("every option at its default") << false << false;
+    QTest::newRow("every option moved, outputs into a folder") << true << false;
+    QTest::newRow("every option moved, outputs beside the inputs") << true << true;
+}
+
+void tst_Settings::currentSettingsAreWhatIsSaved()
+{
+    QFETCH(bool, moved);
+    QFETCH(bool, original);
+    ConversionSettings shown;
+    {
+        GraphicConverter window;
+        if (moved) {
+            for (QAbstractButton *b : window.findChildren<QAbstractButton *>()) {
+                if (b->isCheckable())
+                    b->setChecked(!b->isChecked());
+            }
+            for (QComboBox *c : window.findChildren<QComboBox *>())
+                c->setCurrentIndex(c->count() - 1);
+            for (QSpinBox *s : window.findChildren<QSpinBox *>())
+                s->setValue(s->minimum() + 1);
+            auto colour = window.findChild<QLabel *>("labelBackgroundColor");
+            colour->setPalette(QPalette(QColor("#4080c0")));
+            colour->setText("#4080c0");
+        }
+        window.findChild<QAbstractButton *>("checkBoxOriginal")->setChecked(original);
+        window.findChild<QLineEdit *>("lineEditPath")->setText(dir->path());
+        shown = window.currentSettings();
+        window.close();
+    }
+    const QStringList expected = fields(shown);
+    QCOMPARE(fields(SettingsFile::read("tarvo.ini")), expected);
+    QVERIFY(expected.contains(original ? "path=" : "path=" + dir->path()));
+    // The folder aside, a window left alone converts with the defaults.
+    QStringList options = expected.filter(QRegularExpression("^(?!path=)"));
+    QCOMPARE(options != fields(SettingsFile::defaults()).filter(QRegularExpression("^(?!path=)")),
+        moved);
 }
 
 QTEST_MAIN(tst_Settings)
