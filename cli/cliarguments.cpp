@@ -7,33 +7,15 @@
 #include <QSet>
 #include <QThread>
 
+#include <functional>
+
 #include "filenames.h"
 #include "formats.h"
+#include "options.h"
 #include "settingsfile.h"
 
 namespace {
 
-// Option values by name, in the order of the window's lists (the index is what is stored).
-const QStringList formatNames = Formats::outputFormatNames();
-const QStringList imageTypeNames = { "truecolor", "grayscale", "monochrome" };
-const QStringList jpegColorspaceNames = { "ycbcr", "rgb", "gray", "cmyk" };
-const QStringList jpegCompressionNames = { "jpeg", "lossless" };
-const QStringList gifTypeNames = { "optimization", "monochrome" };
-const QStringList gifColorspaceNames = { "yuv", "rgb", "gray", "ohta", "xyz", "ycc", "yiq", "ypbpr",
-    "ycbcr", "cmyk", "srgb", "hsl", "hwb", "lab", "cineon-log-rgb" };
-const QStringList pngColorspaceNames = { "rgb", "gray", "ohta", "xyz", "ycc", "yiq", "yuv", "ypbpr",
-    "ycbcr", "cmyk", "srgb", "hsl", "hwb", "lab", "cineon-log-rgb" };
-const QStringList pngFilterNames
-    = { "none", "sub", "up", "average", "paeth", "adaptive", "minimum-sum" };
-const QStringList operatorNames = { "balanced", "optimization", "customized" };
-const QStringList filterNames
-    = { "point", "box", "triangle", "hermite", "hanning", "hamming", "blackman", "gaussian",
-          "quadratic", "cubic", "catrom", "mitchell", "lanczos", "bessel", "sinc" };
-
-QString choices(const QStringList &names)
-{
-    return names.join(QLatin1Char('|'));
-}
 
 // Reads option values one by one and remembers the first problem.
 class Reader
@@ -47,6 +29,11 @@ public:
     bool has(const QString &name) const
     {
         return parser.isSet(name);
+    }
+
+    QString value(const QString &name) const
+    {
+        return parser.value(name);
     }
 
     void number(const QString &name, int minimum, int maximum, int *target)
@@ -91,9 +78,11 @@ private:
     const QCommandLineParser &parser;
 };
 
-// "WxH" or "WxH!"; both sides 1 to 9999, as the window allows.
+// "WxH" or "WxH!"; both sides within the ranges the window allows.
 bool parseBox(const QString &text, int *width, int *height, bool *exact)
 {
+    const Options::Option *w = Options::find("Resize", "width");
+    const Options::Option *h = Options::find("Resize", "height");
     QString box = text.trimmed();
     *exact = box.endsWith(QLatin1Char('!'));
     if (*exact)
@@ -105,7 +94,8 @@ bool parseBox(const QString &text, int *width, int *height, bool *exact)
     bool okHeight = false;
     *width = sides[0].toInt(&okWidth);
     *height = sides[1].toInt(&okHeight);
-    return okWidth && okHeight && *width >= 1 && *width <= 9999 && *height >= 1 && *height <= 9999;
+    return okWidth && okHeight && *width >= w->minimum && *width <= w->maximum
+        && *height >= h->minimum && *height <= h->maximum;
 }
 
 // "512M", "2G", "1.5G" or a number of MiB; 0 when the text is no size of at least 1 MiB.
@@ -160,11 +150,224 @@ void collect(const QDir &dir, bool recursive, QStringList *files, QSet<QString> 
 
 } // namespace
 
+namespace {
+
+// One option of the command line: what --help says of it and what it does to the result.
+// Declarations without a name take no part in parsing; they only apply.
+struct Declaration
+{
+    QString name;
+    QString valueName;
+    QString help;
+    std::function<void(Reader &, CliArguments &)> apply;
+};
+
+// The declarations that a row of the option table gives: its single override, and for a flag
+// the override that clears it.
+QVector<Declaration> fromOption(const Options::Option &option)
+{
+    const QString name = QLatin1String(option.cliName);
+    const QString help = QLatin1String(option.cliHelp);
+    const QString fallback = option.defaultValue.toString();
+    switch (option.type) {
+    case Options::Type::Number:
+        return { { name, QStringLiteral("N"),
+            QStringLiteral("%1, %2-%3 (default: %4).")
+                .arg(help)
+                .arg(option.minimum)
+                .arg(option.maximum)
+                .arg(fallback),
+            [&option, name](Reader &read, CliArguments &result) {
+                int value = option.get(result.settings).toInt();
+                read.number(name, option.minimum, option.maximum, &value);
+                option.set(result.settings, value);
+            } } };
+    case Options::Type::Choice:
+        return { { name, QStringLiteral("NAME"),
+            QStringLiteral("%1: %2 (default: %3).")
+                .arg(help, option.choices.join(QLatin1Char('|')),
+                    option.choices.value(option.defaultValue.toInt())),
+            [&option, name](Reader &read, CliArguments &result) {
+                int value = option.get(result.settings).toInt();
+                read.choice(name, option.choices, &value);
+                if (read.has(name))
+                    option.set(result.settings, value);
+            } } };
+    case Options::Type::Colour:
+        return { { name, QStringLiteral("COLOR"),
+            QStringLiteral("%1 (default: %2).").arg(help, fallback),
+            [&option, name](Reader &read, CliArguments &result) {
+                if (!read.has(name))
+                    return;
+                const QColor color(read.value(name));
+                if (!color.isValid())
+                    read.fail(
+                        QStringLiteral("--%1: \"%2\" is not a colour").arg(name, read.value(name)));
+                option.set(result.settings, color.name());
+            } } };
+    case Options::Type::Flag: {
+        const QString off = QLatin1String(option.cliOffName);
+        const auto apply = [&option, name, off](Reader &read, CliArguments &result) {
+            const bool on = !name.isEmpty() && read.has(name);
+            const bool cleared = !off.isEmpty() && read.has(off);
+            if (on && cleared)
+                read.fail(QStringLiteral("--%1 and --%2 contradict each other").arg(off, name));
+            if (cleared)
+                option.set(result.settings, false);
+            if (on)
+                option.set(result.settings, true);
+        };
+        QVector<Declaration> declarations;
+        if (!off.isEmpty())
+            declarations.append({ off, QString(), QLatin1String(option.cliOffHelp), nullptr });
+        if (!name.isEmpty())
+            declarations.append({ name, QString(), help, nullptr });
+        declarations.last().apply = apply;
+        return declarations;
+    }
+    case Options::Type::Folder:
+        break;
+    }
+    return {};
+}
+
+void applySettingsFile(Reader &read, CliArguments &result)
+{
+    result.settings = SettingsFile::defaults();
+    if (!read.has("settings"))
+        return;
+    const QString file = read.value("settings");
+    if (!QFileInfo(file).isFile())
+        read.fail(QStringLiteral("--settings: no such file \"%1\"").arg(file));
+    else
+        result.settings = SettingsFile::read(file);
+}
+
+void applyOutput(Reader &read, CliArguments &result)
+{
+    if (!read.has("output"))
+        return;
+    const QFileInfo dir(read.value("output"));
+    if (!dir.isDir())
+        read.fail(QStringLiteral("--output: no such folder \"%1\"").arg(read.value("output")));
+    result.settings.path = dir.absoluteFilePath();
+    result.settings.originalDirectory = false;
+}
+
+void applyResize(Reader &read, CliArguments &result)
+{
+    ConversionSettings &s = result.settings;
+    if (read.has("resize") && read.has("scale"))
+        read.fail(QStringLiteral("--resize and --scale contradict each other"));
+    if (!read.has("resize"))
+        return;
+    bool exact = false;
+    if (!parseBox(read.value("resize"), &s.resizeWidth, &s.resizeHeight, &exact))
+        read.fail(QStringLiteral("--resize takes WxH or WxH! with sides from 1 to 9999, not "
+                                 "\"%1\"")
+                      .arg(read.value("resize")));
+    s.resizeEnabled = true;
+    s.resizeProportion = 0;
+    s.resizeExact = exact;
+    s.resizeBaseWidth = !exact;
+}
+
+void applyScale(Reader &read, CliArguments &result)
+{
+    ConversionSettings &s = result.settings;
+    if (!read.has("scale"))
+        return;
+    const Options::Option *proportion = Options::find("Resize", "proportion");
+    read.number("scale", proportion->minimum, proportion->maximum, &s.resizeProportion);
+    if (s.resizeProportion == 0)
+        read.fail(QStringLiteral("--scale takes a factor from -10 to 10 other than 0"));
+    s.resizeEnabled = true;
+}
+
+// What one option implies for another, once every option has been read.
+void applyImplications(Reader &read, CliArguments &result)
+{
+    ConversionSettings &s = result.settings;
+    if (read.has("flatten") && read.has("keep-transparency"))
+        read.fail(QStringLiteral("--flatten and --keep-transparency contradict each other"));
+    if (read.has("flatten"))
+        s.transparent = false;
+    if (read.has("resize-filter") && !read.has("resize-operator"))
+        s.resizeOperator = 2;
+}
+
+// The options in the order of --help and of applying: --settings first, so that the single
+// overrides win; the rows of the option table with the options that only the command line has
+// placed before the row they belong with; then how the run goes.
+QVector<Declaration> declarations(int cores)
+{
+    QVector<Declaration> list = {
+        { "settings", "FILE",
+            "Start from the options of a tarvo.ini written by the window; the options "
+            "below override single values.",
+            applySettingsFile },
+    };
+    const QVector<QPair<QString, Declaration>> placedBefore = {
+        { "overwrite",
+            { "output", "DIR",
+                "Write every output into DIR, which must exist (default: beside each input).",
+                applyOutput } },
+        { "resize-operator",
+            { "resize", "WxH[!]",
+                "Fit into WxH keeping the proportions, or exactly WxH with a trailing '!'.",
+                applyResize } },
+        { "resize-operator",
+            { "scale", "N",
+                "Resize by a factor: N times larger, or 1/N of the size for -N; -10 to 10.",
+                applyScale } },
+    };
+    for (const Options::Option &option : Options::all()) {
+        if (!option.cliName && !option.cliOffName)
+            continue;
+        for (const auto &entry : placedBefore) {
+            if (entry.first == QLatin1String(option.cliName))
+                list.append(entry.second);
+        }
+        list += fromOption(option);
+    }
+    list.append({ QString(), QString(), QString(), applyImplications });
+    list += {
+        { "jobs", "N",
+            QStringLiteral("Convert N files at once (default: %1, the number of cores).")
+                .arg(cores),
+            [cores](Reader &read, CliArguments &result) {
+                result.jobs = cores;
+                read.number("jobs", 1, 256, &result.jobs);
+            } },
+        { "memory-limit", "SIZE",
+            "Memory the files converting at once may take together, in MiB or with a K, M, G "
+            "suffix; a file that needs more than all of it fails (default: three quarters of the "
+            "memory, or of the control group's limit).",
+            [](Reader &read, CliArguments &result) {
+                if (!read.has("memory-limit"))
+                    return;
+                result.memoryLimit = parseSize(read.value("memory-limit"));
+                if (result.memoryLimit == 0)
+                    read.fail(QStringLiteral("--memory-limit takes a size of at least 1M, such as "
+                                             "512M or 2G, not \"%1\"")
+                                  .arg(read.value("memory-limit")));
+            } },
+        { "recursive", QString(), "Search folders' sub-folders too.",
+            [](Reader &read, CliArguments &result) { result.recursive = read.has("recursive"); } },
+        { "stop-on-error", QString(), "Stop after the first file that fails (default: go on).",
+            [](Reader &read, CliArguments &result) {
+                result.stopOnError = read.has("stop-on-error");
+            } },
+    };
+    return list;
+}
+
+} // namespace
+
 CliArguments parseCliArguments(const QStringList &arguments)
 {
     CliArguments result;
-    const ConversionSettings d = SettingsFile::defaults();
-    const int cores = qMax(1, QThread::idealThreadCount());
+    const QVector<Declaration> options = declarations(qMax(1, QThread::idealThreadCount()));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
@@ -176,87 +379,12 @@ CliArguments parseCliArguments(const QStringList &arguments)
     parser.addPositionalArgument(QStringLiteral("FILE|FOLDER"),
         QStringLiteral("Images, or folders of images, to convert."),
         QStringLiteral("FILE|FOLDER..."));
-    const auto option = [&parser](const QString &name, const QString &description,
-                            const QString &valueName = QString()) {
-        parser.addOption(QCommandLineOption(name, description, valueName));
-    };
     const QCommandLineOption helpOption = parser.addHelpOption();
     const QCommandLineOption versionOption = parser.addVersionOption();
-
-    option("settings",
-        "Start from the options of a tarvo.ini written by the window; the options "
-        "below override single values.",
-        "FILE");
-    option("format", QStringLiteral("Output format: %1 (default: jpeg).").arg(choices(formatNames)),
-        "NAME");
-    option("quality", "Quality given to the encoder, 1-100 (default: 75).", "N");
-    option("output", "Write every output into DIR, which must exist (default: beside each input).",
-        "DIR");
-    option("overwrite", "Replace existing files, after a numbered backup copy of each.");
-    option(
-        "keep-profiles", "Keep EXIF, ICC and other profiles and comments (default: strip them).");
-    option("strip", "Strip profiles and comments (the default; overrides --settings).");
-    option("flatten", "Flatten transparent images onto COLOR, a name or #rrggbb (default: white).",
-        "COLOR");
-    option("keep-transparency", "Keep transparency instead of flattening.");
-    option("resize", "Fit into WxH keeping the proportions, or exactly WxH with a trailing '!'.",
-        "WxH[!]");
-    option(
-        "scale", "Resize by a factor: N times larger, or 1/N of the size for -N; -10 to 10.", "N");
-    option("resize-operator",
-        QStringLiteral("How to resize: %1 (default: balanced).").arg(choices(operatorNames)),
-        "NAME");
-    option("resize-filter",
-        QStringLiteral("Filter of the customized operator (implies it): %1 (default: lanczos).")
-            .arg(choices(filterNames)),
-        "NAME");
-    option("jpeg-quality", "JPEG quality, 1-100 (default: 75).", "N");
-    option("dpi", "Resolution written into JPEG files, 1-9999 (default: 72).", "N");
-    option("jpeg-baseline", "Write baseline JPEG (default: progressive).");
-    option("jpeg-progressive", "Write progressive JPEG (overrides --settings).");
-    option("no-huffman", "Keep the standard Huffman tables (default: optimised).");
-    option("jpeg-type",
-        QStringLiteral("JPEG image type: %1 (default: truecolor).").arg(choices(imageTypeNames)),
-        "NAME");
-    option("jpeg-colorspace",
-        QStringLiteral("JPEG colour space: %1 (default: ycbcr).").arg(choices(jpegColorspaceNames)),
-        "NAME");
-    option("jpeg-compression",
-        QStringLiteral("JPEG compression: %1 (default: jpeg).").arg(choices(jpegCompressionNames)),
-        "NAME");
-    option("gif-type",
-        QStringLiteral("GIF image type: %1 (default: optimization).").arg(choices(gifTypeNames)),
-        "NAME");
-    option("gif-interlace", "Interlace GIF files.");
-    option("gif-dither", "Dither while reducing GIF colours.");
-    option("gif-colorspace",
-        QStringLiteral("Colour space of the GIF colour reduction: %1 "
-                       "(default: yuv).")
-            .arg(choices(gifColorspaceNames)),
-        "NAME");
-    option("gif-colors", "Most GIF colours, 1-256 (default: 256).", "N");
-    option("gif-tree-depth", "Depth of the colour reduction tree, 0-8 (default: 0).", "N");
-    option("png-type",
-        QStringLiteral("PNG image type: %1 (default: truecolor).").arg(choices(imageTypeNames)),
-        "NAME");
-    option("png-colorspace",
-        QStringLiteral("PNG colour space: %1 (default: rgb).").arg(choices(pngColorspaceNames)),
-        "NAME");
-    option("png-interlace", "Interlace PNG files.");
-    option("png-level", "PNG compression level, 0-9 (default: 7).", "N");
-    option("png-filter",
-        QStringLiteral("PNG row filter: %1 (default: adaptive).").arg(choices(pngFilterNames)),
-        "NAME");
-    option("jobs",
-        QStringLiteral("Convert N files at once (default: %1, the number of cores).").arg(cores),
-        "N");
-    option("memory-limit",
-        "Memory the files converting at once may take together, in MiB or with a K, M, G "
-        "suffix; a file that needs more than all of it fails (default: three quarters of the "
-        "memory, or of the control group's limit).",
-        "SIZE");
-    option("recursive", "Search folders' sub-folders too.");
-    option("stop-on-error", "Stop after the first file that fails (default: go on).");
+    for (const Declaration &option : options) {
+        if (!option.name.isEmpty())
+            parser.addOption(QCommandLineOption(option.name, option.help, option.valueName));
+    }
 
     result.helpText = parser.helpText();
     if (!parser.parse(arguments)) {
@@ -272,119 +400,11 @@ CliArguments parseCliArguments(const QStringList &arguments)
         return result;
     }
 
-    ConversionSettings &s = result.settings;
-    s = d;
     Reader read(parser);
-    if (read.has("settings")) {
-        const QString file = parser.value("settings");
-        if (!QFileInfo(file).isFile())
-            read.fail(QStringLiteral("--settings: no such file \"%1\"").arg(file));
-        else
-            s = SettingsFile::read(file);
+    for (const Declaration &option : options) {
+        if (option.apply)
+            option.apply(read, result);
     }
-
-    int format = formatNames.indexOf(s.format);
-    read.choice("format", formatNames, &format);
-    if (format >= 0)
-        s.format = formatNames.at(format);
-    read.number("quality", 1, 100, &s.quality);
-    if (read.has("output")) {
-        const QFileInfo dir(parser.value("output"));
-        if (!dir.isDir())
-            read.fail(
-                QStringLiteral("--output: no such folder \"%1\"").arg(parser.value("output")));
-        s.path = dir.absoluteFilePath();
-        s.originalDirectory = false;
-    }
-    if (read.has("overwrite"))
-        s.overwrite = true;
-    if (read.has("keep-profiles") && read.has("strip"))
-        read.fail(QStringLiteral("--keep-profiles and --strip contradict each other"));
-    if (read.has("keep-profiles"))
-        s.strip = false;
-    if (read.has("strip"))
-        s.strip = true;
-    if (read.has("flatten") && read.has("keep-transparency"))
-        read.fail(QStringLiteral("--flatten and --keep-transparency contradict each other"));
-    if (read.has("flatten")) {
-        const QColor color(parser.value("flatten"));
-        if (!color.isValid())
-            read.fail(
-                QStringLiteral("--flatten: \"%1\" is not a colour").arg(parser.value("flatten")));
-        s.transparent = false;
-        s.backgroundColor = color.name();
-    }
-    if (read.has("keep-transparency"))
-        s.transparent = true;
-
-    if (read.has("resize") && read.has("scale"))
-        read.fail(QStringLiteral("--resize and --scale contradict each other"));
-    if (read.has("resize")) {
-        bool exact = false;
-        if (!parseBox(parser.value("resize"), &s.resizeWidth, &s.resizeHeight, &exact))
-            read.fail(QStringLiteral("--resize takes WxH or WxH! with sides from 1 to 9999, not "
-                                     "\"%1\"")
-                          .arg(parser.value("resize")));
-        s.resizeEnabled = true;
-        s.resizeProportion = 0;
-        s.resizeExact = exact;
-        s.resizeBaseWidth = !exact;
-    }
-    if (read.has("scale")) {
-        read.number("scale", -10, 10, &s.resizeProportion);
-        if (s.resizeProportion == 0)
-            read.fail(QStringLiteral("--scale takes a factor from -10 to 10 other than 0"));
-        s.resizeEnabled = true;
-    }
-    read.choice("resize-operator", operatorNames, &s.resizeOperator);
-    if (read.has("resize-filter")) {
-        read.choice("resize-filter", filterNames, &s.resizeFilter);
-        if (!read.has("resize-operator"))
-            s.resizeOperator = 2;
-    }
-
-    read.number("jpeg-quality", 1, 100, &s.jpegQuality);
-    read.number("dpi", 1, 9999, &s.jpegDensityX);
-    s.jpegDensityY = s.jpegDensityX;
-    if (read.has("jpeg-baseline") && read.has("jpeg-progressive"))
-        read.fail(QStringLiteral("--jpeg-baseline and --jpeg-progressive contradict each other"));
-    if (read.has("jpeg-baseline"))
-        s.jpegProgressive = false;
-    if (read.has("jpeg-progressive"))
-        s.jpegProgressive = true;
-    if (read.has("no-huffman"))
-        s.jpegHuffman = false;
-    read.choice("jpeg-type", imageTypeNames, &s.jpegType);
-    read.choice("jpeg-colorspace", jpegColorspaceNames, &s.jpegColorspace);
-    read.choice("jpeg-compression", jpegCompressionNames, &s.jpegCompression);
-
-    read.choice("gif-type", gifTypeNames, &s.gifType);
-    if (read.has("gif-interlace"))
-        s.gifInterlace = true;
-    if (read.has("gif-dither"))
-        s.gifDither = true;
-    read.choice("gif-colorspace", gifColorspaceNames, &s.gifQuantizeColorspace);
-    read.number("gif-colors", 1, 256, &s.gifQuantizeColors);
-    read.number("gif-tree-depth", 0, 8, &s.gifQuantizeTreeDepth);
-
-    read.choice("png-type", imageTypeNames, &s.pngType);
-    read.choice("png-colorspace", pngColorspaceNames, &s.pngColorspace);
-    if (read.has("png-interlace"))
-        s.pngInterlace = true;
-    read.number("png-level", 0, 9, &s.pngLevel);
-    read.choice("png-filter", pngFilterNames, &s.pngFilter);
-
-    result.jobs = cores;
-    read.number("jobs", 1, 256, &result.jobs);
-    if (read.has("memory-limit")) {
-        result.memoryLimit = parseSize(parser.value("memory-limit"));
-        if (result.memoryLimit == 0)
-            read.fail(QStringLiteral("--memory-limit takes a size of at least 1M, such as 512M "
-                                     "or 2G, not \"%1\"")
-                          .arg(parser.value("memory-limit")));
-    }
-    result.recursive = read.has("recursive");
-    result.stopOnError = read.has("stop-on-error");
     result.inputs = parser.positionalArguments();
     if (result.inputs.isEmpty())
         read.fail(QStringLiteral("no FILE or FOLDER given (see --help)"));

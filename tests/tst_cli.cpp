@@ -11,6 +11,7 @@
 #include "batchconverter.h"
 #include "cliarguments.h"
 #include "graphicconverter.h"
+#include "options.h"
 #include "settingsfile.h"
 #include "testsupport.h"
 
@@ -89,6 +90,7 @@ private slots:
     void arguments_data();
     void arguments();
     void settingsWrittenByTheWindow();
+    void everyTableRowIsAnOverride();
     void folderExpansion();
     void collidingNamesDoNotDependOnJobs_data();
     void collidingNamesDoNotDependOnJobs();
@@ -218,6 +220,48 @@ void tst_Cli::settingsWrittenByTheWindow()
     parsed = parseCliArguments({ "tarvo-convert", "--settings", ini, "--quality", "90", "x.png" });
     QVERIFY(describe(parsed.settings).contains("quality=90"));
     QVERIFY(describe(parsed.settings).contains("format=png"));
+}
+
+void tst_Cli::everyTableRowIsAnOverride()
+{
+    // Each row is moved to the end of its range, list or state, away from its default.
+    const QString help = parseCliArguments({ "tarvo-convert" }).helpText;
+    for (const Options::Option &option : Options::all()) {
+        const char *name = option.cliName ? option.cliName : option.cliOffName;
+        if (!name)
+            continue;
+        QVERIFY2(help.contains(QString("--") + name), name);
+        QString value;
+        QVariant expected;
+        switch (option.type) {
+        case Options::Type::Number:
+            value = QString::number(option.maximum - 1);
+            expected = option.maximum - 1;
+            break;
+        case Options::Type::Choice:
+            value = option.choices.last().toUpper();
+            expected = option.choices.size() - 1;
+            break;
+        case Options::Type::Colour:
+            value = "red";
+            expected = "#ff0000";
+            break;
+        case Options::Type::Flag:
+            expected = !option.defaultValue.toBool();
+            name = expected.toBool() ? option.cliName : option.cliOffName;
+            QVERIFY2(name, option.key);
+            break;
+        case Options::Type::Folder:
+            break;
+        }
+        QStringList arguments = { "tarvo-convert", QString("--") + name };
+        if (!value.isEmpty())
+            arguments.append(value);
+        const CliArguments parsed = parseCliArguments(arguments + QStringList { "x.png" });
+        QVERIFY2(parsed.error.isEmpty(), qPrintable(parsed.error));
+        QCOMPARE(QString(name) + '=' + option.get(parsed.settings).toString(),
+            QString(name) + '=' + expected.toString());
+    }
 }
 
 void tst_Cli::folderExpansion()
