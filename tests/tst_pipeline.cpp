@@ -6,40 +6,19 @@
 
 #include <Magick++.h>
 
-#include "conversionsettings.h"
 #include "imagepipeline.h"
 #include "jp2coder.h"
 #include "resourcelimits.h"
+#include "settingsfile.h"
 #include "testsupport.h"
 
 #include <thread>
 
 using namespace MagickLib;
 using ImagePipeline::FileResult;
+using SettingsFile::defaults;
 
 namespace {
-
-// The options a fresh window starts with.
-ConversionSettings defaults()
-{
-    ConversionSettings s;
-    s.format = "jpeg";
-    s.quality = 75;
-    s.strip = true;
-    s.backgroundColor = "#ffffff";
-    s.jpegHuffman = true;
-    s.jpegProgressive = true;
-    s.jpegDensityX = s.jpegDensityY = 72;
-    s.jpegQuality = 75;
-    s.gifQuantizeColors = 256;
-    s.pngLevel = 7;
-    s.pngFilter = 5;
-    s.resizeWidth = 640;
-    s.resizeHeight = 480;
-    s.resizeExact = true;
-    s.resizeFilter = 12;
-    return s;
-}
 
 // Smooth colours with a few hard edges: enough detail for every encoder to have work.
 Magick::Image pattern(unsigned width, unsigned height, bool alpha = false)
