@@ -359,7 +359,6 @@ void tst_Settings::formDefaultsAreTheTableDefaults()
     QMainWindow host;
     Ui::GraphicConverter form;
     form.setupUi(&host);
-    int rows = 0;
     for (const GraphicConverter::OptionWidget &entry : GraphicConverter::optionWidgets()) {
         const Options::Option *option = Options::find(entry.group, entry.key);
         QVERIFY2(option, entry.key);
@@ -391,10 +390,7 @@ void tst_Settings::formDefaultsAreTheTableDefaults()
             QCOMPARE(name + '=' + static_cast<QLabel *>(widget)->text(),
                 name + '=' + option->defaultValue.toString());
         }
-        ++rows;
     }
-    // Every row but the output folder has its widget.
-    QCOMPARE(rows, Options::all().size() - 1);
 }
 
 void tst_Settings::currentSettingsAreWhatIsSaved_data()
