@@ -370,12 +370,14 @@ CliArguments parseCliArguments(const QStringList &arguments)
     const QVector<Declaration> options = declarations(qMax(1, QThread::idealThreadCount()));
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Converts image files to JPEG, GIF, PNG, JPEG 2000 or PDF, several at once.\n"
-        "Folders are searched for *.jpg *.psd *.png *.gif *.bmp *.tif *.tga *.jp2 (any case).\n"
-        "An existing file is never replaced without --overwrite: the output gets a free name\n"
-        "(photo_1.jpg); with --overwrite the replaced file is first copied to photo_backup_N.\n"
-        "Exit status: 0 when every file was converted, 1 when any failed, 2 for bad arguments."));
+    parser.setApplicationDescription(
+        QStringLiteral(
+            "Converts image files to JPEG, GIF, PNG, JPEG 2000 or PDF, several at once.\n"
+            "Folders are searched for %1 (any case).\n"
+            "An existing file is never replaced without --overwrite: the output gets a free name\n"
+            "(photo_1.jpg); with --overwrite the replaced file is first kept as photo_backup_N.\n"
+            "Exit status: 0 when every file was converted, 1 when any failed, 2 for bad arguments.")
+            .arg(Formats::imagePatterns().join(QLatin1Char(' '))));
     parser.addPositionalArgument(QStringLiteral("FILE|FOLDER"),
         QStringLiteral("Images, or folders of images, to convert."),
         QStringLiteral("FILE|FOLDER..."));

@@ -4,6 +4,7 @@
 
 #include <type_traits>
 
+#include "formats.h"
 #include "settingsfile.h"
 
 namespace Options {
@@ -53,10 +54,7 @@ Option choice(
 
 QStringList formatNames()
 {
-    QStringList names;
-    for (const char *format : SettingsFile::formats)
-        names.append(QLatin1String(format));
-    return names;
+    return Formats::outputFormatNames();
 }
 
 const QStringList imageTypeNames = { "truecolor", "grayscale", "monochrome" };

@@ -6,6 +6,8 @@
 
 #include <sys/stat.h>
 
+#include "formats.h"
+
 namespace {
 
 // ending holds %1 for the number.
@@ -16,7 +18,7 @@ QString firstFree(const QString &out, const QString &ending, const OutputNaming:
     // dangling link at the name, whose target is not the folder the name is in.
     const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
     for (int n = 1;; ++n) {
-        const QString candidate = folder + QDir::separator() + info.baseName() + ending.arg(n)
+        const QString candidate = folder + QLatin1Char('/') + info.baseName() + ending.arg(n)
             + QLatin1Char('.') + info.suffix();
         if (!taken(candidate))
             return candidate;
@@ -35,18 +37,14 @@ bool isTaken(const QString &path)
 
 QString suffixForFormat(const QString &format)
 {
-    if (format == QLatin1String("jpeg"))
-        return QStringLiteral(".jpg");
-    if (format == QLatin1String("gif"))
-        return QStringLiteral(".gif");
-    if (format == QLatin1String("bmp"))
-        return QStringLiteral(".bmp");
-    return QLatin1Char('.') + format;
+    // A name outside the list (an empty one too) keeps its own spelling after the dot.
+    const QString suffix = Formats::suffixFor(format);
+    return suffix.isEmpty() ? QLatin1Char('.') + format : suffix;
 }
 
 QString pathIn(const QString &directory, const QString &input, const QString &format)
 {
-    return directory + QDir::separator() + QFileInfo(input).baseName() + suffixForFormat(format);
+    return directory + QLatin1Char('/') + QFileInfo(input).baseName() + suffixForFormat(format);
 }
 
 QString plainPath(const QString &input, const QString &dirPath, const QString &format)

@@ -8,8 +8,6 @@
 
 namespace SettingsFile {
 
-const char *const formats[5] = { "jpeg", "gif", "png", "jp2", "pdf" };
-
 bool isReadable(const QString &path)
 {
     // The window writes about a kilobyte; a mebibyte leaves room for any hand-made comments.

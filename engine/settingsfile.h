@@ -26,9 +26,6 @@ void write(QSettings &settings, const ConversionSettings &s);
 // and parsing it whole could exhaust memory.
 bool isReadable(const QString &path);
 
-// Option lists of the window, in their order, for front ends that name options by text.
-extern const char *const formats[5];
-
 } // namespace SettingsFile
 
 #endif // SETTINGSFILE_H
