@@ -1,8 +1,6 @@
 #include <QCoreApplication>
 #include <QDir>
 
-#include <Magick++.h>
-
 #include <cstdio>
 #include <unistd.h>
 
@@ -55,7 +53,6 @@ int main(int argc, char *argv[])
         return 2;
     }
 
-    Magick::InitializeMagick(nullptr);
     if (arguments.memoryLimit > 0)
         ResourceLimits::setMemoryBudget(arguments.memoryLimit);
     const bool terminal = isatty(fileno(stderr));
