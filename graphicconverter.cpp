@@ -449,9 +449,15 @@ void GraphicConverter::loadSettings()
 void GraphicConverter::saveSettings()
 {
     // The settings store reads the old file back before writing; a damaged one is kept aside.
+    // Where it cannot be kept aside, nothing is saved rather than the whole file read.
     if (!SettingsFile::isReadable(QStringLiteral("tarvo.ini"))) {
         QFile::remove(QStringLiteral("tarvo.ini.damaged"));
-        QFile::rename(QStringLiteral("tarvo.ini"), QStringLiteral("tarvo.ini.damaged"));
+        QFile damaged(QStringLiteral("tarvo.ini"));
+        if (!damaged.rename(QStringLiteral("tarvo.ini.damaged"))) {
+            qDebug("Error: tarvo.ini: cannot keep the damaged file aside: %s",
+                qPrintable(damaged.errorString()));
+            return;
+        }
     }
     QSettings settings(QStringLiteral("tarvo.ini"), QSettings::IniFormat);
 

@@ -34,7 +34,8 @@ public:
 signals:
     void done();
     void doneItem(int index);
-    // A file failed: the run has ended, or for an output that could not be written, goes on.
+    // A file failed. The run goes on after a missing input or an output that could not be
+    // written; any other failure ends it.
     void error(int index, const QString &message);
     // A file converted, but a library warned about it (one signal per warning, before its
     // doneItem).

@@ -306,8 +306,10 @@ void tst_Engine::nullSettingsStartNothing()
 {
     ImageConvertEngine engine;
     QSignalSpy done(&engine, SIGNAL(done()));
-    engine.start({ makeImage("a.png") }, nullptr);
-    QVERIFY(!done.wait(300));
+    QVERIFY(!engine.start({ makeImage("a.png") }, nullptr));
+    // Nothing was started that could still report: events posted so far are all there is.
+    QCoreApplication::processEvents();
+    QCOMPARE(done.count(), 0);
     QVERIFY(!QFileInfo::exists(dir->filePath("a.jpg")));
 }
 
