@@ -5,7 +5,6 @@
 #include <type_traits>
 
 #include "formats.h"
-#include "settingsfile.h"
 
 namespace Options {
 

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDataStream>
+#include <QEventLoop>
 #include <QFile>
 #include <QMutex>
 #include <QMutexLocker>
@@ -56,6 +57,16 @@ void pauseWhenSaving(int n, std::function<void()> pause)
     pauseAt = n;
     pauseAction = std::move(pause);
     MagickLib::SetMonitorHandler(pauseAction ? savingMonitor : nullptr);
+}
+
+void holdInsideFirstFile(QSemaphore &saving)
+{
+    pauseWhenSaving(1, [&saving] {
+        QEventLoop loop;
+        QMetaObject::invokeMethod(
+            &loop, [&saving] { saving.release(); }, Qt::QueuedConnection);
+        loop.exec();
+    });
 }
 
 void installMessageRecorder()

@@ -2,6 +2,7 @@
 #define TESTSUPPORT_H
 
 #include <QByteArray>
+#include <QSemaphore>
 #include <QRgb>
 #include <QString>
 #include <QStringList>
@@ -31,6 +32,10 @@ QByteArray readFile(const QString &path);
 // act at a known point of a run instead of guessing how far a sleep lets it get. An empty
 // pause removes the hook.
 void pauseWhenSaving(int n, std::function<void()> pause);
+// Holds the converting thread inside its first file, in an event loop of its own that the
+// engine's quit() ends: what happens to a run closed or destroyed mid-file. saving is released
+// once the thread is held. Undo with pauseWhenSaving(0, nullptr).
+void holdInsideFirstFile(QSemaphore &saving);
 
 // A valid PNG whose header claims width x height over a few bytes of pixels: it costs
 // nothing to store and would cost gigabytes to decode.

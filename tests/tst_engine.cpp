@@ -371,12 +371,7 @@ void tst_Engine::destroyedDuringARun()
     // the engine's quit() ends that loop, so the file goes on only once the engine is being
     // destroyed.
     QSemaphore saving;
-    TestSupport::pauseWhenSaving(1, [&saving] {
-        QEventLoop loop;
-        QMetaObject::invokeMethod(
-            &loop, [&saving] { saving.release(); }, Qt::QueuedConnection);
-        loop.exec();
-    });
+    TestSupport::holdInsideFirstFile(saving);
     const auto unhook = qScopeGuard([] { TestSupport::pauseWhenSaving(0, nullptr); });
     {
         ImageConvertEngine engine;

@@ -566,12 +566,7 @@ void tst_WindowActions::closingDuringARun()
     // The worker is held inside the first file, in an event loop of its own thread that the
     // engine's quit() ends: the window closes while that file is in progress.
     QSemaphore saving;
-    TestSupport::pauseWhenSaving(1, [&saving] {
-        QEventLoop loop;
-        QMetaObject::invokeMethod(
-            &loop, [&saving] { saving.release(); }, Qt::QueuedConnection);
-        loop.exec();
-    });
+    TestSupport::holdInsideFirstFile(saving);
     const auto unhook = qScopeGuard([] { TestSupport::pauseWhenSaving(0, nullptr); });
     {
         GraphicConverter window;
