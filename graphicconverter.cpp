@@ -335,6 +335,7 @@ const QVector<GraphicConverter::OptionWidget> &GraphicConverter::optionWidgets()
         { "Options", "original", "checkBoxOriginal" },
         { "Options", "format", "comboBoxFormat" },
         { "Options", "quality", "spinBoxQuality" },
+        { "Global", "stoponfailure", "checkBoxStopOnFailure" },
         { "Global", "overwrite", "checkBoxOverwrite" },
         { "Global", "strip", "checkBoxStrip" },
         { "Global", "backgroundcolor", "labelBackgroundColor" },

@@ -354,10 +354,6 @@ QVector<Declaration> declarations(int cores)
             } },
         { "recursive", QString(), "Search folders' sub-folders too.",
             [](Reader &read, CliArguments &result) { result.recursive = read.has("recursive"); } },
-        { "stop-on-error", QString(), "Stop after the first file that fails (default: go on).",
-            [](Reader &read, CliArguments &result) {
-                result.stopOnError = read.has("stop-on-error");
-            } },
     };
     return list;
 }

@@ -14,7 +14,6 @@ struct CliArguments
     int jobs = 1;
     quint64 memoryLimit = 0; // bytes; 0 leaves the budget to the machine
     bool recursive = false;
-    bool stopOnError = false;
     bool helpRequested = false;
     bool versionRequested = false;
     QString helpText;

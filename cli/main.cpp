@@ -62,7 +62,7 @@ int main(int argc, char *argv[])
         print(QStringLiteral("%1: cannot be opened: the name is not valid UTF-8\n").arg(name));
         ++failed;
     }
-    BatchConverter batch(arguments.settings, { arguments.jobs, arguments.stopOnError });
+    BatchConverter batch(arguments.settings, { arguments.jobs, arguments.settings.stopOnFailure });
     batch.run(files, [&](int index, const ImagePipeline::FileResult &result) {
         if (terminal)
             print(QStringLiteral("\r\033[K"));

@@ -16,6 +16,7 @@ struct ConversionSettings
     bool overwrite = false;
     bool strip = false;
     bool transparent = false;
+    bool stopOnFailure = false; // end the run at the first file that fails
     QString backgroundColor;
 
     int jpegType = 0;

@@ -70,10 +70,15 @@ void ImageConverter::convert()
             break;
         case ImagePipeline::FileResult::Unreadable:
         case ImagePipeline::FileResult::Failed:
+            // One file the library cannot read must not cost the user every file after it;
+            // ending the run here is the user's choice.
             qDebug("Error: %s", qPrintable(result.error));
             emit _error(i, result.error);
-            emit done();
-            return;
+            if (run.stopOnFailure) {
+                emit done();
+                return;
+            }
+            break;
         }
     }
 }

@@ -93,6 +93,9 @@ QVector<Option> makeTable()
         number<&S::quality>(
             "Options", "quality", 75, 1, 100, { "quality", "Quality given to the encoder" }),
 
+        flag<&S::stopOnFailure>("Global", "stoponfailure", false,
+            { "stop-on-error", "Stop after the first file that fails (default: go on).",
+                "keep-going", "Go on past a file that fails (the default; overrides --settings)." }),
         flag<&S::overwrite>("Global", "overwrite", false,
             { "overwrite", "Replace existing files, after a numbered backup copy of each." }),
         flag<&S::strip>("Global", "strip", true,

@@ -57,7 +57,8 @@ private slots:
 
     void reportsEachHandledFile_data();
     void reportsEachHandledFile();
-    void nonImageEndsTheRun();
+    void failedFileEndsTheRunOnlyWhenAsked_data();
+    void failedFileEndsTheRunOnlyWhenAsked();
     void warningIsToldAndTheFileConverts();
     void unwritableOutputIsReportedAndTheRunGoesOn();
     void stopIsSeenBetweenFiles();
@@ -162,28 +163,38 @@ void tst_Engine::reportsEachHandledFile()
             "Error: " + QDir::toNativeSeparators(dir->filePath("missing.png")) + ": no such file"));
 }
 
-void tst_Engine::nonImageEndsTheRun()
+void tst_Engine::failedFileEndsTheRunOnlyWhenAsked_data()
 {
+    QTest::addColumn<bool>("stopOnFailure");
+    QTest::newRow("the run goes on past a file that is no image") << false;
+    QTest::newRow("asked to, the run ends at that file") << true;
+}
+
+void tst_Engine::failedFileEndsTheRunOnlyWhenAsked()
+{
+    QFETCH(bool, stopOnFailure);
     const QString a = makeImage("a.png");
     const QString text = dir->filePath("notes.png");
     QVERIFY(TestSupport::writeFile(text, "shopping list\n"));
     const QString c = makeImage("c.png");
+    auto settings = pngToJpeg();
+    settings->stopOnFailure = stopOnFailure;
 
     ImageConvertEngine engine;
     QSignalSpy items(&engine, SIGNAL(doneItem(int)));
     QSignalSpy errors(&engine, SIGNAL(error(int,QString)));
     QSignalSpy done(&engine, SIGNAL(done()));
-    engine.start({ a, text, c }, pngToJpeg());
+    engine.start({ a, text, c }, std::move(settings));
     QVERIFY(done.wait(20000));
 
-    QCOMPARE(indices(items), QList<int> { 0 });
+    QCOMPARE(indices(items), stopOnFailure ? QList<int> { 0 } : QList<int>({ 0, 2 }));
     QCOMPARE(errors.count(), 1);
     QCOMPARE(errors.at(0).at(0).toInt(), 1);
     const QString message = errors.at(0).at(1).toString();
     QVERIFY(!message.isEmpty());
     QVERIFY(QFileInfo::exists(dir->filePath("a.jpg")));
     QVERIFY(!QFileInfo::exists(dir->filePath("notes.jpg")));
-    QVERIFY(!QFileInfo::exists(dir->filePath("c.jpg")));
+    QCOMPARE(QFileInfo::exists(dir->filePath("c.jpg")), !stopOnFailure);
     const QStringList messages = TestSupport::recordedMessages();
     QVERIFY(messages.contains("Error: " + message));
     QCOMPARE(countOf(messages, "Error: "), 1);

@@ -22,7 +22,8 @@ static const QList<QPair<QString, QStringList>> keyTable = {
     { "MainWindow", { "size=*", "pos=*" } },
     { "Options", { "path=*", "original=false", "quality=75", "format=0" } },
     { "Global",
-        { "overwrite=false", "strip=true", "transparent=false", "backgroundcolor=#ffffff" } },
+        { "overwrite=false", "strip=true", "transparent=false", "backgroundcolor=#ffffff",
+            "stoponfailure=false" } },
     { "JPEG",
         { "quality=75", "dpi=72", "progressive=true", "huffman=true", "type=0", "colorspace=0",
             "compression=0" } },
@@ -46,6 +47,7 @@ static QStringList fields(const ConversionSettings &s)
     QStringList f = { "format=" + s.format, "path=" + s.path, "background=" + s.backgroundColor };
     const QList<QPair<const char *, bool>> flags = { { "original", s.originalDirectory },
         { "overwrite", s.overwrite }, { "strip", s.strip }, { "transparent", s.transparent },
+        { "stopOnFailure", s.stopOnFailure },
         { "jpegHuffman", s.jpegHuffman }, { "jpegProgressive", s.jpegProgressive },
         { "gifInterlace", s.gifInterlace }, { "gifDither", s.gifDither },
         { "pngInterlace", s.pngInterlace }, { "resizeEnabled", s.resizeEnabled },
@@ -150,7 +152,7 @@ void tst_Settings::allDefaultStartWritesEveryKey()
         keys += actual.size();
         settings.endGroup();
     }
-    QCOMPARE(keys, 36);
+    QCOMPARE(keys, 37);
     QStringList actualGroups = settings.childGroups();
     actualGroups.sort();
     groups.sort();
