@@ -45,6 +45,8 @@ GraphicConverter::GraphicConverter(QWidget *parent)
     , ui(new Ui::GraphicConverter)
 {
     ui->setupUi(this);
+    // The desktop shows this one; on Windows the executable's own icon group does too.
+    setWindowIcon(QIcon(QStringLiteral(":/icons/tarvo")));
     // A run that ends on an error must not look like a finished one: the reason stays in the
     // status bar, beside the status tips, until the next run starts.
     errorLabel = new QLabel(ui->statusBar);
@@ -179,6 +181,7 @@ void GraphicConverter::convert()
     engine.start(files, std::move(settings));
     setRunLocked(true);
     ui->progressBar->setMaximum(ui->listWidget->count());
+    ui->progressBar->setFormat(tr("%v of %m"));
     qDebug("test listWidget current thread: %p", static_cast<void *>(QThread::currentThreadId()));
 }
 
@@ -216,6 +219,7 @@ void GraphicConverter::about()
 void GraphicConverter::done()
 {
     setRunLocked(false);
+    ui->progressBar->setFormat(QStringLiteral("%p%"));
     ui->progressBar->setValue(0);
     ui->listWidget->setCurrentRow(0);
 }
@@ -242,12 +246,16 @@ void GraphicConverter::openFileDirectory()
     const QListWidgetItem *item = ui->listWidget->currentItem();
     if (!item)
         return;
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(filePath(item)).canonicalPath()));
+    // A file that is gone has no folder to show; its canonical path would name another one.
+    const QFileInfo file(filePath(item));
+    if (file.exists())
+        QDesktopServices::openUrl(QUrl::fromLocalFile(file.canonicalPath()));
 }
 
 void GraphicConverter::selectBackgroundColor()
 {
-    const QColor color = QColorDialog::getColor(Qt::green, this, tr("Select Color"));
+    const QColor color = QColorDialog::getColor(
+        QColor(ui->labelBackgroundColor->text()), this, tr("Select Color"));
     if (!color.isValid())
         return;
     ui->labelBackgroundColor->setText(color.name());

@@ -62,6 +62,8 @@ private slots:
     void resetTouchesOnlyItsPage_data();
     void resetTouchesOnlyItsPage();
     void backgroundColourChooser();
+    void progressCountsFiles();
+    void missingFileHasNoFolderToOpen();
     void savePathChooser();
     void emptyListShowsNoFiles();
     void runWithAMissingFile_data();
@@ -394,11 +396,35 @@ void tst_WindowActions::backgroundColourChooser()
         colourDialog->accept();
     });
     window.findChild<QAbstractButton *>("toolButtonSelectColor")->click();
-    QCOMPARE(offered, QColor(Qt::green));
+    // The dialog starts on the colour in use.
+    QCOMPARE(offered, QColor(Qt::white));
     QCOMPARE(label->text(), QString("#0a141e"));
     QCOMPARE(label->palette().color(QPalette::Window), QColor(10, 20, 30));
     // A dark colour is labelled in a light ink.
     QVERIFY(label->palette().color(QPalette::WindowText).value() > 128);
+}
+
+void tst_WindowActions::progressCountsFiles()
+{
+    GraphicConverter window;
+    QVERIFY(!window.windowIcon().isNull());
+    addRows(window, { makeImage("a.png"), makeImage("b.png"), makeImage("c.png") });
+    window.findChild<QAbstractButton *>("checkBoxOriginal")->setChecked(true);
+    auto bar = window.findChild<QProgressBar *>("progressBar");
+    window.findChild<QPushButton *>("pushButtonConvert")->click();
+    // The worker's reports are queued: none has arrived before the event loop runs.
+    QCOMPARE(bar->text(), QString("0 of 3"));
+    QTRY_VERIFY_WITH_TIMEOUT(runLockedEnabled(window).size() == 10, 30000);
+    QCOMPARE(bar->text(), QString("0%"));
+}
+
+void tst_WindowActions::missingFileHasNoFolderToOpen()
+{
+    GraphicConverter window;
+    addRows(window, { dir->filePath("gone/photo.jpg") });
+    window.findChild<QListWidget *>("listWidget")->setCurrentRow(0);
+    QVERIFY(QMetaObject::invokeMethod(&window, "openFileDirectory"));
+    QVERIFY2(catcher.urls.isEmpty(), qPrintable(catcher.urls.value(0).toString()));
 }
 
 void tst_WindowActions::savePathChooser()
