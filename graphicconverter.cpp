@@ -26,6 +26,7 @@
 #include "formats.h"
 #include "imageinfodialog.h"
 #include "options.h"
+#include "runreportdialog.h"
 #include "settingsfile.h"
 #include "tarvo_version.h"
 #include "ui_graphicconverter.h"
@@ -54,6 +55,9 @@ GraphicConverter::GraphicConverter(QWidget *parent)
     // A long reason is cut at the window's edge rather than widening the window.
     errorLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     ui->statusBar->addWidget(errorLabel, 1);
+    summaryLabel = new QLabel(ui->statusBar);
+    summaryLabel->setObjectName(QStringLiteral("labelSummary"));
+    ui->statusBar->addPermanentWidget(summaryLabel);
 
     listMenu.addAction(QIcon(QStringLiteral(":/images/explore")), tr("&Open Directory"), this,
         SLOT(openFileDirectory()), QKeySequence());
@@ -101,6 +105,8 @@ GraphicConverter::GraphicConverter(QWidget *parent)
     connect(&engine,                               SIGNAL(doneItem(int)),                      this,                                  SLOT(doneItem(int)));
     // clang-format on
     connect(&engine, &ImageConvertEngine::error, this, &GraphicConverter::showError);
+    connect(&engine, &ImageConvertEngine::converted, this, &GraphicConverter::fileConverted);
+    connect(&engine, &ImageConvertEngine::warning, this, &GraphicConverter::fileWarned);
 
     updateItemCount();
     setCustomCursor(this);
@@ -172,15 +178,28 @@ void GraphicConverter::convert()
     }
 
     auto settings = std::make_unique<ConversionSettings>(currentSettings());
+    // A folder that is not there sends the outputs beside their inputs.
+    runOutputFolder = QDir(settings->path).exists() ? settings->path : QString();
     QStringList files;
-    for (int row = 0; row < ui->listWidget->count(); ++row)
-        files.append(filePath(ui->listWidget->item(row)));
+    QStringList shown;
+    for (int row = 0; row < ui->listWidget->count(); ++row) {
+        QListWidgetItem *item = ui->listWidget->item(row);
+        files.append(filePath(item));
+        shown.append(item->text());
+        // Outcomes of an earlier run no longer hold.
+        item->setIcon(QIcon(QStringLiteral(":/images/image")));
+        item->setToolTip(QString());
+    }
 
     errorLabel->clear();
     errorLabel->setToolTip(QString());
+    summaryLabel->clear();
+    report.start(shown);
+    runClock.start();
     engine.start(files, std::move(settings));
     setRunLocked(true);
     ui->progressBar->setMaximum(ui->listWidget->count());
+    ui->progressBar->setValue(0);
     ui->progressBar->setFormat(tr("%v of %m"));
     qDebug("test listWidget current thread: %p", static_cast<void *>(QThread::currentThreadId()));
 }
@@ -219,15 +238,51 @@ void GraphicConverter::about()
 void GraphicConverter::done()
 {
     setRunLocked(false);
-    ui->progressBar->setFormat(QStringLiteral("%p%"));
-    ui->progressBar->setValue(0);
-    ui->listWidget->setCurrentRow(0);
+    // The bar and the rows keep showing how far the run got and what became of each file.
+    const QString summary = report.summary(runClock.elapsed());
+    summaryLabel->setText(summary);
+    qDebug("%s", qPrintable(summary));
+    if (report.hasProblems())
+        showRunReport();
 }
 
 void GraphicConverter::doneItem(int index)
 {
+    report.finished(index);
+    showOutcome(index);
     ui->listWidget->setCurrentRow(index);
-    ui->progressBar->setValue(ui->progressBar->value() + 1);
+}
+
+void GraphicConverter::fileConverted(int index, const QString &outputPath)
+{
+    report.converted(index, QDir::toNativeSeparators(outputPath));
+}
+
+void GraphicConverter::fileWarned(int index, const QString &message)
+{
+    report.warned(index, message);
+}
+
+void GraphicConverter::showOutcome(int index)
+{
+    ui->progressBar->setValue(report.processed());
+    QListWidgetItem *item = ui->listWidget->item(index);
+    if (!item)
+        return;
+    static const char *const icons[] = {
+        ":/images/image", ":/images/converted", ":/images/warning", ":/images/failed"
+    };
+    item->setIcon(QIcon(QLatin1String(icons[report.entry(index).outcome])));
+    item->setToolTip(report.toolTip(index));
+}
+
+void GraphicConverter::showRunReport()
+{
+    if (!reportDialog)
+        reportDialog = new RunReportDialog(this);
+    reportDialog->setReport(report, summaryLabel->text(), runOutputFolder);
+    reportDialog->show();
+    reportDialog->raise();
 }
 
 void GraphicConverter::showImageInfo(QListWidgetItem *item)
@@ -325,6 +380,8 @@ void GraphicConverter::setRunLocked(bool locked)
 
 void GraphicConverter::showError(int index, const QString &message)
 {
+    report.failed(index, message);
+    showOutcome(index);
     const QListWidgetItem *item = ui->listWidget->item(index);
     QString text = message;
     if (item && message.startsWith(item->text()))

@@ -2,14 +2,18 @@
 #define GRAPHICCONVERTER_H
 
 #include <QMainWindow>
+#include <QElapsedTimer>
 #include <QMenu>
+#include <QPointer>
 #include <QVector>
 
 #include "conversionsettings.h"
 #include "imageconvertengine.h"
+#include "runreport.h"
 
 class QLabel;
 class QListWidgetItem;
+class RunReportDialog;
 
 namespace Ui {
 class GraphicConverter;
@@ -55,6 +59,8 @@ private slots:
     void about();
     void done();
     void doneItem(int index);
+    void fileConverted(int index, const QString &outputPath);
+    void fileWarned(int index, const QString &message);
     void showImageInfo(QListWidgetItem *item);
     void openDirectory();
     void openFileDirectory();
@@ -71,6 +77,8 @@ private:
     void appendFile(const QString &path);
     void setRunLocked(bool locked);
     void showError(int index, const QString &message);
+    void showOutcome(int index);
+    void showRunReport();
     void updateItemCount();
     void loadSettings();
     void saveSettings();
@@ -79,6 +87,12 @@ private:
     ImageConvertEngine engine;
     QMenu listMenu;
     QLabel *errorLabel = nullptr; // child of the status bar
+    // What the last run did: kept after it ends, beside the status tips, until the next.
+    QLabel *summaryLabel = nullptr; // child of the status bar
+    RunReport report;
+    QElapsedTimer runClock;
+    QString runOutputFolder; // empty when the outputs go beside their inputs
+    QPointer<RunReportDialog> reportDialog; // child of the window, made on the first problem
 };
 
 #endif // GRAPHICCONVERTER_H

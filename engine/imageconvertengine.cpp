@@ -40,6 +40,7 @@ bool ImageConvertEngine::start(
     connect(worker, SIGNAL(done()),                 worker, SLOT(deleteLater()));
     connect(worker, SIGNAL(done()),                 this,   SLOT(cleanup()));
     connect(worker, SIGNAL(_doneItem(int)),         this,   SIGNAL(doneItem(int)));
+    connect(worker, SIGNAL(_converted(int,QString)), this,  SIGNAL(converted(int,QString)));
     connect(worker, SIGNAL(_error(int,QString)),    this,   SIGNAL(error(int,QString)));
     connect(worker, SIGNAL(_warning(int,QString)),  this,   SIGNAL(warning(int,QString)));
     // clang-format on

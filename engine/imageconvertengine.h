@@ -34,8 +34,10 @@ public:
 signals:
     void done();
     void doneItem(int index);
-    // A file failed. The run goes on after a missing input or an output that could not be
-    // written; any other failure ends it.
+    // The file at index was written to outputPath; comes just before its doneItem.
+    void converted(int index, const QString &outputPath);
+    // A file failed; no doneItem follows. The run goes on, unless the settings ask to stop
+    // at the first file that cannot be read or converted.
     void error(int index, const QString &message);
     // A file converted, but a library warned about it (one signal per warning, before its
     // doneItem).

@@ -55,6 +55,7 @@ void ImageConverter::convert()
         }
         switch (result.status) {
         case ImagePipeline::FileResult::Converted:
+            emit _converted(i, result.outputPath);
             emit _doneItem(i);
             break;
         case ImagePipeline::FileResult::Missing:

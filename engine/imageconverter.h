@@ -22,6 +22,8 @@ public:
 
 signals:
     void _doneItem(int index);
+    // The file converted and was written to outputPath; comes just before its _doneItem.
+    void _converted(int index, const QString &outputPath);
     void done();
     // The text of each "Error: " line, with the index of the file it concerns.
     void _error(int index, const QString &message);

@@ -1,0 +1,74 @@
+#ifndef RUNREPORT_H
+#define RUNREPORT_H
+
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+// What one run of the window did to each of its files, told as the engine reports it, for the
+// list's rows, the status bar's summary and the report of what went wrong. Lives in the GUI
+// thread; a plain record with no Qt parent.
+class RunReport
+{
+public:
+    enum Outcome {
+        Pending, // not reached yet, or never: the run was stopped first
+        Converted,
+        Warned, // converted, but a library complained
+        Failed,
+    };
+
+    struct Entry
+    {
+        QString file; // as the list shows it
+        Outcome outcome = Pending;
+        QString output;
+        QStringList warnings; // each "<file>: <text>", as the engine said it
+        QString error; // "<file>: <reason>"
+    };
+
+    void start(const QStringList &files);
+    // In the engine's order for a file: its warnings, then converted() or failed().
+    void warned(int index, const QString &message);
+    void converted(int index, const QString &output);
+    void failed(int index, const QString &message);
+    // For a file the engine took without a report of its own.
+    void finished(int index);
+
+    const Entry &entry(int index) const
+    {
+        return entries.at(index);
+    }
+    int size() const
+    {
+        return entries.size();
+    }
+    int count(Outcome outcome) const;
+    // Files the engine has finished with, whatever the outcome.
+    int processed() const
+    {
+        return size() - count(Pending);
+    }
+    bool hasProblems() const
+    {
+        return count(Warned) > 0 || count(Failed) > 0;
+    }
+
+    // "58 converted, 1 with warnings, 1 failed in 12 s", or for a run that ended before its
+    // last file "Stopped: 20 of 60 converted".
+    QString summary(qint64 elapsedMs) const;
+    // What the user reads on the row: where the output went, or what went wrong.
+    QString toolTip(int index) const;
+    // The reason without the file name in front, and in plain words where the library's are
+    // not (its own words follow in brackets, for anyone who reports the problem).
+    QString reason(int index) const;
+    // One line per file that failed or warned, "<file>\t<outcome>\t<reason>", for the clipboard.
+    QString problemList() const;
+
+    static QString outcomeText(Outcome outcome);
+
+private:
+    QVector<Entry> entries;
+};
+
+#endif // RUNREPORT_H
