@@ -194,6 +194,9 @@ void GraphicConverter::convert()
     errorLabel->clear();
     errorLabel->setToolTip(QString());
     summaryLabel->clear();
+    // The report speaks of the last run only.
+    if (reportDialog)
+        reportDialog->hide();
     report.start(shown);
     runClock.start();
     engine.start(files, std::move(settings));

@@ -252,6 +252,11 @@ void tst_RunReport::mixedRunIsToldRowByRow()
 
     report->findChild<QPushButton *>("pushButtonOpenFolder")->click();
     QCOMPARE(catcher.urls, QList<QUrl>({ QUrl::fromLocalFile(dir->filePath("out")) }));
+
+    // A run without problems leaves no report of an earlier one in sight.
+    window.findChild<QListWidget *>("listWidget")->clear();
+    runAll(window, { good });
+    QVERIFY(!report->isVisible());
 }
 
 void tst_RunReport::runWithoutProblemsShowsNoReport()
