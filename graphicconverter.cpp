@@ -64,6 +64,7 @@ GraphicConverter::GraphicConverter(QWidget *parent)
     ui->lineEditPath->installEventFilter(this);
 
     setWindowTitle(tr("Tarvo Image Converter") + QStringLiteral(" v" TARVO_VERSION));
+    createPdfQuality();
 
     // clang-format off
     connect(ui->pushButtonAdd,                     SIGNAL(clicked()),                          this,                                  SLOT(addItems()));
@@ -103,12 +104,17 @@ GraphicConverter::GraphicConverter(QWidget *parent)
     connect(ui->pushButtonResizeDefault,           SIGNAL(clicked()),                          this,                                  SLOT(resetResizeOptions()));
     connect(&engine,                               SIGNAL(done()),                             this,                                  SLOT(done()));
     connect(&engine,                               SIGNAL(doneItem(int)),                      this,                                  SLOT(doneItem(int)));
+    connect(ui->comboBoxFormat,                    SIGNAL(currentIndexChanged(int)),           this,                                  SLOT(showFormatQuality(int)));
+    connect(ui->spinBoxQuality,                    SIGNAL(valueChanged(int)),                  this,                                  SLOT(setFormatQuality(int)));
+    connect(ui->spinBoxJPEGQuality,                SIGNAL(valueChanged(int)),                  this,                                  SLOT(followFormatQuality()));
+    connect(pdfQuality,                            SIGNAL(valueChanged(int)),                  this,                                  SLOT(followFormatQuality()));
     // clang-format on
     connect(&engine, &ImageConvertEngine::error, this, &GraphicConverter::showError);
     connect(&engine, &ImageConvertEngine::converted, this, &GraphicConverter::fileConverted);
     connect(&engine, &ImageConvertEngine::warning, this, &GraphicConverter::fileWarned);
 
     updateItemCount();
+    showFormatQuality(ui->comboBoxFormat->currentIndex());
     setCustomCursor(this);
     loadStyleSheet();
     loadSettings();
@@ -402,7 +408,7 @@ const QVector<GraphicConverter::OptionWidget> &GraphicConverter::optionWidgets()
     static const QVector<OptionWidget> widgets = {
         { "Options", "original", "checkBoxOriginal" },
         { "Options", "format", "comboBoxFormat" },
-        { "Options", "quality", "spinBoxQuality" },
+        { "Options", "quality", "spinBoxPDFQuality" },
         { "Global", "stoponfailure", "checkBoxStopOnFailure" },
         { "Global", "overwrite", "checkBoxOverwrite" },
         { "Global", "strip", "checkBoxStrip" },
@@ -538,4 +544,59 @@ void GraphicConverter::saveSettings()
     SettingsFile::write(settings, currentSettings());
     // The folder is kept as typed, also while outputs go beside the inputs.
     settings.setValue(QStringLiteral("Options/path"), ui->lineEditPath->text());
+}
+
+void GraphicConverter::createPdfQuality()
+{
+    pdfQuality = new QSpinBox(this);
+    pdfQuality->setObjectName(QStringLiteral("spinBoxPDFQuality"));
+    const Options::Option *quality = Options::find("Options", "quality");
+    pdfQuality->setRange(quality->minimum, quality->maximum);
+    pdfQuality->setValue(quality->defaultValue.toInt());
+    pdfQuality->hide();
+}
+
+// The JPEG writer takes the JPEG page's quality over the general one; of the other writers
+// only the PDF one reads the general quality (as JPEG quality, or as zip effort).
+QSpinBox *GraphicConverter::formatQualitySource() const
+{
+    const QString format = Formats::outputFormatNames().value(ui->comboBoxFormat->currentIndex());
+    return format == QLatin1String("jpeg") ? ui->spinBoxJPEGQuality : pdfQuality;
+}
+
+void GraphicConverter::showFormatQuality(int format)
+{
+    const QString name = Formats::outputFormatNames().value(format);
+    QString tip;
+    if (name == QLatin1String("jpeg"))
+        tip = tr("JPEG quality, the same as on the JPEG page: higher keeps more detail in a "
+                 "larger file");
+    else if (name == QLatin1String("pdf"))
+        tip = tr("PDF quality: photos kept as JPEG keep more detail in a larger file; other "
+                 "pictures are packed tighter");
+    else if (name == QLatin1String("gif"))
+        tip = tr("GIF has no quality: it keeps up to 256 colours, as set on the GIF page");
+    else if (name == QLatin1String("png"))
+        tip = tr("PNG has no quality: it keeps every pixel; its compression is set on the PNG "
+                 "page");
+    else if (name == QLatin1String("jp2"))
+        tip = tr("JPEG2000 has no quality here: it is written without loss");
+    const bool applies = name == QLatin1String("jpeg") || name == QLatin1String("pdf");
+    const QList<QWidget *> controls
+        = { ui->label_3, ui->horizontalSliderQuality, ui->spinBoxQuality };
+    for (QWidget *widget : controls) {
+        widget->setEnabled(applies);
+        widget->setStatusTip(tip);
+    }
+    followFormatQuality();
+}
+
+void GraphicConverter::setFormatQuality(int value)
+{
+    formatQualitySource()->setValue(value);
+}
+
+void GraphicConverter::followFormatQuality()
+{
+    ui->spinBoxQuality->setValue(formatQualitySource()->value());
 }

@@ -14,6 +14,7 @@
 class QLabel;
 class QListWidgetItem;
 class RunReportDialog;
+class QSpinBox;
 
 namespace Ui {
 class GraphicConverter;
@@ -71,6 +72,9 @@ private slots:
     void resetGIFOptions();
     void resetPNGOptions();
     void resetResizeOptions();
+    void showFormatQuality(int format);
+    void setFormatQuality(int value);
+    void followFormatQuality();
 
 private:
     void resetOptions(const char *group);
@@ -82,6 +86,8 @@ private:
     void updateItemCount();
     void loadSettings();
     void saveSettings();
+    void createPdfQuality();
+    QSpinBox *formatQualitySource() const;
 
     Ui::GraphicConverter *ui;
     ImageConvertEngine engine;
@@ -93,6 +99,8 @@ private:
     QElapsedTimer runClock;
     QString runOutputFolder; // empty when the outputs go beside their inputs
     QPointer<RunReportDialog> reportDialog; // child of the window, made on the first problem
+    // Never shown: holds the general quality while the main control shows the JPEG page's.
+    QSpinBox *pdfQuality = nullptr;
 };
 
 #endif // GRAPHICCONVERTER_H

@@ -113,6 +113,8 @@ private slots:
     void cursorTipIsTheHotSpot();
     void resourceImages_data();
     void resourceImages();
+    void qualityFollowsTheFormat_data();
+    void qualityFollowsTheFormat();
 
 private:
     QScopedPointer<QTemporaryDir> dir;
@@ -511,6 +513,57 @@ void tst_MainWindow::resourceImages()
     QCOMPARE(image.size(), size);
     if (format == "png")
         QVERIFY(image.hasAlphaChannel());
+}
+
+void tst_MainWindow::qualityFollowsTheFormat_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<int>("shown");
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<QString>("edits"); // which quality the main control changes
+
+    QTest::newRow("JPEG: the JPEG page's quality") << "jpeg" << 80 << true << "jpeg";
+    QTest::newRow("PDF: the general quality") << "pdf" << 40 << true << "general";
+    QTest::newRow("GIF: none, disabled") << "gif" << 40 << false << "";
+    QTest::newRow("PNG: none, disabled") << "png" << 40 << false << "";
+    QTest::newRow("JPEG 2000: none, disabled") << "jp2" << 40 << false << "";
+}
+
+void tst_MainWindow::qualityFollowsTheFormat()
+{
+    QFETCH(QString, format);
+    QFETCH(int, shown);
+    QFETCH(bool, enabled);
+    QFETCH(QString, edits);
+    GraphicConverter window;
+    auto formats = window.findChild<QComboBox *>("comboBoxFormat");
+    auto spinBox = window.findChild<QSpinBox *>("spinBoxQuality");
+    auto slider = window.findChild<QSlider *>("horizontalSliderQuality");
+    auto jpegPage = window.findChild<QSpinBox *>("spinBoxJPEGQuality");
+    const QStringList names = Formats::outputFormatNames();
+
+    // The JPEG page at 80; the general quality at 40, given while PDF is chosen.
+    jpegPage->setValue(80);
+    formats->setCurrentIndex(names.indexOf("pdf"));
+    slider->setValue(40);
+    formats->setCurrentIndex(names.indexOf(format));
+
+    QCOMPARE(spinBox->value(), shown);
+    QCOMPARE(slider->value(), shown);
+    QCOMPARE(spinBox->isEnabled(), enabled);
+    QCOMPARE(slider->isEnabled(), enabled);
+    QVERIFY(!slider->statusTip().isEmpty());
+    QCOMPARE(window.currentSettings().jpegQuality, 80);
+    QCOMPARE(window.currentSettings().quality, 40);
+    if (!enabled)
+        return;
+
+    spinBox->setValue(55);
+    QCOMPARE(window.currentSettings().jpegQuality, edits == "jpeg" ? 55 : 80);
+    QCOMPARE(window.currentSettings().quality, edits == "general" ? 55 : 40);
+    QCOMPARE(jpegPage->value(), window.currentSettings().jpegQuality);
+    jpegPage->setValue(66);
+    QCOMPARE(spinBox->value(), edits == "jpeg" ? 66 : 55);
 }
 
 QTEST_MAIN(tst_MainWindow)
