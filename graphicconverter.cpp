@@ -108,6 +108,10 @@ GraphicConverter::GraphicConverter(QWidget *parent)
     connect(ui->spinBoxQuality,                    SIGNAL(valueChanged(int)),                  this,                                  SLOT(setFormatQuality(int)));
     connect(ui->spinBoxJPEGQuality,                SIGNAL(valueChanged(int)),                  this,                                  SLOT(followFormatQuality()));
     connect(pdfQuality,                            SIGNAL(valueChanged(int)),                  this,                                  SLOT(followFormatQuality()));
+    connect(ui->checkBoxResizeEnabled,             SIGNAL(toggled(bool)),                      this,                                  SLOT(updateResizeStates()));
+    connect(ui->spinBoxResizeProportion,           SIGNAL(valueChanged(int)),                  this,                                  SLOT(updateResizeStates()));
+    connect(ui->radioButtonResizeWidth,            SIGNAL(toggled(bool)),                      this,                                  SLOT(updateResizeStates()));
+    connect(ui->comboBoxResizeOperator,            SIGNAL(currentIndexChanged(int)),           this,                                  SLOT(updateResizeStates()));
     // clang-format on
     connect(&engine, &ImageConvertEngine::error, this, &GraphicConverter::showError);
     connect(&engine, &ImageConvertEngine::converted, this, &GraphicConverter::fileConverted);
@@ -115,6 +119,7 @@ GraphicConverter::GraphicConverter(QWidget *parent)
 
     updateItemCount();
     showFormatQuality(ui->comboBoxFormat->currentIndex());
+    updateResizeStates();
     setCustomCursor(this);
     loadStyleSheet();
     loadSettings();
@@ -599,4 +604,24 @@ void GraphicConverter::setFormatQuality(int value)
 void GraphicConverter::followFormatQuality()
 {
     ui->spinBoxQuality->setValue(formatQualitySource()->value());
+}
+
+void GraphicConverter::updateResizeStates()
+{
+    // What does not apply is disabled: a factor other than 0 replaces the width and height,
+    // the height is not offered while the width leads, the filter serves only the customized
+    // operator.
+    const bool on = ui->checkBoxResizeEnabled->isChecked();
+    const bool box = on && ui->spinBoxResizeProportion->value() == 0;
+    ui->horizontalSliderResizeProportion->setEnabled(on);
+    ui->spinBoxResizeProportion->setEnabled(on);
+    ui->spinBoxResizeWidth->setEnabled(box);
+    ui->label_5->setEnabled(box);
+    ui->radioButtonResizeExact->setEnabled(box);
+    ui->radioButtonResizeWidth->setEnabled(box);
+    const bool height = box && !ui->radioButtonResizeWidth->isChecked();
+    ui->spinBoxResizeHeight->setEnabled(height);
+    ui->label_6->setEnabled(height);
+    ui->comboBoxResizeOperator->setEnabled(on);
+    ui->comboBoxResizeFilterType->setEnabled(on && ui->comboBoxResizeOperator->currentIndex() == 2);
 }

@@ -75,6 +75,7 @@ private slots:
     void showFormatQuality(int format);
     void setFormatQuality(int value);
     void followFormatQuality();
+    void updateResizeStates();
 
 private:
     void resetOptions(const char *group);

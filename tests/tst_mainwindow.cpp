@@ -115,6 +115,8 @@ private slots:
     void resourceImages();
     void qualityFollowsTheFormat_data();
     void qualityFollowsTheFormat();
+    void resizeControlsThatApply_data();
+    void resizeControlsThatApply();
 
 private:
     QScopedPointer<QTemporaryDir> dir;
@@ -564,6 +566,69 @@ void tst_MainWindow::qualityFollowsTheFormat()
     QCOMPARE(jpegPage->value(), window.currentSettings().jpegQuality);
     jpegPage->setValue(66);
     QCOMPARE(spinBox->value(), edits == "jpeg" ? 66 : 55);
+}
+
+void tst_MainWindow::resizeControlsThatApply_data()
+{
+    QTest::addColumn<bool>("on");
+    QTest::addColumn<int>("factor");
+    QTest::addColumn<bool>("basedOnWidth");
+    QTest::addColumn<int>("resizeOperator");
+    QTest::addColumn<QStringList>("enabled");
+
+    const QString factor = "spinBoxResizeProportion";
+    const QString width = "spinBoxResizeWidth";
+    const QString height = "spinBoxResizeHeight";
+    const QString exact = "radioButtonResizeExact";
+    const QString basedOnWidth = "radioButtonResizeWidth";
+    const QString op = "comboBoxResizeOperator";
+    const QString filter = "comboBoxResizeFilterType";
+
+    QTest::newRow("resize off: nothing applies") << false << 0 << false << 2 << QStringList();
+    QTest::newRow("exact size: width and height")
+        << true << 0 << false << 0
+        << QStringList { factor, width, height, exact, basedOnWidth, op };
+    QTest::newRow("based on width: no height")
+        << true << 0 << true << 0 << QStringList { factor, width, exact, basedOnWidth, op };
+    QTest::newRow("factor 2: no size") << true << 2 << false << 0 << QStringList { factor, op };
+    QTest::newRow("factor -2, customized: no size, a filter")
+        << true << -2 << true << 2 << QStringList { factor, op, filter };
+    QTest::newRow("customized operator: its filter")
+        << true << 0 << false << 2
+        << QStringList { factor, width, height, exact, basedOnWidth, op, filter };
+}
+
+void tst_MainWindow::resizeControlsThatApply()
+{
+    QFETCH(bool, on);
+    QFETCH(int, factor);
+    QFETCH(bool, basedOnWidth);
+    QFETCH(int, resizeOperator);
+    QFETCH(QStringList, enabled);
+    GraphicConverter window;
+    const QStringList controls = { "spinBoxResizeProportion", "spinBoxResizeWidth",
+        "spinBoxResizeHeight", "radioButtonResizeExact", "radioButtonResizeWidth",
+        "comboBoxResizeOperator", "comboBoxResizeFilterType" };
+    const auto enabledControls = [&] {
+        QStringList names;
+        for (const QString &name : controls) {
+            if (window.findChild<QWidget *>(name)->isEnabled())
+                names.append(name);
+        }
+        return names;
+    };
+    window.findChild<QAbstractButton *>("checkBoxResizeEnabled")->setChecked(on);
+    window.findChild<QSpinBox *>("spinBoxResizeProportion")->setValue(factor);
+    window
+        .findChild<QAbstractButton *>(
+            basedOnWidth ? "radioButtonResizeWidth" : "radioButtonResizeExact")
+        ->setChecked(true);
+    window.findChild<QComboBox *>("comboBoxResizeOperator")->setCurrentIndex(resizeOperator);
+    QCOMPARE(enabledControls(), enabled);
+
+    // The Default button turns resizing off, and everything with it.
+    window.findChild<QAbstractButton *>("pushButtonResizeDefault")->click();
+    QCOMPARE(enabledControls(), QStringList());
 }
 
 QTEST_MAIN(tst_MainWindow)

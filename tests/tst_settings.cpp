@@ -85,6 +85,7 @@ private slots:
     void storedValuesAreClamped();
     void originalDisablesThePath();
     void eachQualityKeepsItsKey();
+    void loadedResizeShowsWhatApplies();
     void maximisedCloseKeepsTheGeometry();
     void damagedFile_data();
     void damagedFile();
@@ -290,6 +291,16 @@ void tst_Settings::eachQualityKeepsItsKey()
     QSettings settings("tarvo.ini", QSettings::IniFormat);
     QCOMPARE(settings.value("Options/quality").toInt(), 40);
     QCOMPARE(settings.value("JPEG/quality").toInt(), 80);
+}
+
+void tst_Settings::loadedResizeShowsWhatApplies()
+{
+    store("Resize", "enabled", true);
+    store("Resize", "exact", false);
+    store("Resize", "base_width", true);
+    GraphicConverter window;
+    QVERIFY(window.findChild<QSpinBox *>("spinBoxResizeWidth")->isEnabled());
+    QVERIFY(!window.findChild<QSpinBox *>("spinBoxResizeHeight")->isEnabled());
 }
 
 void tst_Settings::maximisedCloseKeepsTheGeometry()
