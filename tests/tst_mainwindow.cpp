@@ -9,6 +9,8 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSlider>
 #include <QSpinBox>
 #include <QStackedWidget>
@@ -117,6 +119,8 @@ private slots:
     void qualityFollowsTheFormat();
     void resizeControlsThatApply_data();
     void resizeControlsThatApply();
+    void optionPagesFitTheSmallestWindow();
+    void linkFitsTheFirstWindow();
 
 private:
     QScopedPointer<QTemporaryDir> dir;
@@ -347,7 +351,7 @@ void tst_MainWindow::title()
     GraphicConverter window;
     QCOMPARE(window.windowTitle(), QString("Tarvo Image Converter v" TARVO_VERSION));
     QCOMPARE(window.objectName(), QString("GraphicConverter"));
-    QCOMPARE(window.minimumSize(), QSize(639, 618));
+    QCOMPARE(window.minimumSize(), QSize(760, 618));
 }
 
 void tst_MainWindow::itemCountStartsAtZero()
@@ -629,6 +633,39 @@ void tst_MainWindow::resizeControlsThatApply()
     // The Default button turns resizing off, and everything with it.
     window.findChild<QAbstractButton *>("pushButtonResizeDefault")->click();
     QCOMPARE(enabledControls(), QStringList());
+}
+
+void tst_MainWindow::optionPagesFitTheSmallestWindow()
+{
+    GraphicConverter window;
+    window.resize(window.minimumSize());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.findChild<QTabWidget *>("tabWidget")->setCurrentIndex(1);
+    auto scrollArea = window.findChild<QScrollArea *>("scrollArea");
+    auto stack = window.findChild<QStackedWidget *>("stackedWidgetOptions");
+    for (int page = 0; page < stack->count(); ++page) {
+        stack->setCurrentIndex(page);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        QVERIFY2(scrollArea->horizontalScrollBar()->maximum() == 0,
+            qPrintable(QString("%1 needs %2 pixels, has %3")
+                           .arg(stack->widget(page)->objectName())
+                           .arg(scrollArea->widget()->minimumSizeHint().width())
+                           .arg(scrollArea->viewport()->width())));
+    }
+}
+
+void tst_MainWindow::linkFitsTheFirstWindow()
+{
+    // No settings file: the window opens at its designed size.
+    GraphicConverter window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto link = window.findChild<QLabel *>("label");
+    QVERIFY2(link->width() >= link->sizeHint().width(),
+        qPrintable(QString("the link needs %1 pixels, has %2")
+                       .arg(link->sizeHint().width())
+                       .arg(link->width())));
 }
 
 QTEST_MAIN(tst_MainWindow)

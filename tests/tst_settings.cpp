@@ -129,7 +129,7 @@ void tst_Settings::allDefaultStartWritesEveryKey()
     {
         GraphicConverter window;
         window.show();
-        QCOMPARE(window.size(), QSize(639, 618));
+        QCOMPARE(window.size(), QSize(760, 618));
         QCOMPARE(window.findChild<QLineEdit *>("lineEditPath")->text(), QDir::currentPath());
         window.close();
     }
@@ -159,7 +159,7 @@ void tst_Settings::allDefaultStartWritesEveryKey()
     actualGroups.sort();
     groups.sort();
     QCOMPARE(actualGroups, groups);
-    QCOMPARE(settings.value("MainWindow/size").toSize(), QSize(639, 618));
+    QCOMPARE(settings.value("MainWindow/size").toSize(), QSize(760, 618));
     QCOMPARE(settings.value("Options/path").toString(), QDir::currentPath());
 }
 
@@ -169,7 +169,7 @@ void tst_Settings::roundTrip()
     {
         GraphicConverter window;
         window.show();
-        window.resize(700, 650);
+        window.resize(800, 650);
         for (QAbstractButton *b : window.findChildren<QAbstractButton *>()) {
             if (b->isCheckable() && b->objectName() != "checkBoxOriginal")
                 b->setChecked(!b->isChecked());
@@ -188,7 +188,7 @@ void tst_Settings::roundTrip()
     }
     GraphicConverter window;
     QCOMPARE(WindowTestSupport::optionValues(&window), before);
-    QCOMPARE(window.size(), QSize(700, 650));
+    QCOMPARE(window.size(), QSize(800, 650));
     QVERIFY(before.contains("radioButtonResizeWidth=checked"));
 }
 
