@@ -2,6 +2,7 @@
 #include <QDialogButtonBox>
 #include <QImage>
 #include <QLabel>
+#include <QLayout>
 #include <QListWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -49,6 +50,7 @@ private slots:
     void unreadableFiles();
     void infoDialogWidthIsFixed();
     void aboutDialog();
+    void aboutPictureIsWhole();
     void openedFromTheWindow();
 
 private:
@@ -241,9 +243,10 @@ void tst_Dialogs::aboutDialog()
 {
     AboutDialog dialog;
     QCOMPARE(dialog.windowTitle(), QString("About"));
-    QCOMPARE(dialog.size(), QSize(200, 300));
-    QCOMPARE(dialog.minimumSize(), QSize(200, 300));
-    QCOMPARE(dialog.maximumSize(), QSize(200, 300));
+    // Fixed at the size of its contents, whatever the fonts.
+    dialog.layout()->activate();
+    QCOMPARE(dialog.minimumSize(), dialog.maximumSize());
+    QCOMPARE(dialog.size(), dialog.minimumSize());
     auto greeting = dialog.findChild<QLabel *>("label_2");
     QCOMPARE(greeting->text(), QString("Hi,\n\nI'm Ilvane.\n\nI'm your image converter :)"));
     QVERIFY(greeting->font().italic());
@@ -251,6 +254,22 @@ void tst_Dialogs::aboutDialog()
     QCOMPARE(
         dialog.findChild<QLabel *>("label")->pixmap(Qt::ReturnByValue).size(), QSize(180, 135));
     QCOMPARE(dialog.cursor().hotSpot(), QPoint(0, 0));
+}
+
+void tst_Dialogs::aboutPictureIsWhole()
+{
+    AboutDialog dialog;
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    auto picture = dialog.findChild<QLabel *>("label");
+    const QSize shown = picture->contentsRect().size();
+    const QSize size = picture->pixmap(Qt::ReturnByValue).size();
+    QVERIFY2(shown.width() >= size.width() && shown.height() >= size.height(),
+        qPrintable(QString("the picture is %1x%2, its label %3x%4")
+                       .arg(size.width())
+                       .arg(size.height())
+                       .arg(shown.width())
+                       .arg(shown.height())));
 }
 
 void tst_Dialogs::openedFromTheWindow()
