@@ -110,7 +110,6 @@ GraphicConverter::GraphicConverter(QWidget *parent)
     connect(pdfQuality,                            SIGNAL(valueChanged(int)),                  this,                                  SLOT(followFormatQuality()));
     connect(ui->checkBoxResizeEnabled,             SIGNAL(toggled(bool)),                      this,                                  SLOT(updateResizeStates()));
     connect(ui->spinBoxResizeProportion,           SIGNAL(valueChanged(int)),                  this,                                  SLOT(updateResizeStates()));
-    connect(ui->radioButtonResizeWidth,            SIGNAL(toggled(bool)),                      this,                                  SLOT(updateResizeStates()));
     connect(ui->comboBoxResizeOperator,            SIGNAL(currentIndexChanged(int)),           this,                                  SLOT(updateResizeStates()));
     // clang-format on
     connect(&engine, &ImageConvertEngine::error, this, &GraphicConverter::showError);
@@ -609,8 +608,9 @@ void GraphicConverter::followFormatQuality()
 void GraphicConverter::updateResizeStates()
 {
     // What does not apply is disabled: a factor other than 0 replaces the width and height,
-    // the height is not offered while the width leads, the filter serves only the customized
-    // operator.
+    // the filter serves only the customized operator. "Based on width" fits the picture into
+    // width x height keeping its proportions, so the height still bounds a tall picture and
+    // stays offered.
     const bool on = ui->checkBoxResizeEnabled->isChecked();
     const bool box = on && ui->spinBoxResizeProportion->value() == 0;
     ui->horizontalSliderResizeProportion->setEnabled(on);
@@ -619,9 +619,8 @@ void GraphicConverter::updateResizeStates()
     ui->label_5->setEnabled(box);
     ui->radioButtonResizeExact->setEnabled(box);
     ui->radioButtonResizeWidth->setEnabled(box);
-    const bool height = box && !ui->radioButtonResizeWidth->isChecked();
-    ui->spinBoxResizeHeight->setEnabled(height);
-    ui->label_6->setEnabled(height);
+    ui->spinBoxResizeHeight->setEnabled(box);
+    ui->label_6->setEnabled(box);
     ui->comboBoxResizeOperator->setEnabled(on);
     ui->comboBoxResizeFilterType->setEnabled(on && ui->comboBoxResizeOperator->currentIndex() == 2);
 }

@@ -592,8 +592,9 @@ void tst_MainWindow::resizeControlsThatApply_data()
     QTest::newRow("exact size: width and height")
         << true << 0 << false << 0
         << QStringList { factor, width, height, exact, basedOnWidth, op };
-    QTest::newRow("based on width: no height")
-        << true << 0 << true << 0 << QStringList { factor, width, exact, basedOnWidth, op };
+    // The picture is fitted into width x height: the height still bounds a tall one.
+    QTest::newRow("based on width: width and height")
+        << true << 0 << true << 0 << QStringList { factor, width, height, exact, basedOnWidth, op };
     QTest::newRow("factor 2: no size") << true << 2 << false << 0 << QStringList { factor, op };
     QTest::newRow("factor -2, customized: no size, a filter")
         << true << -2 << true << 2 << QStringList { factor, op, filter };

@@ -295,11 +295,12 @@ void tst_Settings::eachQualityKeepsItsKey()
 
 void tst_Settings::loadedResizeShowsWhatApplies()
 {
+    // A factor replaces the size.
     store("Resize", "enabled", true);
-    store("Resize", "exact", false);
-    store("Resize", "base_width", true);
+    store("Resize", "proportion", 2);
     GraphicConverter window;
-    QVERIFY(window.findChild<QSpinBox *>("spinBoxResizeWidth")->isEnabled());
+    QVERIFY(window.findChild<QSpinBox *>("spinBoxResizeProportion")->isEnabled());
+    QVERIFY(!window.findChild<QSpinBox *>("spinBoxResizeWidth")->isEnabled());
     QVERIFY(!window.findChild<QSpinBox *>("spinBoxResizeHeight")->isEnabled());
 }
 
