@@ -91,7 +91,7 @@ QVector<Option> makeTable()
         flag<&S::originalDirectory>("Options", "original", false),
         format,
         number<&S::quality>(
-            "Options", "quality", 75, 1, 100, { "quality", "Quality given to the encoder" }),
+            "Options", "quality", 75, 1, 100, { "quality", "Quality of PDF output (JPEG output takes --jpeg-quality)" }),
 
         flag<&S::stopOnFailure>("Global", "stoponfailure", false,
             { "stop-on-error", "Stop after the first file that fails (default: go on).",
