@@ -11,6 +11,7 @@
 
 #include "filenames.h"
 #include "formats.h"
+#include "imagefolders.h"
 #include "options.h"
 #include "settingsfile.h"
 
@@ -114,38 +115,6 @@ quint64 parseSize(const QString &text)
     if (!ok || !(bytes >= double(1 << 20)) || bytes > 1e18)
         return 0;
     return quint64(bytes);
-}
-
-bool firstVisit(const QString &path, QSet<QString> *seen)
-{
-    const QString real = QFileInfo(path).canonicalFilePath();
-    if (seen->contains(real))
-        return false;
-    seen->insert(real);
-    return true;
-}
-
-// seen holds the real path of every file and folder met so far: links make a tree a graph,
-// and a link back up it would otherwise be followed until the kernel refuses.
-void collect(const QDir &dir, bool recursive, QStringList *files, QSet<QString> *seen,
-    QStringList *unnamable)
-{
-    const QStringList patterns = Formats::imagePatterns();
-    *unnamable += FileNames::unnamableEntries(dir.absolutePath(), patterns, recursive);
-    for (const QString &name :
-        dir.entryList(patterns, QDir::Files, QDir::Name | QDir::IgnoreCase)) {
-        const QString path = dir.absoluteFilePath(name);
-        if (firstVisit(path, seen))
-            files->append(path);
-    }
-    if (!recursive)
-        return;
-    for (const QString &sub :
-        dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase)) {
-        const QString path = dir.absoluteFilePath(sub);
-        if (firstVisit(path, seen))
-            collect(QDir(path), true, files, seen, unnamable);
-    }
 }
 
 } // namespace
@@ -422,7 +391,7 @@ QStringList expandInputs(
         const QFileInfo info(input);
         if (info.isDir()) {
             seen.insert(info.canonicalFilePath());
-            collect(QDir(input), recursive, &files, &seen, unnamable);
+            ImageFolders::collect(input, recursive, &files, &seen, unnamable);
         } else if (info.isFile()) {
             files.append(input);
         } else if (!FileNames::unnamableEntry(input).isEmpty()) {
