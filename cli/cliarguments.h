@@ -23,8 +23,8 @@ struct CliArguments
 // arguments[0] is the program name, as in QCoreApplication::arguments().
 CliArguments parseCliArguments(const QStringList &arguments);
 
-// Files given by name stay as given; folders expand to their images (the same eight patterns as
-// the window's Import Folder, by name ignoring case), with --recursive into sub-folders too, each
+// Files given by name stay as given; folders expand to their images (the window's Import Folder
+// code and patterns, by name ignoring case), with --recursive into sub-folders too, each
 // folder's files before its sub-folders. Within folders each real file and folder comes once,
 // whatever links lead to it. A name that is neither file nor folder is an error. Files (and
 // with --recursive folders) whose names are not valid UTF-8 cannot be opened; they go to

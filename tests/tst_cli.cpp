@@ -274,10 +274,10 @@ void tst_Cli::folderExpansion()
     QVERIFY(QFile::link("A.jpg", pics + "/f.jpg"));
     QString error;
     QCOMPARE(expandInputs({ pics }, false, &error),
-        QStringList({ pics + "/A.jpg", pics + "/b.PNG", pics + "/d.tif" }));
+        QStringList({ pics + "/A.jpg", pics + "/b.PNG", pics + "/c.jpeg", pics + "/d.tif" }));
     QCOMPARE(expandInputs({ pics }, true, &error),
-        QStringList(
-            { pics + "/A.jpg", pics + "/b.PNG", pics + "/d.tif", pics + "/e.jpg/inner.png" }));
+        QStringList({ pics + "/A.jpg", pics + "/b.PNG", pics + "/c.jpeg", pics + "/d.tif",
+            pics + "/e.jpg/inner.png" }));
     QCOMPARE(expandInputs({ pics + "/c.jpeg", pics }, false, &error).first(), pics + "/c.jpeg");
     QVERIFY(error.isEmpty());
     QVERIFY(expandInputs({ dir->filePath("nothing") }, false, &error).isEmpty());

@@ -56,6 +56,8 @@ private slots:
     void cancelledDialogsChangeNothing();
     void importFolderOrder();
     void deleteAndClear();
+    void importFolderTakesEveryImageName_data();
+    void importFolderTakesEveryImageName();
     void contextMenuNeedsACurrentRow();
     void openDirectoryUrls_data();
     void openDirectoryUrls();
@@ -74,6 +76,7 @@ private slots:
 
 private:
     QString makeImage(const QString &name, QSize size = QSize(48, 32));
+    void importWithDialog(GraphicConverter &window, const char *action, const QString &folder);
     QStringList runLockedEnabled(GraphicConverter &window);
     QScopedPointer<QTemporaryDir> dir;
     QString previousDir;
@@ -165,8 +168,9 @@ void tst_WindowActions::itemCount()
         auto fileDialog = qobject_cast<QFileDialog *>(dialog);
         QVERIFY(fileDialog);
         QCOMPARE(fileDialog->windowTitle(), QString("Open Files"));
-        QCOMPARE(fileDialog->nameFilters().first(),
-            QString("Images (*.psd *.png *.gif *.jpg *.bmp *.tif *.tga *.jp2)"));
+        const QString filter = fileDialog->nameFilters().first();
+        QVERIFY2(filter.startsWith("Images (*.psd *.png *.gif *.jpg *.bmp *.tif *.tga *.jp2 "),
+            qPrintable(filter));
         fileDialog->setDirectory(dir->path());
         fileDialog->selectFile('"' + names.join("\" \"") + '"');
         static_cast<QDialog *>(fileDialog)->accept();
@@ -233,8 +237,8 @@ void tst_WindowActions::importFolderOrder()
     const QString base = QDir::toNativeSeparators(folder) + QDir::separator();
     QCOMPARE(rows(window),
         QStringList({ QDir::toNativeSeparators("/first.png"), base + "A.jpg", base + "b.PNG",
-            base + "d.tif" }));
-    QCOMPARE(window.findChild<QLabel *>("itemCountLabel")->text(), QString("4 items"));
+            base + "c.jpeg", base + "d.tif" }));
+    QCOMPARE(window.findChild<QLabel *>("itemCountLabel")->text(), QString("5 items"));
     const QString error = window.findChild<QLabel *>("labelError")->text();
     QVERIFY2(error.contains(base + "caf\\xe9.bmp"), qPrintable(error));
 }
@@ -259,6 +263,56 @@ void tst_WindowActions::deleteAndClear()
     window.findChild<QAction *>("actionClear")->trigger();
     QCOMPARE(list->count(), 0);
     QCOMPARE(label->text(), QString("0 item"));
+}
+
+void tst_WindowActions::importWithDialog(
+    GraphicConverter &window, const char *action, const QString &folder)
+{
+    whenModalOpens([&](QWidget *dialog) {
+        auto fileDialog = qobject_cast<QFileDialog *>(dialog);
+        QVERIFY(fileDialog);
+        fileDialog->setDirectory(folder);
+        fileDialog->selectFile(folder);
+        static_cast<QDialog *>(fileDialog)->accept();
+    });
+    auto trigger = window.findChild<QAction *>(action);
+    QVERIFY2(trigger, action);
+    trigger->trigger();
+}
+
+static QStringList native(const QStringList &paths)
+{
+    QStringList texts;
+    for (const QString &path : paths)
+        texts.append(QDir::toNativeSeparators(path));
+    return texts;
+}
+
+void tst_WindowActions::importFolderTakesEveryImageName_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("taken");
+    QTest::newRow("upper-case JPG") << "UPPER.JPG" << true;
+    QTest::newRow("upper-case PNG") << "CAPS.PNG" << true;
+    QTest::newRow("jpeg spelt out") << "long.jpeg" << true;
+    QTest::newRow("jpe") << "short.jpe" << true;
+    QTest::newRow("tiff spelt out") << "long.tiff" << true;
+    QTest::newRow("JPEG 2000 code stream") << "codestream.j2k" << true;
+    QTest::newRow("JPEG 2000 jpf") << "extended.JPF" << true;
+    QTest::newRow("WebP") << "modern.webp" << true;
+    QTest::newRow("text is no image") << "notes.txt" << false;
+    QTest::newRow("PDF is a document") << "paper.pdf" << false;
+    QTest::newRow("video is no image") << "clip.mpg" << false;
+}
+
+void tst_WindowActions::importFolderTakesEveryImageName()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, taken);
+    const QString file = makeImage("pics/" + name);
+    GraphicConverter window;
+    importWithDialog(window, "actionImportFolder", dir->filePath("pics"));
+    QCOMPARE(rows(window), taken ? native({ file }) : QStringList());
 }
 
 void tst_WindowActions::contextMenuNeedsACurrentRow()
