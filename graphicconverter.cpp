@@ -7,6 +7,7 @@
 #include <QDebug>
 #include <QDesktopServices>
 #include <QDir>
+#include <QDropEvent>
 #include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -15,6 +16,7 @@
 #include <QLabel>
 #include <QListWidgetItem>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QSettings>
 #include <QSpinBox>
 #include <QThread>
@@ -24,6 +26,7 @@
 #include "appshell.h"
 #include "filenames.h"
 #include "formats.h"
+#include "imagefolders.h"
 #include "imageinfodialog.h"
 #include "options.h"
 #include "runreportdialog.h"
@@ -62,6 +65,9 @@ GraphicConverter::GraphicConverter(QWidget *parent)
     listMenu.addAction(QIcon(QStringLiteral(":/images/explore")), tr("&Open Directory"), this,
         SLOT(openFileDirectory()), QKeySequence());
     ui->lineEditPath->installEventFilter(this);
+    // Files and folders dropped from a file manager; item views take drops on their viewport.
+    ui->listWidget->viewport()->setAcceptDrops(true);
+    ui->listWidget->viewport()->installEventFilter(this);
 
     setWindowTitle(tr("Tarvo Image Converter") + QStringLiteral(" v" TARVO_VERSION));
     createPdfQuality();
@@ -70,6 +76,7 @@ GraphicConverter::GraphicConverter(QWidget *parent)
     connect(ui->pushButtonAdd,                     SIGNAL(clicked()),                          this,                                  SLOT(addItems()));
     connect(ui->actionAdd,                         SIGNAL(triggered()),                        this,                                  SLOT(addItems()));
     connect(ui->actionImportFolder,                SIGNAL(triggered()),                        this,                                  SLOT(importFolder()));
+    connect(ui->actionImportFolderRecursive,       SIGNAL(triggered()),                        this,                                  SLOT(importFolderRecursive()));
     connect(ui->pushButtonConvert,                 SIGNAL(clicked()),                          this,                                  SLOT(convert()));
     connect(ui->pushButtonStop,                    SIGNAL(clicked()),                          this,                                  SLOT(stop()));
     connect(ui->toolButtonPath,                    SIGNAL(clicked()),                          this,                                  SLOT(getSavePath()));
@@ -126,6 +133,8 @@ GraphicConverter::GraphicConverter(QWidget *parent)
 
 GraphicConverter::~GraphicConverter()
 {
+    // The list outlives ui; its drops must not reach the filter then.
+    ui->listWidget->viewport()->removeEventFilter(this);
     delete ui;
 }
 
@@ -135,6 +144,8 @@ bool GraphicConverter::eventFilter(QObject *watched, QEvent *event)
         openDirectory();
         return true;
     }
+    if (watched == ui->listWidget->viewport())
+        return handleDrop(event);
     return false;
 }
 
@@ -148,36 +159,104 @@ void GraphicConverter::addItems()
 {
     const QStringList files = QFileDialog::getOpenFileNames(
         this, tr("Open Files"), QString(), Formats::imageFilter() + tr(";;All Files (*.*)"));
-    for (const QString &file : files)
-        appendFile(file);
     if (!files.isEmpty())
-        updateItemCount();
+        addPaths(files);
 }
 
 void GraphicConverter::importFolder()
 {
+    chooseFolderToImport(false);
+}
+
+void GraphicConverter::importFolderRecursive()
+{
+    chooseFolderToImport(true);
+}
+
+void GraphicConverter::chooseFolderToImport(bool recursive)
+{
     const QString folder = QFileDialog::getExistingDirectory(this, tr("Choose Directory"),
         QDir::currentPath(), QFileDialog::ShowDirsOnly | QFileDialog::DontResolveSymlinks);
-    if (folder.isEmpty())
-        return;
-    QDir dir(folder);
-    dir.setNameFilters(Formats::imagePatterns());
-    // NoSort falls back to the folder's own order: by name, ignoring case.
-    const QStringList names = dir.entryList(QDir::Files, QDir::NoSort);
-    for (const QString &name : names)
-        appendFile(dir.absoluteFilePath(name));
-    if (!names.isEmpty())
-        updateItemCount();
-    // QDir leaves out, without a word, the files that no QString can name.
-    const QStringList unnamable
-        = FileNames::unnamableEntries(dir.absolutePath(), dir.nameFilters(), false);
-    if (!unnamable.isEmpty()) {
-        const QString text = tr("Not added, the name is not valid UTF-8: %1")
-                                 .arg(unnamable.join(QStringLiteral(", ")));
-        qDebug("Error: %s", qPrintable(text));
-        errorLabel->setText(text);
-        errorLabel->setToolTip(text);
+    if (!folder.isEmpty())
+        addPaths({ folder }, recursive);
+}
+
+void GraphicConverter::addPaths(const QStringList &paths, bool recursive)
+{
+    QSet<QString> seen = listedFiles();
+    QStringList files;
+    QStringList unnamable;
+    QStringList missing;
+    for (const QString &path : paths) {
+        const QFileInfo info(path);
+        const QString absolute = info.absoluteFilePath();
+        if (info.isDir()) {
+            seen.insert(info.canonicalFilePath());
+            ImageFolders::collect(absolute, recursive, &files, &seen, &unnamable);
+        } else if (info.isFile()) {
+            if (ImageFolders::firstVisit(absolute, &seen))
+                files.append(absolute);
+        } else if (!FileNames::unnamableEntry(absolute).isEmpty()) {
+            unnamable.append(FileNames::unnamableEntry(absolute));
+        } else {
+            missing.append(QDir::toNativeSeparators(path));
+        }
     }
+    for (const QString &file : qAsConst(files))
+        appendFile(file);
+    if (!files.isEmpty())
+        updateItemCount();
+
+    // QDir leaves out, without a word, the files that no QString can name.
+    QStringList problems;
+    if (!unnamable.isEmpty())
+        problems.append(tr("Not added, the name is not valid UTF-8: %1")
+                            .arg(unnamable.join(QStringLiteral(", "))));
+    if (!missing.isEmpty())
+        problems.append(
+            tr("Not added, no such file or folder: %1").arg(missing.join(QStringLiteral(", "))));
+    for (const QString &text : qAsConst(problems))
+        qDebug("Error: %s", qPrintable(text));
+    if (!problems.isEmpty()) {
+        errorLabel->setText(problems.join(QStringLiteral("; ")));
+        errorLabel->setToolTip(problems.join(QLatin1Char('\n')));
+    }
+}
+
+QSet<QString> GraphicConverter::listedFiles() const
+{
+    QSet<QString> files;
+    for (int row = 0; row < ui->listWidget->count(); ++row) {
+        const QString real = QFileInfo(filePath(ui->listWidget->item(row))).canonicalFilePath();
+        // A listed file that is gone has no real path to compare.
+        if (!real.isEmpty())
+            files.insert(real);
+    }
+    return files;
+}
+
+bool GraphicConverter::handleDrop(QEvent *event)
+{
+    if (event->type() != QEvent::DragEnter && event->type() != QEvent::DragMove
+        && event->type() != QEvent::Drop)
+        return false;
+    auto drop = static_cast<QDropEvent *>(event);
+    QStringList paths;
+    // Nothing is added while a run holds the list, as the Add button is disabled then.
+    if (ui->actionAdd->isEnabled() && drop->mimeData()->hasUrls()) {
+        for (const QUrl &url : drop->mimeData()->urls()) {
+            if (url.isLocalFile())
+                paths.append(url.toLocalFile());
+        }
+    }
+    if (paths.isEmpty()) {
+        drop->ignore();
+        return true;
+    }
+    drop->acceptProposedAction();
+    if (event->type() == QEvent::Drop)
+        addPaths(paths);
+    return true;
 }
 
 void GraphicConverter::convert()
@@ -381,6 +460,8 @@ void GraphicConverter::setRunLocked(bool locked)
     const bool enabled = !locked;
     ui->pushButtonAdd->setEnabled(enabled);
     ui->actionAdd->setEnabled(enabled);
+    ui->actionImportFolder->setEnabled(enabled);
+    ui->actionImportFolderRecursive->setEnabled(enabled);
     ui->pushButtonConvert->setEnabled(enabled);
     ui->pushButtonDelete->setEnabled(enabled);
     ui->actionDelete->setEnabled(enabled);

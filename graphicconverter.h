@@ -1,10 +1,11 @@
 #ifndef GRAPHICCONVERTER_H
 #define GRAPHICCONVERTER_H
 
-#include <QMainWindow>
 #include <QElapsedTimer>
+#include <QMainWindow>
 #include <QMenu>
 #include <QPointer>
+#include <QSet>
 #include <QVector>
 
 #include "conversionsettings.h"
@@ -33,6 +34,11 @@ public:
 
     bool eventFilter(QObject *watched, QEvent *event) override;
 
+    // Adds files as given and folders' images as Import Folder takes them (sub-folders too
+    // when recursive); relative paths are taken from the current folder. A file already in
+    // the list is not added again, whatever name leads to it.
+    void addPaths(const QStringList &paths, bool recursive = false);
+
     // The options as the widgets show them, as convert() hands them to the engine.
     ConversionSettings currentSettings() const;
 
@@ -52,6 +58,7 @@ protected:
 private slots:
     void addItems();
     void importFolder();
+    void importFolderRecursive();
     void convert();
     void stop();
     void getSavePath();
@@ -80,6 +87,9 @@ private slots:
 private:
     void resetOptions(const char *group);
     void appendFile(const QString &path);
+    void chooseFolderToImport(bool recursive);
+    bool handleDrop(QEvent *event);
+    QSet<QString> listedFiles() const;
     void setRunLocked(bool locked);
     void showError(int index, const QString &message);
     void showOutcome(int index);

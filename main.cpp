@@ -9,5 +9,7 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("tarvo"));
     GraphicConverter window;
     window.show();
+    // Files and folders handed over by a file manager ("Open with") or typed after the name.
+    window.addPaths(QCoreApplication::arguments().mid(1));
     return app.exec();
 }

@@ -174,9 +174,11 @@ void tst_MainWindow::catalogue_data()
     row("actionDelete", "QAction", "text", "&Delete");
     row("actionClear", "QAction", "text", "&Clear");
     row("actionImportFolder", "QAction", "text", "&Import Folder");
+    row("actionImportFolderRecursive", "QAction", "text", "Import Folder with &Subfolders");
     row("menu_File", "QMenu", "title", "&File");
     row("menu_File", "QMenu", "entries",
-        QStringList { "actionAdd", "actionImportFolder", "-", "actionExit" });
+        QStringList {
+            "actionAdd", "actionImportFolder", "actionImportFolderRecursive", "-", "actionExit" });
     row("menu_Edit", "QMenu", "title", "&Edit");
     row("menu_Edit", "QMenu", "entries", QStringList { "actionDelete", "actionClear" });
     row("menu_Help", "QMenu", "title", "&Help");

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
@@ -58,6 +59,12 @@ private slots:
     void deleteAndClear();
     void importFolderTakesEveryImageName_data();
     void importFolderTakesEveryImageName();
+    void importFolderWithSubfolders();
+    void dropFilesAndFolders();
+    void dropsWaitForTheRun();
+    void commandLinePaths();
+    void noFileTwice_data();
+    void noFileTwice();
     void contextMenuNeedsACurrentRow();
     void openDirectoryUrls_data();
     void openDirectoryUrls();
@@ -182,7 +189,7 @@ void tst_WindowActions::itemCount()
         expected.append(QDir::toNativeSeparators(dir->filePath(name)));
     QCOMPARE(rows(window), expected);
 
-    // Adding the same file again gives a second, identical row after the others.
+    // Adding a listed file again adds no second row.
     whenModalOpens([&](QWidget *dialog) {
         auto fileDialog = qobject_cast<QFileDialog *>(dialog);
         fileDialog->setDirectory(dir->path());
@@ -190,7 +197,7 @@ void tst_WindowActions::itemCount()
         static_cast<QDialog *>(fileDialog)->accept();
     });
     window.findChild<QAction *>("actionAdd")->trigger();
-    QCOMPARE(rows(window), expected + QStringList { expected.first() });
+    QCOMPARE(rows(window), expected);
     QCOMPARE(window.findChild<QListWidget *>("listWidget")->item(0)->icon().isNull(), false);
 }
 
@@ -280,6 +287,29 @@ void tst_WindowActions::importWithDialog(
     trigger->trigger();
 }
 
+// Sends a drag over the list and, when it is taken, the drop; returns whether it was taken.
+static bool drop(GraphicConverter &window, const QList<QUrl> &urls)
+{
+    QWidget *target = window.findChild<QListWidget *>("listWidget")->viewport();
+    QMimeData data;
+    data.setUrls(urls);
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &enter);
+    if (!enter.isAccepted())
+        return false;
+    QDropEvent dropped(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &dropped);
+    return dropped.isAccepted();
+}
+
+static QList<QUrl> localUrls(const QStringList &paths)
+{
+    QList<QUrl> urls;
+    for (const QString &path : paths)
+        urls.append(QUrl::fromLocalFile(path));
+    return urls;
+}
+
 static QStringList native(const QStringList &paths)
 {
     QStringList texts;
@@ -313,6 +343,114 @@ void tst_WindowActions::importFolderTakesEveryImageName()
     GraphicConverter window;
     importWithDialog(window, "actionImportFolder", dir->filePath("pics"));
     QCOMPARE(rows(window), taken ? native({ file }) : QStringList());
+}
+
+void tst_WindowActions::importFolderWithSubfolders()
+{
+    const QString top = makeImage("pics/top.png");
+    const QString inner = makeImage("pics/sub/Inner.JPG");
+    // A link back up the tree and a second name of a file: each real file comes once.
+    QVERIFY(QFile::link("..", dir->filePath("pics/sub/up")));
+    QVERIFY(QFile::link("../top.png", dir->filePath("pics/sub/again.png")));
+
+    GraphicConverter window;
+    importWithDialog(window, "actionImportFolderRecursive", dir->filePath("pics"));
+    QCOMPARE(rows(window), native({ top, inner }));
+    QCOMPARE(window.findChild<QLabel *>("itemCountLabel")->text(), QString("2 items"));
+}
+
+void tst_WindowActions::dropFilesAndFolders()
+{
+    const QString single = makeImage("single.png");
+    const QString a = makeImage("pics/a.jpg");
+    const QString b = makeImage("pics/B.PNG");
+    makeImage("pics/sub/deeper.png"); // a dropped folder adds what Import Folder adds
+    QVERIFY(TestSupport::writeFile(dir->filePath("pics/readme.txt"), "words"));
+
+    GraphicConverter window;
+    QVERIFY(!drop(window, { QUrl("https://example.org/photo.jpg") }));
+    QVERIFY(drop(window, localUrls({ single, dir->filePath("pics") })));
+    QCOMPARE(rows(window), native({ single, a, b }));
+    QCOMPARE(window.findChild<QLabel *>("itemCountLabel")->text(), QString("3 items"));
+}
+
+void tst_WindowActions::dropsWaitForTheRun()
+{
+    const QString first = makeImage("first.png", QSize(400, 300));
+    const QString later = makeImage("later.png");
+    QSemaphore saving;
+    TestSupport::holdInsideFirstFile(saving);
+    const auto unhook = qScopeGuard([] { TestSupport::pauseWhenSaving(0, nullptr); });
+    GraphicConverter window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    addRows(window, { first });
+    window.findChild<QAbstractButton *>("checkBoxOriginal")->setChecked(true);
+    window.findChild<QPushButton *>("pushButtonConvert")->click();
+    QVERIFY(saving.tryAcquire(1, 60000));
+
+    QVERIFY(!drop(window, localUrls({ later })));
+    for (const char *name : { "actionImportFolder", "actionImportFolderRecursive" }) {
+        auto action = window.findChild<QAction *>(name);
+        QVERIFY2(action && !action->isEnabled(), name);
+    }
+    // A shortcut is no way around the lock: no dialog opens.
+    QSignalSpy added(window.findChild<QAction *>("actionAdd"), SIGNAL(triggered()));
+    QTest::keyClick(&window, Qt::Key_O, Qt::ControlModifier);
+    QCOMPARE(added.count(), 0);
+    QCOMPARE(rows(window), native({ first }));
+}
+
+void tst_WindowActions::commandLinePaths()
+{
+    const QString a = makeImage("a.png");
+    const QString b = makeImage("pics/b.jpeg");
+    GraphicConverter window;
+    QTest::ignoreMessage(QtDebugMsg,
+        qPrintable(
+            "Error: Not added, no such file or folder: " + QDir::toNativeSeparators("gone.png")));
+    // Relative to the folder the program was started in, as a shell hands them over.
+    window.addPaths({ "a.png", "pics", "gone.png" });
+    QCOMPARE(rows(window), native({ a, b }));
+    QVERIFY(window.findChild<QLabel *>("labelError")->text().contains("gone.png"));
+}
+
+void tst_WindowActions::noFileTwice_data()
+{
+    QTest::addColumn<QStringList>("first");
+    QTest::addColumn<QStringList>("second");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("the same file twice in one drop")
+        << QStringList() << QStringList { "a.png", "a.png" } << QStringList { "a.png" };
+    QTest::newRow("the same file dropped again")
+        << QStringList { "a.png" } << QStringList { "a.png" } << QStringList { "a.png" };
+    QTest::newRow("a link to a listed file")
+        << QStringList { "a.png" } << QStringList { "link.png" } << QStringList { "a.png" };
+    QTest::newRow("a listed file's folder adds only the others")
+        << QStringList { "pics/b.png" } << QStringList { "pics" }
+        << QStringList { "pics/b.png", "pics/c.png" };
+}
+
+void tst_WindowActions::noFileTwice()
+{
+    QFETCH(QStringList, first);
+    QFETCH(QStringList, second);
+    QFETCH(QStringList, expected);
+    for (const char *name : { "a.png", "pics/b.png", "pics/c.png" })
+        makeImage(name);
+    QVERIFY(QFile::link("a.png", dir->filePath("link.png")));
+    const auto paths = [this](const QStringList &names) {
+        QStringList result;
+        for (const QString &name : names)
+            result.append(dir->filePath(name));
+        return result;
+    };
+
+    GraphicConverter window;
+    if (!first.isEmpty())
+        QVERIFY(drop(window, localUrls(paths(first))));
+    QVERIFY(drop(window, localUrls(paths(second))));
+    QCOMPARE(rows(window), native(paths(expected)));
 }
 
 void tst_WindowActions::contextMenuNeedsACurrentRow()
