@@ -311,7 +311,7 @@ void GraphicConverter::getSavePath()
 
 void GraphicConverter::deleteItem()
 {
-    delete ui->listWidget->currentItem();
+    qDeleteAll(ui->listWidget->selectedItems());
     updateItemCount();
 }
 

@@ -65,6 +65,10 @@ private slots:
     void commandLinePaths();
     void noFileTwice_data();
     void noFileTwice();
+    void deleteRemovesEverySelectedRow_data();
+    void deleteRemovesEverySelectedRow();
+    void shortcuts_data();
+    void shortcuts();
     void contextMenuNeedsACurrentRow();
     void openDirectoryUrls_data();
     void openDirectoryUrls();
@@ -451,6 +455,85 @@ void tst_WindowActions::noFileTwice()
         QVERIFY(drop(window, localUrls(paths(first))));
     QVERIFY(drop(window, localUrls(paths(second))));
     QCOMPARE(rows(window), native(paths(expected)));
+}
+
+void tst_WindowActions::deleteRemovesEverySelectedRow_data()
+{
+    QTest::addColumn<QString>("way");
+    QTest::newRow("Delete button") << "button";
+    QTest::newRow("Edit menu") << "action";
+    QTest::newRow("Delete key on the list") << "key";
+}
+
+void tst_WindowActions::deleteRemovesEverySelectedRow()
+{
+    QFETCH(QString, way);
+    GraphicConverter window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    auto list = window.findChild<QListWidget *>("listWidget");
+    addRows(window, { "/a.png", "/b.png", "/c.png", "/d.png" });
+    list->setFocus();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
+        list->visualItemRect(list->item(1)).center());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier,
+        list->visualItemRect(list->item(3)).center());
+    if (way == "button")
+        window.findChild<QPushButton *>("pushButtonDelete")->click();
+    else if (way == "action")
+        window.findChild<QAction *>("actionDelete")->trigger();
+    else
+        QTest::keyClick(list, Qt::Key_Delete);
+    QCOMPARE(rows(window), native({ "/a.png", "/c.png" }));
+    QCOMPARE(window.findChild<QLabel *>("itemCountLabel")->text(), QString("2 items"));
+}
+
+void tst_WindowActions::shortcuts_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("dialogTitle"); // the modal window the key opens, if any
+    QTest::addColumn<QString>("clicked"); // the button the key clicks, if any
+    const int ctrl = int(Qt::ControlModifier);
+    QTest::newRow("Ctrl+O adds files") << int(Qt::Key_O) << ctrl << "Open Files"
+                                       << "";
+    QTest::newRow("Ctrl+Shift+O imports a folder")
+        << int(Qt::Key_O) << (ctrl | int(Qt::ShiftModifier)) << "Choose Directory"
+        << "";
+    QTest::newRow("Ctrl+Return converts") << int(Qt::Key_Return) << ctrl << "Information"
+                                          << "pushButtonConvert";
+    QTest::newRow("Escape stops") << int(Qt::Key_Escape) << 0 << ""
+                                  << "pushButtonStop";
+    QTest::newRow("Ctrl+Q exits") << int(Qt::Key_Q) << ctrl << ""
+                                  << "";
+}
+
+void tst_WindowActions::shortcuts()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, dialogTitle);
+    QFETCH(QString, clicked);
+    GraphicConverter window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    // Away from the list, as a user who has just set an option.
+    window.findChild<QSpinBox *>("spinBoxQuality")->setFocus();
+    QScopedPointer<QSignalSpy> spy;
+    if (!clicked.isEmpty())
+        spy.reset(new QSignalSpy(window.findChild<QPushButton *>(clicked), SIGNAL(clicked())));
+    QString opened;
+    if (!dialogTitle.isEmpty()) {
+        whenModalOpens([&](QWidget *dialog) {
+            opened = dialog->windowTitle();
+            static_cast<QDialog *>(dialog)->reject();
+        });
+    }
+    QTest::keyClick(&window, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    if (spy)
+        QTRY_COMPARE(spy->count(), 1);
+    QTRY_COMPARE(opened, dialogTitle);
+    QCOMPARE(window.isVisible(), key != Qt::Key_Q);
 }
 
 void tst_WindowActions::contextMenuNeedsACurrentRow()
