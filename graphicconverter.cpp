@@ -158,9 +158,11 @@ void GraphicConverter::closeEvent(QCloseEvent *event)
 void GraphicConverter::addItems()
 {
     const QStringList files = QFileDialog::getOpenFileNames(
-        this, tr("Open Files"), QString(), Formats::imageFilter() + tr(";;All Files (*.*)"));
-    if (!files.isEmpty())
-        addPaths(files);
+        this, tr("Open Files"), addPath, Formats::imageFilter() + tr(";;All Files (*.*)"));
+    if (files.isEmpty())
+        return;
+    addPath = QFileInfo(files.first()).absolutePath();
+    addPaths(files);
 }
 
 void GraphicConverter::importFolder()
@@ -175,10 +177,12 @@ void GraphicConverter::importFolderRecursive()
 
 void GraphicConverter::chooseFolderToImport(bool recursive)
 {
-    const QString folder = QFileDialog::getExistingDirectory(this, tr("Choose Directory"),
-        QDir::currentPath(), QFileDialog::ShowDirsOnly | QFileDialog::DontResolveSymlinks);
-    if (!folder.isEmpty())
-        addPaths({ folder }, recursive);
+    const QString folder = QFileDialog::getExistingDirectory(this, tr("Choose Directory"), addPath,
+        QFileDialog::ShowDirsOnly | QFileDialog::DontResolveSymlinks);
+    if (folder.isEmpty())
+        return;
+    addPath = folder;
+    addPaths({ folder }, recursive);
 }
 
 void GraphicConverter::addPaths(const QStringList &paths, bool recursive)
@@ -598,6 +602,7 @@ void GraphicConverter::loadSettings()
     const QString path
         = settings.value(QStringLiteral("Options/path"), QDir::currentPath()).toString();
     ui->lineEditPath->setText(QDir(path).exists() ? path : QDir::currentPath());
+    addPath = settings.value(QStringLiteral("Options/addpath"), QDir::currentPath()).toString();
 
     const ConversionSettings stored = SettingsFile::read(file);
     for (const OptionWidget &entry : optionWidgets()) {
@@ -629,6 +634,7 @@ void GraphicConverter::saveSettings()
     SettingsFile::write(settings, currentSettings());
     // The folder is kept as typed, also while outputs go beside the inputs.
     settings.setValue(QStringLiteral("Options/path"), ui->lineEditPath->text());
+    settings.setValue(QStringLiteral("Options/addpath"), addPath);
 }
 
 void GraphicConverter::createPdfQuality()

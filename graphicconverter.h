@@ -112,6 +112,7 @@ private:
     QPointer<RunReportDialog> reportDialog; // child of the window, made on the first problem
     // Never shown: holds the general quality while the main control shows the JPEG page's.
     QSpinBox *pdfQuality = nullptr;
+    QString addPath; // where the Add and Import dialogs start
 };
 
 #endif // GRAPHICCONVERTER_H

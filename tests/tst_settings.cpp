@@ -20,7 +20,7 @@
 // ("*" where the value depends on the machine).
 static const QList<QPair<QString, QStringList>> keyTable = {
     { "MainWindow", { "size=*", "pos=*" } },
-    { "Options", { "path=*", "original=false", "quality=75", "format=0" } },
+    { "Options", { "path=*", "addpath=*", "original=false", "quality=75", "format=0" } },
     { "Global",
         { "overwrite=false", "strip=true", "transparent=false", "backgroundcolor=#ffffff",
             "stoponfailure=false" } },
@@ -154,7 +154,7 @@ void tst_Settings::allDefaultStartWritesEveryKey()
         keys += actual.size();
         settings.endGroup();
     }
-    QCOMPARE(keys, 37);
+    QCOMPARE(keys, 38);
     QStringList actualGroups = settings.childGroups();
     actualGroups.sort();
     groups.sort();

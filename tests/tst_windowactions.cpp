@@ -69,6 +69,7 @@ private slots:
     void deleteRemovesEverySelectedRow();
     void shortcuts_data();
     void shortcuts();
+    void addFolderIsRemembered();
     void contextMenuNeedsACurrentRow();
     void openDirectoryUrls_data();
     void openDirectoryUrls();
@@ -534,6 +535,47 @@ void tst_WindowActions::shortcuts()
         QTRY_COMPARE(spy->count(), 1);
     QTRY_COMPARE(opened, dialogTitle);
     QCOMPARE(window.isVisible(), key != Qt::Key_Q);
+}
+
+void tst_WindowActions::addFolderIsRemembered()
+{
+    const QString pics = makeImage("pics/a.png");
+    const QString scans = dir->filePath("scans");
+    QVERIFY(QDir().mkpath(scans));
+    {
+        GraphicConverter window;
+        whenModalOpens([&](QWidget *dialog) {
+            auto fileDialog = qobject_cast<QFileDialog *>(dialog);
+            fileDialog->setDirectory(dir->filePath("pics"));
+            fileDialog->selectFile("a.png");
+            static_cast<QDialog *>(fileDialog)->accept();
+        });
+        window.findChild<QAction *>("actionAdd")->trigger();
+        QCOMPARE(rows(window), native({ pics }));
+        window.close();
+    }
+    {
+        GraphicConverter window;
+        QString shown;
+        whenModalOpens([&](QWidget *dialog) {
+            auto fileDialog = qobject_cast<QFileDialog *>(dialog);
+            shown = fileDialog->directory().absolutePath();
+            fileDialog->reject();
+        });
+        window.findChild<QAction *>("actionImportFolder")->trigger();
+        QCOMPARE(shown, dir->filePath("pics"));
+        importWithDialog(window, "actionImportFolder", scans);
+        window.close();
+    }
+    GraphicConverter window;
+    QString shown;
+    whenModalOpens([&](QWidget *dialog) {
+        auto fileDialog = qobject_cast<QFileDialog *>(dialog);
+        shown = fileDialog->directory().absolutePath();
+        fileDialog->reject();
+    });
+    window.findChild<QAction *>("actionAdd")->trigger();
+    QCOMPARE(shown, scans);
 }
 
 void tst_WindowActions::contextMenuNeedsACurrentRow()
