@@ -119,7 +119,14 @@ QStringList imagePatterns()
 
 QString imageFilter()
 {
-    return QStringLiteral("Images (%1)").arg(imagePatterns().join(QLatin1Char(' ')));
+    // Qt's own picker matches in any case, but the GTK one that Qt uses under GNOME matches
+    // case by case: UPPER.JPG from a camera would not be shown there without its own pattern.
+    const QStringList patterns = imagePatterns();
+    QStringList upper;
+    for (const QString &pattern : patterns)
+        upper.append(pattern.toUpper());
+    return QStringLiteral("Images (%1 %2)")
+        .arg(patterns.join(QLatin1Char(' ')), upper.join(QLatin1Char(' ')));
 }
 
 } // namespace Formats

@@ -27,7 +27,8 @@ QString suffixFor(const QString &name);
 // folders for; they are matched in any letter case. Today's eight come first, then what Qt's
 // image plug-ins and the image library installed here read, asked the first time.
 QStringList imagePatterns();
-// The picker's filter line for those patterns: "Images (*.psd *.png ...)".
+// The picker's filter line for those patterns, then the same in capitals:
+// "Images (*.psd *.png ... *.PSD *.PNG ...)".
 QString imageFilter();
 
 } // namespace Formats
