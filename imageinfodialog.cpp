@@ -28,6 +28,7 @@ void ImageInfoDialog::readImage()
     switch (image.status) {
     case ImageProperties::Read:
         break;
+    case ImageProperties::Cancelled:
     case ImageProperties::CannotOpen:
         // The file went away or was locked after it was listed; the empty dialog says enough.
         return;

@@ -5,7 +5,11 @@
 
 #include <Magick++.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <new>
+#include <numeric>
+#include <vector>
 
 #include "imagedecoder.h"
 #include "imagepipeline.h"
@@ -25,17 +29,115 @@ ImageProperties::ResolutionUnit unitOf(const Magick::Image &image)
     }
 }
 
+bool cancelled(const QAtomicInt *cancel)
+{
+    return cancel && cancel->loadRelaxed();
+}
+
+// Rows fetched at a time: few calls into the pixel cache, and a cancel seen within a blink.
+constexpr unsigned band = 64;
+
+// Counts the distinct red, green and blue triples as the library's own count does, in a
+// fraction of its time: a bit per colour while every sample fits in 8 bits (most photos),
+// else a sort of the samples. Returns -1 once *cancel is set.
+qint64 countColours(const Magick::Image &image, const QAtomicInt *cancel)
+{
+#if QuantumDepth > 16
+    return cancelled(cancel) ? -1 : qint64(image.totalColors());
+#else
+    using MagickLib::PixelPacket;
+    const unsigned columns = unsigned(image.columns());
+    const unsigned rows = unsigned(image.rows());
+    const auto forEachBand = [&](auto &&take) {
+        for (unsigned y = 0; y < rows; y += band) {
+            if (cancelled(cancel))
+                return false;
+            const unsigned height = std::min(band, rows - y);
+            const PixelPacket *pixels = image.getConstPixels(0, y, columns, height);
+            if (!pixels)
+                throw std::bad_alloc();
+            if (!take(pixels, size_t(columns) * height))
+                return false;
+        }
+        return true;
+    };
+
+    // A Q16 sample v holds the 8-bit sample v >> 8 exactly when both its bytes are equal.
+    const auto eightBits = [](unsigned v) { return QuantumDepth == 8 || (v >> 8) == (v & 0xff); };
+    const auto byteOf = [](unsigned v) { return QuantumDepth == 8 ? v : v >> 8; };
+    std::vector<std::uint64_t> seen(std::size_t(1) << 18); // one bit for each of 2^24 colours
+    bool wide = false;
+    const bool narrow = forEachBand([&](const PixelPacket *pixels, size_t count) {
+        for (size_t i = 0; i < count; ++i) {
+            const PixelPacket &p = pixels[i];
+            if (!eightBits(p.red) || !eightBits(p.green) || !eightBits(p.blue)) {
+                wide = true;
+                return false;
+            }
+            const std::uint32_t key = byteOf(p.red) << 16 | byteOf(p.green) << 8 | byteOf(p.blue);
+            seen[key >> 6] |= std::uint64_t(1) << (key & 63);
+        }
+        return true;
+    });
+    if (narrow) {
+        qint64 colours = 0;
+        for (const std::uint64_t word : seen)
+            colours += __builtin_popcountll(word);
+        return colours;
+    }
+    if (!wide)
+        return -1;
+    seen = std::vector<std::uint64_t>();
+
+    // Spread by red, then sort each red's green and blue: small sorts that stay in the
+    // cache, and half the memory of sorting whole triples.
+    std::vector<std::uint32_t> start(std::size_t(1) << 16 | 1);
+    if (!forEachBand([&](const PixelPacket *pixels, size_t count) {
+            for (size_t i = 0; i < count; ++i)
+                ++start[pixels[i].red + 1];
+            return true;
+        }))
+        return -1;
+    std::partial_sum(start.begin(), start.end(), start.begin());
+    std::vector<std::uint32_t> next(start.begin(), start.end() - 1);
+    std::vector<std::uint32_t> greenBlue(size_t(columns) * rows);
+    if (!forEachBand([&](const PixelPacket *pixels, size_t count) {
+            for (size_t i = 0; i < count; ++i)
+                greenBlue[next[pixels[i].red]++]
+                    = std::uint32_t(pixels[i].green) << 16 | pixels[i].blue;
+            return true;
+        }))
+        return -1;
+    qint64 colours = 0;
+    for (std::size_t red = 0; red + 1 < start.size(); ++red) {
+        if (red % 4096 == 0 && cancelled(cancel))
+            return -1;
+        const auto first = greenBlue.begin() + start[red];
+        const auto last = greenBlue.begin() + start[red + 1];
+        std::sort(first, last);
+        colours += std::unique(first, last) - first;
+    }
+    return colours;
+#endif
+}
+
 } // namespace
 
-ImageProperties ImageProperties::read(const QString &path, const QSize &thumbnailBox)
+ImageProperties ImageProperties::read(
+    const QString &path, const QSize &thumbnailBox, const QAtomicInt *cancel)
 {
     ImageProperties properties;
-    const auto fail = [&](const QString &reason) {
+    const QFileInfo file(path);
+    properties.fileSize = file.exists() ? file.size() : 0;
+    const auto end = [&](Status status, const QString &reason = QString()) {
+        const qint64 fileSize = properties.fileSize;
         properties = ImageProperties();
-        properties.status = Failed;
+        properties.status = status;
         properties.error = reason;
+        properties.fileSize = fileSize;
         return properties;
     };
+    const auto fail = [&](const QString &reason) { return end(Failed, reason); };
     try {
         Magick::InitializeMagick(nullptr);
         ResourceLimits::apply();
@@ -52,17 +154,22 @@ ImageProperties ImageProperties::read(const QString &path, const QSize &thumbnai
         case ImageDecoder::ReadResult::TooLarge:
             return fail(error);
         }
+        if (cancelled(cancel))
+            return end(Cancelled);
 
         Magick::Image image = ImageDecoder::decode(blob);
         blob = Magick::Blob();
+        if (cancelled(cancel))
+            return end(Cancelled);
         ImagePipeline::orientUpright(image);
 
         properties.size = QSize(int(image.columns()), int(image.rows()));
         const Magick::Geometry density = image.density();
         properties.resolution = QSize(int(density.width()), int(density.height()));
         properties.resolutionUnit = unitOf(image);
-        properties.colours = qint64(image.totalColors());
-        properties.fileSize = QFileInfo(path).size();
+        properties.colours = countColours(image, cancel);
+        if (properties.colours < 0)
+            return end(Cancelled);
 
         image.scale(Magick::Geometry(thumbnailBox.width(), thumbnailBox.height()));
         // Bytes in this order whatever the machine's byte order.

@@ -1,6 +1,7 @@
 #ifndef IMAGEPROPERTIES_H
 #define IMAGEPROPERTIES_H
 
+#include <QAtomicInt>
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -14,6 +15,7 @@ struct ImageProperties
         Read,
         CannotOpen, // nothing at the path, or it cannot be read whole
         Failed, // too large, no reader, a damaged picture or not enough memory
+        Cancelled, // asked to stop before the picture was read whole
     };
     enum ResolutionUnit {
         UndefinedUnit,
@@ -31,12 +33,18 @@ struct ImageProperties
     // Rounded to whole dots, as the library reports it.
     QSize resolution;
     ResolutionUnit resolutionUnit = UndefinedUnit;
+    // Distinct red, green and blue triples at the depth the library holds them, as
+    // `gm identify -format %k` counts them: transparency and a CMYK picture's black aside.
     qint64 colours = 0;
+    // Known whatever the status, unless nothing is at the path.
     qint64 fileSize = 0;
     // Fitted into the box keeping its proportions, enlarged when smaller; alpha kept.
     QImage thumbnail;
 
-    static ImageProperties read(const QString &path, const QSize &thumbnailBox);
+    // A reader on another thread may set *cancel at any time; it is looked at between steps
+    // and while counting colours, so the reader ends soon after with the status Cancelled.
+    static ImageProperties read(
+        const QString &path, const QSize &thumbnailBox, const QAtomicInt *cancel = nullptr);
 };
 
 #endif // IMAGEPROPERTIES_H

@@ -42,6 +42,8 @@ private slots:
     void sizeAndThumbnail_data();
     void sizeAndThumbnail();
     void fileSizeColoursAndResolution();
+    void coloursCountedAsTheLibraryCounts_data();
+    void coloursCountedAsTheLibraryCounts();
     void thumbnailKeepsColoursAndAlpha();
     void jpeg2000Input();
     void readAsConversionReads_data();
@@ -122,6 +124,42 @@ void tst_Dialogs::fileSizeColoursAndResolution()
     QCOMPARE(
         ImageProperties::read(path, QSize(1, 1)).resolutionUnit, ImageProperties::PixelsPerInch);
     QCOMPARE(text(dialog, "labelSize"), QString("120x90"));
+}
+
+void tst_Dialogs::coloursCountedAsTheLibraryCounts_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("depth");
+    QTest::addColumn<QString>("map");
+
+    QTest::newRow("8-bit photo") << "photo.jpg" << 8 << "RGB";
+    QTest::newRow("16-bit samples that 8 bits would merge") << "deep.png" << 16 << "RGB";
+    QTest::newRow("transparency apart") << "glass.png" << 8 << "RGBA";
+    QTest::newRow("CMYK, black apart") << "print.tif" << 8 << "CMYK";
+}
+
+void tst_Dialogs::coloursCountedAsTheLibraryCounts()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, map);
+    QFETCH(int, depth);
+    // Every sample varies, so one count that drops a channel or bits differs from the other.
+    const int width = 300, height = 200;
+    QVector<quint16> samples;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            for (int c = 0; c < map.size(); ++c)
+                samples << quint16((x * 7919 + y * 104729 + c * 15485863) % 65536 * (c + 1));
+    Magick::InitializeMagick(nullptr);
+    Magick::Image image;
+    image.read(width, height, map.toStdString(), Magick::ShortPixel, samples.constData());
+    image.depth(depth);
+    const QString path = dir->filePath(name);
+    image.write(QFile::encodeName(path).toStdString());
+
+    const qint64 colours = ImageProperties::read(path, QSize(1, 1)).colours;
+    QVERIFY(colours > 1);
+    QCOMPARE(colours, qint64(Magick::Image(QFile::encodeName(path).toStdString()).totalColors()));
 }
 
 void tst_Dialogs::thumbnailKeepsColoursAndAlpha()
