@@ -29,6 +29,12 @@ ImageProperties::ResolutionUnit unitOf(const Magick::Image &image)
     }
 }
 
+bool holdsRgb(MagickLib::ColorspaceType colorspace)
+{
+    using namespace MagickLib;
+    return IsRGBColorspace(colorspace);
+}
+
 bool cancelled(const QAtomicInt *cancel)
 {
     return cancel && cancel->loadRelaxed();
@@ -172,6 +178,10 @@ ImageProperties ImageProperties::read(
             return end(Cancelled);
 
         image.scale(Magick::Geometry(thumbnailBox.width(), thumbnailBox.height()));
+        // Exported as they are, a CMYK picture's samples would pass for red, green, blue and
+        // opacity: white paper with red ink would show black with cyan.
+        if (!holdsRgb(image.colorSpace()))
+            image.colorSpace(MagickLib::RGBColorspace);
         // Bytes in this order whatever the machine's byte order.
         QImage thumbnail(int(image.columns()), int(image.rows()), QImage::Format_RGBA8888);
         if (thumbnail.isNull())

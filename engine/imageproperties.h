@@ -38,7 +38,8 @@ struct ImageProperties
     qint64 colours = 0;
     // Known whatever the status, unless nothing is at the path.
     qint64 fileSize = 0;
-    // Fitted into the box keeping its proportions, enlarged when smaller; alpha kept.
+    // Fitted into the box keeping its proportions, enlarged when smaller; alpha kept; in
+    // RGB whatever the picture's colour space.
     QImage thumbnail;
 
     // A reader on another thread may set *cancel at any time; it is looked at between steps

@@ -45,6 +45,7 @@ private slots:
     void coloursCountedAsTheLibraryCounts_data();
     void coloursCountedAsTheLibraryCounts();
     void thumbnailKeepsColoursAndAlpha();
+    void cmykThumbnailInTrueColours();
     void jpeg2000Input();
     void readAsConversionReads_data();
     void readAsConversionReads();
@@ -183,6 +184,33 @@ void tst_Dialogs::thumbnailKeepsColoursAndAlpha()
     QVERIFY(qAbs(qGreen(right) - 60) <= 1);
     QVERIFY(qAbs(qBlue(right) - 220) <= 1);
     QCOMPARE(qAlpha(right), 128);
+}
+
+void tst_Dialogs::cmykThumbnailInTrueColours()
+{
+    // Red ink on white paper, as a printer's JPEG stores it (inverted, with Adobe's marker).
+    Magick::InitializeMagick(nullptr);
+    Magick::Image image(Magick::Geometry(120, 60), Magick::Color("white"));
+    for (int x = 0; x < 60; ++x)
+        for (int y = 0; y < 60; ++y)
+            image.pixelColor(x, y, Magick::Color("red"));
+    image.colorSpace(MagickLib::CMYKColorspace);
+    image.quality(95);
+    const QString path = dir->filePath("print.jpg");
+    image.write(QFile::encodeName(path).toStdString());
+
+    ImageInfoDialog dialog(path);
+    const QImage thumb
+        = dialog.findChild<QLabel *>("labelImage")->pixmap(Qt::ReturnByValue).toImage();
+    QCOMPARE(thumb.size(), QSize(350, 175));
+    const auto near = [](QRgb seen, QRgb meant) {
+        return qAbs(qRed(seen) - qRed(meant)) < 8 && qAbs(qGreen(seen) - qGreen(meant)) < 8
+            && qAbs(qBlue(seen) - qBlue(meant)) < 8 && qAlpha(seen) == 255;
+    };
+    QVERIFY2(
+        near(thumb.pixel(80, 90), qRgb(255, 0, 0)), qPrintable(QColor(thumb.pixel(80, 90)).name()));
+    QVERIFY2(near(thumb.pixel(270, 90), qRgb(255, 255, 255)),
+        qPrintable(QColor(thumb.pixel(270, 90)).name()));
 }
 
 void tst_Dialogs::jpeg2000Input()
