@@ -1,11 +1,29 @@
 #include "imageinfodialog.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QLocale>
+#include <QMutex>
+#include <QMutexLocker>
 #include <QPixmap>
+#include <QRunnable>
+#include <QThreadPool>
 
 #include "appshell.h"
+#include "diagnostics.h"
 #include "imageproperties.h"
 #include "ui_imageinfodialog.h"
+
+// Shared by the dialog and the reading thread, so whichever ends last frees it. The mutex
+// makes "the dialog is still there" and "post the result to it" one step: a dialog that has
+// cleared dialog under the mutex can be destroyed with no result on its way, or with one
+// already queued, which its destruction discards.
+struct ImageInfoDialog::Request
+{
+    QMutex mutex;
+    ImageInfoDialog *dialog = nullptr;
+    QAtomicInt cancel;
+};
 
 ImageInfoDialog::ImageInfoDialog(QString filePath, QWidget *parent)
     : QDialog(parent)
@@ -19,21 +37,76 @@ ImageInfoDialog::ImageInfoDialog(QString filePath, QWidget *parent)
 
 ImageInfoDialog::~ImageInfoDialog()
 {
+    cancelRead();
     delete ui;
+}
+
+void ImageInfoDialog::done(int result)
+{
+    cancelRead();
+    QDialog::done(result);
+}
+
+void ImageInfoDialog::cancelRead()
+{
+    if (!request)
+        return;
+    request->cancel.storeRelaxed(1);
+    QMutexLocker lock(&request->mutex);
+    request->dialog = nullptr;
 }
 
 void ImageInfoDialog::readImage()
 {
-    const ImageProperties image = ImageProperties::read(filePath, QSize(350, 200));
+    // What costs nothing is shown before the dialog opens; the rest follows the read.
+    const QFileInfo file(filePath);
+    const QString nativePath = QDir::toNativeSeparators(filePath);
+    const int room
+        = maximumWidth() - layout()->contentsMargins().left() - layout()->contentsMargins().right();
+    ui->labelFileName->setText(
+        ui->labelFileName->fontMetrics().elidedText(file.fileName(), Qt::ElideMiddle, room));
+    ui->labelFileName->setToolTip(nativePath);
+    if (file.exists())
+        ui->labelFilesize->setText(QLocale(QStringLiteral("US")).toString(file.size()));
+    ui->labelImage->setText(tr("Reading…"));
+
+    request = std::make_shared<Request>();
+    request->dialog = this;
+    const QSize thumbnailBox(350, 200);
+    QThreadPool::globalInstance()->start(
+        QRunnable::create([request = request, path = filePath, thumbnailBox] {
+            const ImageProperties image
+                = ImageProperties::read(path, thumbnailBox, &request->cancel);
+            QMutexLocker lock(&request->mutex);
+            if (ImageInfoDialog *dialog = request->dialog)
+                QMetaObject::invokeMethod(
+                    dialog, [dialog, image] { dialog->showImage(image); }, Qt::QueuedConnection);
+        }));
+}
+
+void ImageInfoDialog::showImage(const ImageProperties &image)
+{
+    const QLocale locale(QStringLiteral("US"));
     switch (image.status) {
     case ImageProperties::Read:
         break;
     case ImageProperties::Cancelled:
-    case ImageProperties::CannotOpen:
-        // The file went away or was locked after it was listed; the empty dialog says enough.
         return;
     case ImageProperties::Failed:
         qDebug("Error: %s", qPrintable(image.error));
+        // An empty file only gets "Null blob argument" from the library.
+        ui->labelImage->setText(
+            tr("Cannot show this picture: %1")
+                .arg(image.fileSize == 0 ? tr("the file is empty.")
+                                         : Diagnostics::libraryReason(image.error.toLocal8Bit())));
+        emit imageRead();
+        return;
+    case ImageProperties::CannotOpen:
+        // The file went away or was locked after it was listed.
+        ui->labelImage->setText(image.error.isEmpty()
+                ? tr("There is no file at this path any more.")
+                : tr("Cannot read this file: %1").arg(image.error));
+        emit imageRead();
         return;
     }
 
@@ -41,8 +114,8 @@ void ImageInfoDialog::readImage()
         QStringLiteral("%1x%2").arg(image.size.width()).arg(image.size.height()));
     ui->labelResolution->setText(
         QStringLiteral("%1x%2").arg(image.resolution.width()).arg(image.resolution.height()));
-    const QLocale locale(QStringLiteral("US"));
     ui->labelFilesize->setText(locale.toString(image.fileSize));
     ui->labelTotalColors->setText(locale.toString(image.colours));
     ui->labelImage->setPixmap(QPixmap::fromImage(image.thumbnail));
+    emit imageRead();
 }

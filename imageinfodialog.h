@@ -4,13 +4,18 @@
 #include <QDialog>
 #include <QString>
 
+#include <memory>
+
 namespace Ui {
 class ImageInfoDialog;
 }
+struct ImageProperties;
 
-// The properties of one listed image: thumbnail, pixel size, resolution, file size and number
-// of colours. Lives in the GUI thread for one exec(); reads and decodes the file while it is
-// constructed. Owns its widget holder.
+// The properties of one listed image: file name, thumbnail, pixel size, resolution, file size
+// and number of colours. Lives in the GUI thread; the file is read and decoded on a thread of
+// the global pool while the dialog shows "Reading…", so it answers at once. Owns its widget
+// holder and shares the read's request with that thread: closing the dialog cancels the read,
+// which then ends without touching the dialog.
 class ImageInfoDialog : public QDialog
 {
     Q_OBJECT
@@ -19,11 +24,22 @@ public:
     explicit ImageInfoDialog(QString filePath, QWidget *parent = nullptr);
     ~ImageInfoDialog() override;
 
+    void done(int result) override;
+
+signals:
+    // The read has ended and the dialog shows what it found, or why there is nothing.
+    void imageRead();
+
 private:
+    struct Request;
+
     void readImage();
+    void showImage(const ImageProperties &image);
+    void cancelRead();
 
     Ui::ImageInfoDialog *ui;
     QString filePath;
+    std::shared_ptr<Request> request;
 };
 
 #endif // IMAGEINFODIALOG_H

@@ -4,7 +4,9 @@
 #include <QLabel>
 #include <QLayout>
 #include <QListWidget>
+#include <QSemaphore>
 #include <QTemporaryDir>
+#include <QThreadPool>
 #include <QtTest>
 
 #include "aboutdialog.h"
@@ -17,16 +19,26 @@
 
 #include <Magick++.h>
 
+#include <cstring>
+
 namespace {
 
 QString text(const QDialog &dialog, const char *label)
 {
-    return dialog.findChild<QLabel *>(label)->text();
+    const auto widget = dialog.findChild<QLabel *>(label);
+    return widget ? widget->text() : QStringLiteral("(no %1)").arg(label);
 }
 
 QSize thumbnailSize(const QDialog &dialog)
 {
     return dialog.findChild<QLabel *>("labelImage")->pixmap(Qt::ReturnByValue).size();
+}
+
+// The dialog reads on another thread and shows the result through the event loop.
+bool wasRead(ImageInfoDialog &dialog)
+{
+    QSignalSpy read(&dialog, SIGNAL(imageRead()));
+    return read.wait(20000);
 }
 
 } // namespace
@@ -46,6 +58,7 @@ private slots:
     void coloursCountedAsTheLibraryCounts();
     void thumbnailKeepsColoursAndAlpha();
     void cmykThumbnailInTrueColours();
+    void answersWhileReading();
     void jpeg2000Input();
     void readAsConversionReads_data();
     void readAsConversionReads();
@@ -96,6 +109,7 @@ void tst_Dialogs::sizeAndThumbnail()
     const QString path = dir->filePath("picture.png");
     QVERIFY(image.save(path));
     ImageInfoDialog dialog(path);
+    QVERIFY(wasRead(dialog));
     QCOMPARE(text(dialog, "labelSize"), sizeText);
     QCOMPARE(thumbnailSize(dialog), thumbnail);
 }
@@ -115,6 +129,7 @@ void tst_Dialogs::fileSizeColoursAndResolution()
     image.write(QFile::encodeName(path).toStdString());
 
     ImageInfoDialog dialog(path);
+    QVERIFY(wasRead(dialog));
     const qint64 bytes = QFileInfo(path).size();
     QVERIFY(bytes > 1000);
     // The locale named "US" is Qt's C locale: no digit grouping.
@@ -173,6 +188,7 @@ void tst_Dialogs::thumbnailKeepsColoursAndAlpha()
     const QString path = dir->filePath("halves.png");
     QVERIFY(image.save(path));
     ImageInfoDialog dialog(path);
+    QVERIFY(wasRead(dialog));
     const QImage thumb
         = dialog.findChild<QLabel *>("labelImage")->pixmap(Qt::ReturnByValue).toImage();
     QCOMPARE(thumb.size(), QSize(350, 175));
@@ -200,6 +216,7 @@ void tst_Dialogs::cmykThumbnailInTrueColours()
     image.write(QFile::encodeName(path).toStdString());
 
     ImageInfoDialog dialog(path);
+    QVERIFY(wasRead(dialog));
     const QImage thumb
         = dialog.findChild<QLabel *>("labelImage")->pixmap(Qt::ReturnByValue).toImage();
     QCOMPARE(thumb.size(), QSize(350, 175));
@@ -213,6 +230,46 @@ void tst_Dialogs::cmykThumbnailInTrueColours()
         qPrintable(QColor(thumb.pixel(270, 90)).name()));
 }
 
+void tst_Dialogs::answersWhileReading()
+{
+    QImage image(640, 480, QImage::Format_RGB32);
+    image.fill(Qt::yellow);
+    const QString path = dir->filePath("slow.png");
+    QVERIFY(image.save(path));
+
+    // The library reports each image it begins to load: hold a reading thread right there.
+    static QSemaphore loading, proceed;
+    static bool proceeded = false;
+    MagickLib::SetMonitorHandler(
+        [](const char *text, const MagickLib::magick_int64_t quantum,
+            const MagickLib::magick_uint64_t, MagickLib::ExceptionInfo *) -> MagickPassFail {
+            if (quantum == 0 && std::strstr(text, "Loading")
+                && QThread::currentThread() != QCoreApplication::instance()->thread()) {
+                loading.release();
+                proceeded = proceed.tryAcquire(1, 20000);
+            }
+            return MagickPass;
+        });
+    {
+        ImageInfoDialog dialog(path);
+        QVERIFY(loading.tryAcquire(1, 20000));
+        dialog.show();
+        QCoreApplication::processEvents();
+        QCOMPARE(text(dialog, "labelImage"), QString("Reading…"));
+        QCOMPARE(text(dialog, "labelFilesize"), QString::number(QFileInfo(path).size()));
+        QCOMPARE(text(dialog, "labelFileName"), QString("slow.png"));
+        QCOMPARE(text(dialog, "labelSize"), QString());
+        dialog.reject();
+    }
+    // Only now may the read go on: had closing waited for it, it would have timed out.
+    proceed.release();
+    QThreadPool::globalInstance()->waitForDone();
+    MagickLib::SetMonitorHandler(nullptr);
+    QCoreApplication::sendPostedEvents();
+    QVERIFY(proceeded);
+    QCOMPARE(TestSupport::recordedMessages().filter("Error: ").size(), 0);
+}
+
 void tst_Dialogs::jpeg2000Input()
 {
     Magick::InitializeMagick(nullptr);
@@ -220,6 +277,7 @@ void tst_Dialogs::jpeg2000Input()
     const QString path = dir->filePath("photo.jp2");
     QVERIFY(TestSupport::writeFile(path, Jp2Coder::encode(source)));
     ImageInfoDialog dialog(path);
+    QVERIFY(wasRead(dialog));
     QCOMPARE(text(dialog, "labelSize"), QString("64x32"));
     QCOMPARE(thumbnailSize(dialog), QSize(350, 175));
     QCOMPARE(TestSupport::recordedMessages().filter("Error: ").size(), 0);
@@ -257,6 +315,7 @@ void tst_Dialogs::readAsConversionReads()
     const QString path = dir->filePath(name);
     QVERIFY(TestSupport::writeFile(path, content));
     ImageInfoDialog dialog(path);
+    QVERIFY(wasRead(dialog));
     QCOMPARE(text(dialog, "labelSize"), sizeText);
     QCOMPARE(thumbnailSize(dialog), thumbnail);
     QCOMPARE(TestSupport::recordedMessages().filter("Error: ").size(), 0);
@@ -266,28 +325,39 @@ void tst_Dialogs::unreadableFiles_data()
 {
     QTest::addColumn<bool>("exists");
     QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("reason");
     QTest::addColumn<bool>("logged");
 
-    QTest::newRow("vanished path: nothing said") << false << QByteArray() << false;
-    QTest::newRow("empty file") << true << QByteArray() << true;
-    QTest::newRow("text named like a picture") << true << QByteArray("dear diary\n") << true;
+    QTest::newRow("vanished path: nothing logged")
+        << false << QByteArray() << "There is no file at this path any more." << false;
+    QTest::newRow("empty file") << true << QByteArray()
+                                << "Cannot show this picture: the file is empty." << true;
+    QTest::newRow("text named like a picture")
+        << true << QByteArray("dear diary\n")
+        << "Cannot show this picture: Unable to deduce image format" << true;
     QTest::newRow("header claiming more pixels than memory holds")
-        << true << TestSupport::oversizedPng(25200, 33300) << true;
+        << true << TestSupport::oversizedPng(25200, 33300) << "Cannot show this picture: " << true;
 }
 
 void tst_Dialogs::unreadableFiles()
 {
     QFETCH(bool, exists);
     QFETCH(QByteArray, content);
+    QFETCH(QString, reason);
     QFETCH(bool, logged);
     const QString path = dir->filePath("photo.jpg");
     if (exists)
         QVERIFY(TestSupport::writeFile(path, content));
     ImageInfoDialog dialog(path);
-    for (const char *label :
-        { "labelSize", "labelResolution", "labelFilesize", "labelTotalColors" })
+    QVERIFY(wasRead(dialog));
+    for (const char *label : { "labelSize", "labelResolution", "labelTotalColors" })
         QCOMPARE(text(dialog, label), QString());
     QVERIFY(thumbnailSize(dialog).isEmpty());
+    QCOMPARE(text(dialog, "labelFileName"), QString("photo.jpg"));
+    QCOMPARE(text(dialog, "labelFilesize"), exists ? QString::number(content.size()) : QString());
+    // The library's words, without its source location.
+    QVERIFY2(text(dialog, "labelImage").startsWith(reason), qPrintable(text(dialog, "labelImage")));
+    QVERIFY(!text(dialog, "labelImage").contains(".c:"));
     QCOMPARE(TestSupport::recordedMessages().filter(QRegularExpression("^Error: .+")).size(),
         logged ? 1 : 0);
 }
@@ -353,6 +423,7 @@ void tst_Dialogs::openedFromTheWindow()
         QString seen;
         WindowTestSupport::whenModalOpens([&](QWidget *dialog) {
             QVERIFY(qobject_cast<ImageInfoDialog *>(dialog));
+            QVERIFY(wasRead(*static_cast<ImageInfoDialog *>(dialog)));
             seen = dialog->findChild<QLabel *>("labelSize")->text();
             static_cast<QDialog *>(dialog)->accept();
         });
