@@ -18,6 +18,7 @@
 #include "runreport.h"
 #include "runreportdialog.h"
 #include "testsupport.h"
+#include "windowtestsupport.h"
 
 // What the window tells after a run: each row's outcome, the summary that stays in the status
 // bar, and the report of every file that failed or warned.
@@ -43,22 +44,7 @@ private:
     QString previousDir;
 };
 
-// Answers the desktop's "open this folder" so that tests never start a file manager.
-class FolderCatcher : public QObject
-{
-    Q_OBJECT
-
-public:
-    QList<QUrl> urls;
-
-public slots:
-    void open(const QUrl &url)
-    {
-        urls.append(url);
-    }
-};
-
-static FolderCatcher catcher;
+static WindowTestSupport::UrlCatcher catcher;
 
 void tst_RunReport::initTestCase()
 {

@@ -28,21 +28,6 @@
 
 using WindowTestSupport::whenModalOpens;
 
-// Receives the URLs the window hands to the desktop, instead of a file browser.
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-
-public:
-    QList<QUrl> urls;
-
-public slots:
-    void open(const QUrl &url)
-    {
-        urls.append(url);
-    }
-};
-
 class tst_WindowActions : public QObject
 {
     Q_OBJECT
@@ -92,7 +77,7 @@ private:
     QStringList runLockedEnabled(GraphicConverter &window);
     QScopedPointer<QTemporaryDir> dir;
     QString previousDir;
-    UrlCatcher catcher;
+    WindowTestSupport::UrlCatcher catcher;
 };
 
 void tst_WindowActions::initTestCase()
@@ -537,6 +522,19 @@ void tst_WindowActions::shortcuts()
     QCOMPARE(window.isVisible(), key != Qt::Key_Q);
 }
 
+// The folder the action's file dialog starts in; the dialog is cancelled.
+static QString folderOffered(GraphicConverter &window, const char *action)
+{
+    QString shown;
+    whenModalOpens([&shown](QWidget *dialog) {
+        auto fileDialog = qobject_cast<QFileDialog *>(dialog);
+        shown = fileDialog->directory().absolutePath();
+        fileDialog->reject();
+    });
+    window.findChild<QAction *>(action)->trigger();
+    return shown;
+}
+
 void tst_WindowActions::addFolderIsRemembered()
 {
     const QString pics = makeImage("pics/a.png");
@@ -556,26 +554,12 @@ void tst_WindowActions::addFolderIsRemembered()
     }
     {
         GraphicConverter window;
-        QString shown;
-        whenModalOpens([&](QWidget *dialog) {
-            auto fileDialog = qobject_cast<QFileDialog *>(dialog);
-            shown = fileDialog->directory().absolutePath();
-            fileDialog->reject();
-        });
-        window.findChild<QAction *>("actionImportFolder")->trigger();
-        QCOMPARE(shown, dir->filePath("pics"));
+        QCOMPARE(folderOffered(window, "actionImportFolder"), dir->filePath("pics"));
         importWithDialog(window, "actionImportFolder", scans);
         window.close();
     }
     GraphicConverter window;
-    QString shown;
-    whenModalOpens([&](QWidget *dialog) {
-        auto fileDialog = qobject_cast<QFileDialog *>(dialog);
-        shown = fileDialog->directory().absolutePath();
-        fileDialog->reject();
-    });
-    window.findChild<QAction *>("actionAdd")->trigger();
-    QCOMPARE(shown, scans);
+    QCOMPARE(folderOffered(window, "actionAdd"), scans);
 }
 
 void tst_WindowActions::contextMenuNeedsACurrentRow()
