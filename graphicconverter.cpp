@@ -60,6 +60,9 @@ GraphicConverter::GraphicConverter(QWidget *parent)
     ui->statusBar->addWidget(errorLabel, 1);
     summaryLabel = new QLabel(ui->statusBar);
     summaryLabel->setObjectName(QStringLiteral("labelSummary"));
+    // Set apart from a failure's line, which may run up to it.
+    summaryLabel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    summaryLabel->setContentsMargins(6, 0, 6, 0);
     ui->statusBar->addPermanentWidget(summaryLabel);
 
     listMenu.addAction(QIcon(QStringLiteral(":/images/explore")), tr("&Open Directory"), this,
