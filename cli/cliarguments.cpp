@@ -327,6 +327,25 @@ QVector<Declaration> declarations(int cores)
     return list;
 }
 
+// The list as lines of at most width characters, for a help text read in a terminal.
+QString wrapped(const QStringList &words, int width)
+{
+    QString text;
+    int lineLength = 0;
+    for (const QString &word : words) {
+        if (lineLength > 0 && lineLength + 1 + word.size() > width) {
+            text += QLatin1Char('\n');
+            lineLength = 0;
+        } else if (lineLength > 0) {
+            text += QLatin1Char(' ');
+            ++lineLength;
+        }
+        text += word;
+        lineLength += word.size();
+    }
+    return text;
+}
+
 } // namespace
 
 CliArguments parseCliArguments(const QStringList &arguments)
@@ -338,11 +357,11 @@ CliArguments parseCliArguments(const QStringList &arguments)
     parser.setApplicationDescription(
         QStringLiteral(
             "Converts image files to JPEG, GIF, PNG, JPEG 2000 or PDF, several at once.\n"
-            "Folders are searched for %1 (any case).\n"
+            "Folders are searched, in any letter case, for\n%1\n"
             "An existing file is never replaced without --overwrite: the output gets a free name\n"
             "(photo_1.jpg); with --overwrite the replaced file is first kept as photo_backup_N.\n"
             "Exit status: 0 when every file was converted, 1 when any failed, 2 for bad arguments.")
-            .arg(Formats::imagePatterns().join(QLatin1Char(' '))));
+            .arg(wrapped(Formats::imagePatterns(), 88)));
     parser.addPositionalArgument(QStringLiteral("FILE|FOLDER"),
         QStringLiteral("Images, or folders of images, to convert."),
         QStringLiteral("FILE|FOLDER..."));
