@@ -74,6 +74,10 @@ GraphicConverter::GraphicConverter(QWidget *parent)
 
     setWindowTitle(tr("Tarvo Image Converter") + QStringLiteral(" v" TARVO_VERSION));
     createPdfQuality();
+    // The number of cores is the machine's, so the form cannot hold the range.
+    const Options::Option *jobs = Options::find("Global", "jobs");
+    ui->spinBoxJobs->setRange(jobs->minimum, jobs->maximum);
+    ui->spinBoxJobs->setValue(jobs->defaultValue.toInt());
 
     // clang-format off
     connect(ui->pushButtonAdd,                     SIGNAL(clicked()),                          this,                                  SLOT(addItems()));
@@ -502,6 +506,7 @@ const QVector<GraphicConverter::OptionWidget> &GraphicConverter::optionWidgets()
         { "Options", "format", "comboBoxFormat" },
         { "Options", "quality", "spinBoxPDFQuality" },
         { "Global", "stoponfailure", "checkBoxStopOnFailure" },
+        { "Global", "jobs", "spinBoxJobs" },
         { "Global", "overwrite", "checkBoxOverwrite" },
         { "Global", "strip", "checkBoxStrip" },
         { "Global", "backgroundcolor", "labelBackgroundColor" },

@@ -273,7 +273,8 @@ QVector<Declaration> declarations(int cores)
     QVector<Declaration> list = {
         { "settings", "FILE",
             "Start from the options of a tarvo.ini written by the window; the options "
-            "below override single values.",
+            "below override single values. The window's files converted at once are not "
+            "taken: --jobs says how many.",
             applySettingsFile },
     };
     const QVector<QPair<QString, Declaration>> placedBefore = {

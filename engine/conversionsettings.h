@@ -17,6 +17,7 @@ struct ConversionSettings
     bool strip = false;
     bool transparent = false;
     bool stopOnFailure = false; // end the run at the first file that fails
+    int jobs = 1; // files the window converts at once
     QString backgroundColor;
 
     int jpegType = 0;

@@ -1,6 +1,7 @@
 #include "options.h"
 
 #include <QColor>
+#include <QThread>
 
 #include <type_traits>
 
@@ -67,6 +68,7 @@ using S = ConversionSettings;
 
 QVector<Option> makeTable()
 {
+    const int cores = qMax(1, QThread::idealThreadCount());
     const QStringList formats = formatNames();
     // The record keeps the format by name; an index outside the list leaves it empty.
     const Option format = { "Options", "format", Type::Choice, 0, 0, int(formats.size()) - 1,
@@ -96,6 +98,9 @@ QVector<Option> makeTable()
         flag<&S::stopOnFailure>("Global", "stoponfailure", false,
             { "stop-on-error", "Stop after the first file that fails (default: go on).",
                 "keep-going", "Go on past a file that fails (the default; overrides --settings)." }),
+        // The window's own: tarvo-convert takes --jobs alone, so a settings file written on
+        // a machine with more cores does not change how many files it converts at once.
+        number<&S::jobs>("Global", "jobs", cores, 1, cores),
         flag<&S::overwrite>("Global", "overwrite", false,
             { "overwrite", "Replace existing files, after a numbered backup copy of each." }),
         flag<&S::strip>("Global", "strip", true,

@@ -6,6 +6,7 @@
 #include <QSettings>
 #include <QSpinBox>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QRandomGenerator>
 #include <QtTest>
 
@@ -23,7 +24,7 @@ static const QList<QPair<QString, QStringList>> keyTable = {
     { "Options", { "path=*", "addpath=*", "original=false", "quality=75", "format=0" } },
     { "Global",
         { "overwrite=false", "strip=true", "transparent=false", "backgroundcolor=#ffffff",
-            "stoponfailure=false" } },
+            "stoponfailure=false", "jobs=*" } },
     { "JPEG",
         { "quality=75", "dpi=72", "progressive=true", "huffman=true", "type=0", "colorspace=0",
             "compression=0" } },
@@ -61,7 +62,7 @@ static QStringList fields(const ConversionSettings &s)
         { "gifType", s.gifType }, { "gifQuantizeColorspace", s.gifQuantizeColorspace },
         { "gifQuantizeColors", s.gifQuantizeColors },
         { "gifQuantizeTreeDepth", s.gifQuantizeTreeDepth }, { "pngType", s.pngType },
-        { "pngLevel", s.pngLevel }, { "pngFilter", s.pngFilter },
+        { "jobs", s.jobs }, { "pngLevel", s.pngLevel }, { "pngFilter", s.pngFilter },
         { "pngColorspace", s.pngColorspace }, { "resizeProportion", s.resizeProportion },
         { "resizeWidth", s.resizeWidth }, { "resizeHeight", s.resizeHeight },
         { "resizeOperator", s.resizeOperator }, { "resizeFilter", s.resizeFilter } };
@@ -154,13 +155,14 @@ void tst_Settings::allDefaultStartWritesEveryKey()
         keys += actual.size();
         settings.endGroup();
     }
-    QCOMPARE(keys, 38);
+    QCOMPARE(keys, 39);
     QStringList actualGroups = settings.childGroups();
     actualGroups.sort();
     groups.sort();
     QCOMPARE(actualGroups, groups);
     QCOMPARE(settings.value("MainWindow/size").toSize(), QSize(760, 618));
     QCOMPARE(settings.value("Options/path").toString(), QDir::currentPath());
+    QCOMPARE(settings.value("Global/jobs").toInt(), qMax(1, QThread::idealThreadCount()));
 }
 
 void tst_Settings::roundTrip()
@@ -219,6 +221,9 @@ void tst_Settings::storedValuesAreClamped_data()
         << "Resize/proportion" << QVariant(-40) << "spinBoxResizeProportion"
         << "-10"
         << "-10";
+    const QString cores = QString::number(qMax(1, QThread::idealThreadCount()));
+    QTest::newRow("more files at once than cores")
+        << "Global/jobs" << QVariant(999) << "spinBoxJobs" << cores << cores;
     QTest::newRow("format index past the list")
         << "Options/format" << QVariant(99) << "comboBoxFormat"
         << "-1"
@@ -400,6 +405,9 @@ void tst_Settings::formDefaultsAreTheTableDefaults()
         // The general quality has no widget in the form: the window keeps it aside, from the
         // table's range and default, while the main control shows the JPEG page's quality.
         if (!widget && qstrcmp(entry.widget, "spinBoxPDFQuality") == 0)
+            continue;
+        // Files at once go up to the machine's cores, which the window sets.
+        if (qstrcmp(entry.widget, "spinBoxJobs") == 0)
             continue;
         QVERIFY2(widget, entry.widget);
         if (auto spin = qobject_cast<QSpinBox *>(widget)) {

@@ -620,7 +620,7 @@ void tst_WindowActions::resetTouchesOnlyItsPage_data()
 
     QTest::newRow("Global") << "pushButtonGlobalDefault"
                             << QStringList { "checkBoxOverwrite", "checkBoxStopOnFailure",
-                                   "checkBoxStrip", "checkBoxTransparent",
+                                   "spinBoxJobs", "checkBoxStrip", "checkBoxTransparent",
                                    "labelBackgroundColor" };
     QTest::newRow("JPEG") << "pushButtonJPEGDefault"
                           << QStringList { "spinBoxJPEGQuality", "horizontalSliderJPEGQuality",
