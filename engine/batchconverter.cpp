@@ -128,6 +128,19 @@ QVector<ImagePipeline::FileResult> BatchConverter::run(
     std::atomic<bool> failed(false);
     std::mutex reporting;
     const int jobs = qBound(1, options.jobs, qMax(count, 1));
+    const auto stops = [this](ImagePipeline::FileResult::Status status) {
+        switch (status) {
+        case ImagePipeline::FileResult::Converted:
+            return false;
+        case ImagePipeline::FileResult::Missing:
+        case ImagePipeline::FileResult::WriteFailed:
+            return options.missingOrUnwritableStops;
+        case ImagePipeline::FileResult::Unreadable:
+        case ImagePipeline::FileResult::Failed:
+            break;
+        }
+        return true;
+    };
 
     const auto work = [&] {
         // Several files at once already keep the cores busy; the library's own threads on
@@ -136,6 +149,8 @@ QVector<ImagePipeline::FileResult> BatchConverter::run(
             MagickLib::SetMagickResourceLimit(MagickLib::ThreadsResource, 1);
         for (;;) {
             if (options.stopOnError && failed.load())
+                return;
+            if (options.stopFlag && options.stopFlag->loadRelaxed() == 1)
                 return;
             const int taken = next.fetch_add(1);
             if (taken >= count)
@@ -149,7 +164,7 @@ QVector<ImagePipeline::FileResult> BatchConverter::run(
             if (result.status == ImagePipeline::FileResult::Missing)
                 result.error
                     = QStringLiteral("%1: no such file").arg(QDir::toNativeSeparators(inputs[i]));
-            if (result.status != ImagePipeline::FileResult::Converted)
+            if (stops(result.status))
                 failed.store(true);
             {
                 std::lock_guard<std::mutex> lock(reporting);

@@ -1,6 +1,7 @@
 #ifndef BATCHCONVERTER_H
 #define BATCHCONVERTER_H
 
+#include <QAtomicInt>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -22,6 +23,12 @@ public:
     {
         int jobs = 1;
         bool stopOnError = false; // start no further file after the first failure
+        // With stopOnError, whether a missing input or an output that cannot be written
+        // counts as a failure; the window goes on past them and stops only for a file that
+        // cannot be read or converted.
+        bool missingOrUnwritableStops = true;
+        // Raised by another thread: no further file starts, the ones in progress finish.
+        const QAtomicInt *stopFlag = nullptr;
     };
 
     // Called from the job's thread, one call at a time, when a file is done.
@@ -32,8 +39,8 @@ public:
     // Output path of every input, in order, as they will be written.
     QStringList plan(const QStringList &inputs) const;
 
-    // Returns one result per input; a file never started (after a failure with stopOnError)
-    // keeps status Missing and an empty error.
+    // Returns one result per input; a file never started (after a failure with stopOnError,
+    // or once stopFlag is raised) keeps status Missing and an empty error.
     QVector<ImagePipeline::FileResult> run(const QStringList &inputs, const Finished &finished);
 
 private:

@@ -6,10 +6,14 @@
 #include <QString>
 #include <QStringList>
 
+#include "imagepipeline.h"
+
 struct ConversionSettings;
 
 // The worker of one run. Created in the GUI thread, moved onto the run's own thread, where
-// convert() handles the files one after the other. Owns its copy of the file list; borrows
+// convert() handles the files one after the other, or with settings->jobs above 1 several at
+// once on threads of its own, which report through this object's signals; done() always
+// comes from the run's thread, after the last report. Owns its copy of the file list; borrows
 // the settings record and the stop flag from the engine, which outlive it.
 class ImageConverter : public QObject
 {
@@ -34,6 +38,11 @@ public slots:
     void convert();
 
 private:
+    void convertInOrder();
+    void convertSeveralAtOnce();
+    // Emits a file's signals and debug lines; false when the failure may end the run.
+    bool report(int index, const QString &path, const ImagePipeline::FileResult &result);
+
     QStringList files;
     const ConversionSettings *const settings;
     QAtomicInt *stopFlag;

@@ -1,4 +1,5 @@
 #include <QDir>
+#include <QDirIterator>
 #include <QFileInfo>
 #include <QImage>
 #include <QPointer>
@@ -6,6 +7,8 @@
 #include <QSemaphore>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 #include "imageconvertengine.h"
 #include "testsupport.h"
@@ -26,6 +29,18 @@ std::unique_ptr<ConversionSettings> pngToJpeg(const QString &outputDir = QString
     s->pngLevel = 7;
     s->pngFilter = 5;
     return s;
+}
+
+// Every file under root, by its path from there, with its bytes.
+QMap<QString, QByteArray> tree(const QString &root)
+{
+    QMap<QString, QByteArray> found;
+    QDirIterator it(root, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        found.insert(QDir(root).relativeFilePath(path), TestSupport::readFile(path));
+    }
+    return found;
 }
 
 QList<int> indices(const QSignalSpy &spy)
@@ -68,6 +83,13 @@ private slots:
     void twoRunsInARow();
     void startDuringARunIsRefused();
     void destroyedDuringARun();
+    void severalAtOnceWriteWhatOneAtATimeWrites_data();
+    void severalAtOnceWriteWhatOneAtATimeWrites();
+    void twoFilesConvertAtOnce();
+    void stopWithSeveralAtOnce();
+    void destroyedWithSeveralAtOnce();
+    void failureWithSeveralAtOnce_data();
+    void failureWithSeveralAtOnce();
 
 private:
     QString makeImage(const QString &name, QSize size = QSize(32, 24));
@@ -403,6 +425,213 @@ void tst_Engine::destroyedDuringARun()
     QCOMPARE(written, QStringList { "p0.jpg" });
     // Nothing but the finished output and the inputs: no temporary file left behind.
     QCOMPARE(QDir(dir->path()).entryList(QDir::Files).size(), 6 + 1);
+}
+
+void tst_Engine::severalAtOnceWriteWhatOneAtATimeWrites_data()
+{
+    QTest::addColumn<QStringList>("names"); // inputs, each picture of its own colour
+    QTest::addColumn<QStringList>("existing"); // files there before the run
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<bool>("intoFolder"); // outputs into "out", else beside the inputs
+    QTest::addColumn<bool>("overwrite");
+
+    const QStringList clashing = { "a.png", "b.png", "sub/a.png", "sub/b.png", "sub2/a.png" };
+    QTest::newRow("same names from three folders, one taken already: free names in list order")
+        << clashing << QStringList { "out/a.jpg" } << "jpeg" << true << false;
+    QTest::newRow("overwrite: backups first, a later file replaces an earlier one's output")
+        << clashing << QStringList { "out/a.jpg", "out/a_backup_1.jpg" } << "jpeg" << true << true;
+    QTest::newRow("overwrite, the output is the input: backup, then replaced")
+        << QStringList { "a.png", "b.png", "c.png" } << QStringList() << "png" << false << true;
+}
+
+void tst_Engine::severalAtOnceWriteWhatOneAtATimeWrites()
+{
+    QFETCH(QStringList, names);
+    QFETCH(QStringList, existing);
+    QFETCH(QString, format);
+    QFETCH(bool, intoFolder);
+    QFETCH(bool, overwrite);
+
+    QMap<QString, QByteArray> written[2];
+    QList<int> reported[2];
+    for (int jobs = 1; jobs <= 2; ++jobs) {
+        const QString root = dir->filePath(QString("run%1").arg(jobs));
+        QVERIFY(QDir().mkpath(root + "/out"));
+        QStringList files;
+        for (int i = 0; i < names.size(); ++i) {
+            const QString path = root + '/' + names[i];
+            QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+            QImage image(32, 24, QImage::Format_RGB32);
+            image.fill(QColor::fromHsv(i * 60, 200, 200));
+            QVERIFY(image.save(path, "PNG"));
+            files.append(path);
+        }
+        for (const QString &name : existing)
+            QVERIFY(TestSupport::writeFile(root + '/' + name, name.toUtf8()));
+        auto settings = pngToJpeg(intoFolder ? root + "/out" : QString());
+        settings->format = format;
+        settings->overwrite = overwrite;
+        settings->jobs = jobs;
+
+        ImageConvertEngine engine;
+        QSignalSpy items(&engine, SIGNAL(doneItem(int)));
+        QSignalSpy done(&engine, SIGNAL(done()));
+        QVERIFY(engine.start(files, std::move(settings)));
+        QVERIFY(done.wait(20000));
+        reported[jobs - 1] = indices(items);
+        std::sort(reported[jobs - 1].begin(), reported[jobs - 1].end());
+        written[jobs - 1] = tree(root);
+    }
+    QCOMPARE(reported[1], reported[0]);
+    QCOMPARE(reported[0].size(), names.size());
+    QCOMPARE(written[1].keys(), written[0].keys());
+    for (const QString &name : written[0].keys())
+        QVERIFY2(written[1].value(name) == written[0].value(name), qPrintable(name));
+}
+
+void tst_Engine::twoFilesConvertAtOnce()
+{
+    // The first file is a pipe nobody writes to yet: reading it waits, as on a stalled
+    // network share. Only a second file in flight meanwhile can be reported done. (The image
+    // library serialises its progress reports, so a pause inside a save would hold both.)
+    const QString pipe = dir->filePath("stalled.png");
+    QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const QStringList files = { pipe, makeImage("b.png") };
+    auto settings = pngToJpeg();
+    settings->jobs = 2;
+    ImageConvertEngine engine;
+    QSignalSpy items(&engine, SIGNAL(doneItem(int)));
+    QSignalSpy done(&engine, SIGNAL(done()));
+    QVERIFY(engine.start(files, std::move(settings)));
+    // The reader waits in open() until a writer comes; then it reads nothing, and fails.
+    const auto release = qScopeGuard([&pipe] { QFile(pipe).open(QIODevice::WriteOnly); });
+    QVERIFY(items.wait(20000));
+    QCOMPARE(indices(items), QList<int> { 1 });
+    QVERIFY(QFileInfo::exists(dir->filePath("b.jpg")));
+}
+
+void tst_Engine::stopWithSeveralAtOnce()
+{
+    // Stop comes while the first file is being saved: that file and any other in flight
+    // finish whole, no further file starts, and the run ends as usual.
+    QStringList files;
+    for (int i = 0; i < 6; ++i)
+        files.append(makeImage(QString("p%1.png").arg(i), QSize(1200, 900)));
+    auto settings = pngToJpeg();
+    settings->jobs = 2;
+    ImageConvertEngine engine;
+    TestSupport::pauseWhenSaving(1, [&engine] { engine.requestStop(); });
+    const auto unhook = qScopeGuard([] { TestSupport::pauseWhenSaving(0, nullptr); });
+    QSignalSpy items(&engine, SIGNAL(doneItem(int)));
+    QSignalSpy done(&engine, SIGNAL(done()));
+    QVERIFY(engine.start(files, std::move(settings)));
+    QVERIFY(done.wait(60000));
+    QCoreApplication::processEvents();
+
+    QCOMPARE(done.count(), 1);
+    QVERIFY2(items.count() >= 1 && items.count() <= 2, qPrintable(QString::number(items.count())));
+    QStringList written;
+    for (int i = 0; i < 6; ++i) {
+        const QString out = dir->filePath(QString("p%1.jpg").arg(i));
+        if (!QFileInfo::exists(out))
+            continue;
+        QVERIFY2(indices(items).contains(i), qPrintable(out));
+        QCOMPARE(QImage(out).size(), QSize(1200, 900));
+        written.append(out);
+    }
+    QCOMPARE(written.size(), items.count());
+    // The inputs and the finished outputs, no temporary file beside them.
+    QCOMPARE(QDir(dir->path()).entryList(QDir::Files).size(), 6 + written.size());
+    QCOMPARE(TestSupport::recordedMessages().count("exit from worker thread."), 1);
+}
+
+void tst_Engine::destroyedWithSeveralAtOnce()
+{
+    // Closing the window once a file is being saved: the engine waits for the files in
+    // flight, which finish whole, and no further file starts.
+    QStringList files;
+    for (int i = 0; i < 6; ++i)
+        files.append(makeImage(QString("p%1.png").arg(i), QSize(1200, 900)));
+    QSemaphore saving;
+    TestSupport::pauseWhenSaving(1, [&saving] { saving.release(); });
+    const auto unhook = qScopeGuard([] { TestSupport::pauseWhenSaving(0, nullptr); });
+    {
+        auto settings = pngToJpeg();
+        settings->jobs = 2;
+        ImageConvertEngine engine;
+        QVERIFY(engine.start(files, std::move(settings)));
+        QVERIFY(saving.tryAcquire(1, 60000));
+    }
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    const QStringList written = QDir(dir->path()).entryList({ "*.jpg" }, QDir::Files);
+    QVERIFY2(!written.isEmpty() && written.size() <= 2, qPrintable(written.join(' ')));
+    for (const QString &jpg : written)
+        QCOMPARE(QImage(dir->filePath(jpg)).size(), QSize(1200, 900));
+    QCOMPARE(QDir(dir->path()).entryList(QDir::Files).size(), 6 + written.size());
+}
+
+void tst_Engine::failureWithSeveralAtOnce_data()
+{
+    // "-" a missing file, "text" a file that is no image, "a.jpg/" a folder where the output
+    // of a.png goes.
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QStringList>("outputs");
+    QTest::addColumn<int>("failed");
+
+    QTest::newRow("missing file: the run goes on")
+        << QStringList { "a.png", "-", "b.png", "c.png" }
+        << QStringList { "a.jpg", "b.jpg", "c.jpg" } << 1;
+    QTest::newRow("output that cannot be written: the run goes on")
+        << QStringList { "a.jpg/", "a.png", "b.png", "c.png" } << QStringList { "b.jpg", "c.jpg" }
+        << 1;
+    QTest::newRow("file that is no image: the one in flight finishes, no other starts")
+        << QStringList { "a.png", "text", "b.png", "c.png" } << QStringList { "a.jpg" } << 1;
+}
+
+void tst_Engine::failureWithSeveralAtOnce()
+{
+    QFETCH(QStringList, names);
+    QFETCH(QStringList, outputs);
+    QFETCH(int, failed);
+
+    QStringList files;
+    for (const QString &name : names) {
+        if (name == "-") {
+            files.append(dir->filePath("missing.png"));
+        } else if (name == "text") {
+            files.append(dir->filePath("notes.png"));
+            QVERIFY(TestSupport::writeFile(files.last(), "shopping list\n"));
+        } else if (name.endsWith('/')) {
+            QVERIFY(QDir(dir->path()).mkpath(name));
+        } else {
+            files.append(makeImage(name));
+        }
+    }
+    auto settings = pngToJpeg();
+    settings->jobs = 2;
+    settings->stopOnFailure = true;
+    settings->overwrite = true;
+    ImageConvertEngine engine;
+    // With a file that is no image, the first save waits for that file's report, so that the
+    // failure is known before the file being saved is done. (The image library serialises its
+    // progress reports, so the other job gets on only when it fails without reporting any,
+    // as it does when no reader knows the bytes.)
+    QSemaphore reported;
+    if (names.contains("text"))
+        TestSupport::pauseWhenSaving(1, [&] { reported.tryAcquire(1, 20000); });
+    const auto unhook = qScopeGuard([] { TestSupport::pauseWhenSaving(0, nullptr); });
+    connect(&engine, &ImageConvertEngine::doneItem, [&] { reported.release(); });
+    connect(&engine, &ImageConvertEngine::error, [&] { reported.release(); });
+    QSignalSpy errors(&engine, SIGNAL(error(int,QString)));
+    QSignalSpy done(&engine, SIGNAL(done()));
+    QVERIFY(engine.start(files, std::move(settings)));
+    QVERIFY(done.wait(60000));
+
+    QCOMPARE(errors.count(), failed);
+    QStringList found = QDir(dir->path()).entryList({ "*.jpg" }, QDir::Files, QDir::Name);
+    QCOMPARE(found, outputs);
 }
 
 QTEST_GUILESS_MAIN(tst_Engine)

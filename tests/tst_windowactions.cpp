@@ -815,9 +815,11 @@ void tst_WindowActions::runWithAMissingFile()
 
     QTRY_VERIFY_WITH_TIMEOUT(runLockedEnabled(window).size() == 10, 30000);
     // The missing file counts as done with; the bar and the list stay where the run ended.
+    // Files converted at once complete in any order: the selection follows the last one.
     QCOMPARE(progressSeen, QList<int>({ 1, 2, 3, 4, 5 }));
+    QCOMPARE(list->currentRow(), rowsSeen.last());
+    std::sort(rowsSeen.begin(), rowsSeen.end());
     QCOMPARE(rowsSeen, QList<int>({ 0, 1, 3, 4 }));
-    QCOMPARE(list->currentRow(), 4);
     QCOMPARE(QDir(out).entryList(QDir::Files, QDir::Name),
         QStringList({ "in0." + suffix, "in1." + suffix, "in3." + suffix, "in4." + suffix }));
     // The file that vanished after it was listed is named in the status bar.
@@ -833,6 +835,8 @@ void tst_WindowActions::stopDuringARun()
     GraphicConverter window;
     addRows(window, files);
     window.findChild<QAbstractButton *>("checkBoxOriginal")->setChecked(true);
+    // Which files a stop lets finish is exact only one at a time.
+    window.findChild<QSpinBox *>("spinBoxJobs")->setValue(1);
     auto list = window.findChild<QListWidget *>("listWidget");
     // Stop as soon as the first file is reported; the file in progress is still finished. The
     // worker is held as it begins to save the second file until Stop has been clicked, so
@@ -905,6 +909,8 @@ void tst_WindowActions::closingDuringARun()
         window.show();
         addRows(window, files);
         window.findChild<QAbstractButton *>("checkBoxOriginal")->setChecked(true);
+        // The hold ends with the run's own thread only: one file at a time runs there.
+        window.findChild<QSpinBox *>("spinBoxJobs")->setValue(1);
         window.findChild<QPushButton *>("pushButtonConvert")->click();
         QVERIFY(saving.tryAcquire(1, 60000));
         QVERIFY(window.close());
