@@ -10,6 +10,11 @@ per-file work with bare library calls) on the same images and prints one table:
     take at most 0.6 of the time of one on two cores, and peak memory with N jobs should stay
     within N times the one-job peak plus 20%.
 
+With --window it runs the window's engine instead (tarvo-bench-window: ImageConvertEngine in an
+event loop, the window's default options) one file at a time against two at once, with the
+same targets; the outputs of every run must be byte for byte those of the first one-at-a-time
+run.
+
 The two sides of every comparison run paired and alternating (A B, B A, A B, ...), each run
 into a fresh empty folder, so a slow drift of the machine hits both alike. Wall time is taken
 around each child; peak memory is the child's own maximum resident set (os.wait4). The table
@@ -38,6 +43,8 @@ JOBS = [
     ("PDF", ["--format", "pdf"]),
 ]
 PARALLEL_JOBS = ["JPEG", "fit 1280x720 + JPEG"]
+# The window engine's jobs for --window; tarvo-bench-window takes these arguments too.
+WINDOW_JOBS = [("JPEG", ["--format", "jpeg"])]
 
 ENGINE_TARGET = 1.05  # engine time / floor time, one job
 JOBS2_TARGET = 0.6  # two-job time / one-job time, on two cores
@@ -273,6 +280,30 @@ def compare_outputs(a, b, files, suffix):
     return "%d/%d identical, size diff <= %.1f%%" % (same, len(common), 100 * worst), True
 
 
+def window_plans(program):
+    """The window's engine one file at a time against two at once, for each window job."""
+    plans = []
+    for label, job_args in WINDOW_JOBS:
+        sides = [Side("window 1", [program, "--jobs", "1"] + job_args),
+                 Side("window 2", [program, "--jobs", "2"] + job_args)]
+        plans.append((label, "window 1 / 2 at once", job_args, sides))
+    return plans
+
+
+def same_outputs(a, b, files, suffix):
+    """Whether every run of both sides wrote the names and bytes of a's first run: several
+    files at once must plan names as one after the other does, and write the same."""
+    text, complete = check_outputs(a, files, suffix)
+    if not complete:
+        return text, False
+    first = a.samples[0].outputs
+    differing = sum(1 for side in (a, b) for sample in side.samples if sample.outputs != first)
+    if differing:
+        return "%d of %d runs differ from the first" % (
+            differing, len(a.samples) + len(b.samples)), False
+    return "%d identical in every run" % len(first), True
+
+
 # ----------------------------------------------------------------------------------------
 # Report
 
@@ -326,6 +357,9 @@ def main():
                         "(default 5, 2 with --quick)")
     parser.add_argument("--jobs-only", action="store_true",
                         help="only compare --jobs 1 with --jobs 2")
+    parser.add_argument("--window", action="store_true",
+                        help="only compare the window's engine one file at a time with two at "
+                             "once (bench/tarvo-bench-window)")
     parser.add_argument("--only", metavar="JOBS",
                         help="comma-separated jobs to run: jpeg, png, gif, fit, pdf "
                              "(default: all)")
@@ -354,9 +388,12 @@ def main():
     engine = os.path.join(build, "cli", "tarvo-convert")
     have_floor = os.access(floor, os.X_OK)
     have_engine = os.access(engine, os.X_OK)
+    window = os.path.join(build, "bench", "tarvo-bench-window")
+    if args.window and not os.access(window, os.X_OK):
+        fail("%s not found; build the tarvo-bench-window target first" % window)
     if args.jobs_only and not have_engine:
         fail("--jobs-only needs %s" % engine)
-    if not args.jobs_only and not have_floor:
+    if not args.jobs_only and not args.window and not have_floor:
         fail("%s not found; build the tarvo-floor target first" % floor)
     notes = []
     if not have_engine:
@@ -389,6 +426,8 @@ def main():
     scratch = tempfile.mkdtemp(prefix="bench-out-", dir=build)
     try:
         present = [p for p, have in ((floor, have_floor), (engine, have_engine)) if have]
+        if args.window:
+            present = [window]
         for program in present:
             out_dir = tempfile.mkdtemp(dir=scratch)
             try:
@@ -400,13 +439,15 @@ def main():
                 shutil.rmtree(out_dir, ignore_errors=True)
 
         plans = []
-        if not args.jobs_only:
+        if args.window:
+            plans = window_plans(window)
+        elif not args.jobs_only:
             for label, job_args in jobs:
                 sides = [Side("floor", [floor, "--jobs", "1"] + job_args)]
                 if have_engine:
                     sides.append(Side("engine", [engine, "--jobs", "1"] + job_args))
                 plans.append((label, "floor / engine", job_args, sides))
-        if have_engine:
+        if have_engine and not args.window:
             for label, job_args in jobs:
                 if label in PARALLEL_JOBS:
                     sides = [Side("jobs 1", [engine, "--jobs", "1"] + job_args),
@@ -435,7 +476,10 @@ def main():
                 continue
             b = sides[1]
             ratio = b.median() / a.median()
-            outputs, complete = compare_outputs(a, b, files, suffix)
+            if kind.startswith("window"):
+                outputs, complete = same_outputs(a, b, files, suffix)
+            else:
+                outputs, complete = compare_outputs(a, b, files, suffix)
             if not complete:
                 failed = True
             if kind.startswith("floor"):
@@ -454,6 +498,9 @@ def main():
     notes.append("load average at the end: %.2f (1 min)" % os.getloadavg()[0])
     if cores != 2:
         notes.append("the jobs target is set for 2 cores; this machine has %d" % cores)
+    if args.window:
+        notes.append("window 1 / 2 at once: the targets of jobs 1 / jobs 2; on a busy machine "
+                     "compare CPU, which two at once should not raise much")
     print_table(rows, cores, notes)
     return 1 if failed else 0
 
