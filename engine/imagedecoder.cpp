@@ -148,10 +148,45 @@ bool pngEndsEarly(const QByteArray &bytes)
     return pos != bytes.size();
 }
 
-// The picture size from a JPEG's frame header, walking the marker segments before it. The
-// library's ping cannot be used on JPEGs: for a progressive file it decodes every scan, which
-// costs most of a full read. False when the header does not tell.
-bool jpegSize(const QByteArray &bytes, quint32 *width, quint32 *height)
+// The orientation tag (1 to 8) of the first image directory of an EXIF segment's body, 0 when
+// there is none.
+int exifOrientation(const QByteArray &bytes, int pos, int length)
+{
+    if (length < 14 || bytes.mid(pos, 6) != QByteArray("Exif\0\0", 6))
+        return 0;
+    const int base = pos + 6;
+    const int end = pos + length;
+    const bool little = bytes.mid(base, 2) == "II";
+    if (!little && bytes.mid(base, 2) != "MM")
+        return 0;
+    const auto read = [&](qint64 at, int size) {
+        quint32 value = 0;
+        for (int i = 0; i < size; ++i)
+            value |= quint32(quint8(bytes.at(int(at) + i))) << (8 * (little ? i : size - 1 - i));
+        return value;
+    };
+    const qint64 directory = base + qint64(read(base + 4, 4));
+    if (directory + 2 > end)
+        return 0;
+    const quint32 entries = read(directory, 2);
+    for (quint32 i = 0; i < entries; ++i) {
+        const qint64 entry = directory + 2 + 12 * qint64(i);
+        if (entry + 12 > end)
+            return 0;
+        if (read(entry, 2) != 0x0112)
+            continue;
+        const quint32 type = read(entry + 2, 2);
+        const quint32 value = (type == 4 || type == 9) ? read(entry + 8, 4) : read(entry + 8, 2);
+        return value >= 1 && value <= 8 ? int(value) : 0;
+    }
+    return 0;
+}
+
+// The picture size from a JPEG's frame header, walking the marker segments before it, and the
+// EXIF orientation met on the way (0 when there is none). The library's ping cannot be used
+// on JPEGs: for a progressive file it decodes every scan, which costs most of a full read.
+// False when the header does not tell.
+bool jpegSize(const QByteArray &bytes, quint32 *width, quint32 *height, int *orientation = nullptr)
 {
     if (!bytes.startsWith("\xff\xd8"))
         return false;
@@ -182,6 +217,8 @@ bool jpegSize(const QByteArray &bytes, quint32 *width, quint32 *height)
         const quint32 length = bigEndian16(bytes, pos);
         if (length < 2 || length > quint32(bytes.size() - pos))
             return false;
+        if (marker == 0xe1 && orientation && *orientation == 0)
+            *orientation = exifOrientation(bytes, pos + 2, int(length) - 2);
         pos += int(length);
     }
     return false;
@@ -198,12 +235,30 @@ bool pngSize(const QByteArray &bytes, quint32 *width, quint32 *height)
     return *width > 0 && *height > 0;
 }
 
-// The header alone tells the size: refuse what cannot be held before decoding it.
-void refuseOversized(const Magick::Blob &blob, const QByteArray &bytes)
+// The header alone tells the size: refuse what cannot be held before decoding it. A JPEG the
+// caller lets shrink is asked of the library at that scale, and only that much is held.
+void refuseOversized(const Magick::Blob &blob, const QByteArray &bytes,
+    const ImageDecoder::ScaleChoice &chooseScale, Magick::Image &image)
 {
     quint32 width = 0;
     quint32 height = 0;
-    if (jpegSize(bytes, &width, &height) || pngSize(bytes, &width, &height)) {
+    int orientation = 0;
+    if (jpegSize(bytes, &width, &height, &orientation)) {
+        // Orientations 5 to 8 turn the picture a quarter: its upright width is the stored height.
+        const bool turned = orientation >= 5;
+        const unsigned scale
+            = chooseScale ? chooseScale(turned ? height : width, turned ? width : height) : 1;
+        if (scale == 2 || scale == 4 || scale == 8) {
+            // The library picks the smallest scale of libjpeg's whose picture is at least this
+            // size; rounded down, that is exactly 1/scale, which rounds up.
+            image.size(Magick::Geometry(width / scale, height / scale));
+            width = (width + scale - 1) / scale;
+            height = (height + scale - 1) / scale;
+        }
+        ResourceLimits::checkImageSize(width, height);
+        return;
+    }
+    if (pngSize(bytes, &width, &height)) {
         ResourceLimits::checkImageSize(width, height);
         return;
     }
@@ -313,7 +368,8 @@ ReadResult readFile(const QString &path, Magick::Blob &blob, QString *error)
     return ReadResult::Read;
 }
 
-Magick::Image decode(const Magick::Blob &blob, QStringList *warnings)
+Magick::Image decode(
+    const Magick::Blob &blob, QStringList *warnings, const ScaleChoice &chooseScale)
 {
     // A view on the blob's bytes: the file is held in memory once, however it is decoded.
     const QByteArray bytes
@@ -324,10 +380,10 @@ Magick::Image decode(const Magick::Blob &blob, QStringList *warnings)
     if (TgaCoder::isGreyAlphaTarga(bytes))
         return TgaCoder::decode(bytes);
 
-    refuseOversized(blob, bytes);
-
     QStringList said;
     Magick::Image image;
+    refuseOversized(blob, bytes, chooseScale, image);
+
     try {
         image.read(blob);
     } catch (Magick::Warning &warning) {

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 namespace Magick {
 class Blob;
 class Image;
@@ -26,11 +28,18 @@ enum class ReadResult {
 // Throws std::bad_alloc when there is no memory for the buffer.
 ReadResult readFile(const QString &path, Magick::Blob &blob, QString *error);
 
+// Lets a caller that shrinks the picture anyway have a JPEG decoded at 1/2, 1/4 or 1/8 of its
+// size, which libjpeg does in its inverse DCT for a fraction of the work. Called with the full
+// size, turned as the EXIF orientation says, before anything is decoded; returns the
+// denominator, 1 for the full size.
+using ScaleChoice = std::function<unsigned(unsigned columns, unsigned rows)>;
+
 // Throws a Magick::Exception when nothing can decode the bytes, the library's own message
 // first, since it is the reader the user relies on; and a Magick::ErrorCorruptImage whose
 // message begins "damaged " when the data does not hold the whole picture. What a reader
 // warned about a picture that did decode whole is added to *warnings.
-Magick::Image decode(const Magick::Blob &blob, QStringList *warnings = nullptr);
+Magick::Image decode(const Magick::Blob &blob, QStringList *warnings = nullptr,
+    const ScaleChoice &chooseScale = ScaleChoice());
 
 } // namespace ImageDecoder
 

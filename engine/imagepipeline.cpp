@@ -5,6 +5,8 @@
 
 #include <Magick++.h>
 
+#include <atomic>
+#include <climits>
 #include <new>
 
 #include "conversionsettings.h"
@@ -37,11 +39,14 @@ void flatten(Magick::Image &image, const ConversionSettings &settings)
     image.composite(original, 0, 0, OverCompositeOp);
 }
 
-void resize(Magick::Image &image, const ConversionSettings &settings)
+void resize(Magick::Image &image, const ConversionSettings &settings, const QSize &resized)
 {
     const ResizeGeometry size = resizeGeometry(image.columns(), image.rows(), settings);
     Magick::Geometry geometry;
-    if (size.valid) {
+    if (resized.isValid()) {
+        geometry = Magick::Geometry(unsigned(resized.width()), unsigned(resized.height()));
+        geometry.aspect(true);
+    } else if (size.valid) {
         geometry = Magick::Geometry(size.width, size.height);
         geometry.aspect(size.aspect);
     }
@@ -135,6 +140,31 @@ quint64 encodeBytesPerPixel(const QString &format)
     return 36; // JPEG 2000: OpenJPEG's 32-bit samples and its code-blocks
 }
 
+// The size the resize step makes of a columns x rows picture, as the library works it out
+// from the geometry; invalid when the step leaves the size alone or has no geometry.
+QSize resizeTarget(unsigned columns, unsigned rows, const ConversionSettings &settings)
+{
+    const ResizeGeometry size = resizeGeometry(columns, rows, settings);
+    if (!size.valid || size.width == 0 || size.height == 0)
+        return QSize();
+    Magick::Geometry geometry(size.width, size.height);
+    geometry.aspect(size.aspect);
+    long x = 0;
+    long y = 0;
+    unsigned long width = columns;
+    unsigned long height = rows;
+    GetMagickGeometry(std::string(geometry).c_str(), &x, &y, &width, &height);
+    if (width == 0 || height == 0 || width > INT_MAX || height > INT_MAX)
+        return QSize();
+    return QSize(int(width), int(height));
+}
+
+std::atomic<int> &decodeScalingSwitch()
+{
+    static std::atomic<int> enabled(qEnvironmentVariableIntValue("TARVO_NO_DECODE_SCALE") != 1);
+    return enabled;
+}
+
 QString nativeName(const QString &path)
 {
     return QDir::toNativeSeparators(path);
@@ -213,8 +243,40 @@ ResizeGeometry resizeGeometry(
     return geometry;
 }
 
+unsigned decodeScale(unsigned columns, unsigned rows, unsigned width, unsigned height)
+{
+    if (width == 0 || height == 0)
+        return 1;
+    // Resized only from the size of the target or a little above it, a picture that libjpeg
+    // averaged in 8x8 blocks shows the blocks' grid in fine texture (32 dB against the full
+    // decode on a painted wallpaper); from twice the size the resize smooths it (above 40 dB).
+    for (unsigned scale = 8; scale > 1; scale /= 2) {
+        if (columns / scale >= 2 * width && rows / scale >= 2 * height)
+            return scale;
+    }
+    return 1;
+}
+
+bool decodeScalingAllowed(const ConversionSettings &settings)
+{
+    if (!decodeScalingSwitch().load() || !settings.resizeEnabled || settings.resizeProportion > 0)
+        return false;
+    // A point filter picks single pixels of the source, and which ones it hits decides the
+    // whole picture: from a source averaged by the DCT it looks nothing like the full decode's.
+    // The box filter's hard edges let the 8x8 grid through (36 dB on a painted wallpaper, where
+    // the other filters stay above 43).
+    const bool pointOrBox = settings.resizeOperator == 2
+        && (settings.resizeFilter == 0 || settings.resizeFilter == 1);
+    return settings.resizeOperator >= 0 && settings.resizeOperator <= 2 && !pointOrBox;
+}
+
+void setDecodeScaling(bool enabled)
+{
+    decodeScalingSwitch().store(enabled ? 1 : 0);
+}
+
 quint64 peakBytes(quint64 columns, quint64 rows, quint64 decodeBytesPerPixel, bool opacity,
-    const ConversionSettings &settings)
+    const ConversionSettings &settings, const QSize &resized)
 {
     // The steps follow one another, each freeing what it no longer needs: the peak is the
     // largest of them.
@@ -237,6 +299,10 @@ quint64 peakBytes(quint64 columns, quint64 rows, quint64 decodeBytesPerPixel, bo
             // Fitted into the box, or stretched to it: never more than the box.
             width = quint64(qMax(settings.resizeWidth, 1));
             height = quint64(qMax(settings.resizeHeight, 1));
+        }
+        if (resized.isValid()) {
+            width = quint64(resized.width());
+            height = quint64(resized.height());
         }
         // The library resizes one way, then the other, through an image between the two;
         // the source is freed only once the result is whole.
@@ -303,7 +369,7 @@ void orientUpright(Magick::Image &image)
         image.profile("EXIF", Magick::Blob(exif.constData(), size_t(exif.size())));
 }
 
-void prepare(Magick::Image &image, const ConversionSettings &settings)
+void prepare(Magick::Image &image, const ConversionSettings &settings, const QSize &resized)
 {
     image.quality(settings.quality);
     image.magick(settings.format.toStdString());
@@ -316,7 +382,7 @@ void prepare(Magick::Image &image, const ConversionSettings &settings)
         flatten(image, settings);
 
     if (settings.resizeEnabled)
-        resize(image, settings);
+        resize(image, settings, resized);
 
     if (settings.format == QLatin1String("gif"))
         applyGif(image, settings);
@@ -381,19 +447,47 @@ FileResult convertFile(const QString &input, const ConversionSettings &settings,
             return result;
         }
 
+        // A JPEG that is shrunk anyway may be decoded smaller; the resize then goes to the size
+        // the full picture would have been resized to, so that the output's size stays the same.
+        unsigned scale = 1;
+        QSize full;
+        QSize resized;
+        const ImageDecoder::ScaleChoice chooseScale = [&](unsigned columns, unsigned rows) {
+            if (!decodeScalingAllowed(settings))
+                return 1u;
+            const QSize target = resizeTarget(columns, rows, settings);
+            scale = target.isValid()
+                ? decodeScale(columns, rows, unsigned(target.width()), unsigned(target.height()))
+                : 1;
+            if (scale > 1) {
+                full = QSize(int(columns), int(rows));
+                resized = target;
+            }
+            return scale;
+        };
+
         // Every decoder reserves the memory of the whole conversion once it knows the size.
         ResourceLimits::Reservation memory(settings.format.toUpper(),
-            [&settings](quint64 columns, quint64 rows, quint64 decodeBytesPerPixel, bool opacity) {
-                return peakBytes(columns, rows, decodeBytesPerPixel, opacity, settings);
+            [&](quint64 columns, quint64 rows, quint64 decodeBytesPerPixel, bool opacity) {
+                return peakBytes(columns, rows, decodeBytesPerPixel, opacity, settings, resized);
             });
-        Magick::Image image = ImageDecoder::decode(blob, &warnings);
+        Magick::Image image = ImageDecoder::decode(blob, &warnings, chooseScale);
         blob = Magick::Blob();
         memory.decoded(image.columns(), image.rows(), image.matte());
         // What the library might warn about its own steps from here to the encoder says
         // nothing about the file; the encoder's warnings are heard again in encode().
         image.quiet(true);
         orientUpright(image);
-        prepare(image, settings);
+        if (scale > 1) {
+            // The header's orientation may not be the one the library went by: what it turned
+            // decides which way round the full picture stands.
+            const auto scaled
+                = [scale](int side) { return int((unsigned(side) + scale - 1) / scale); };
+            if (int(image.columns()) == scaled(full.height())
+                && int(image.rows()) == scaled(full.width()) && full.width() != full.height())
+                resized = resizeTarget(unsigned(full.height()), unsigned(full.width()), settings);
+        }
+        prepare(image, settings, resized);
         const OutputNaming::Target target = chooseOutputPath(input);
         result.outputPath = target.path;
         const QByteArray data = encode(image, settings, &warnings);

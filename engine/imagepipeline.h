@@ -2,6 +2,7 @@
 #define IMAGEPIPELINE_H
 
 #include <QByteArray>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -32,11 +33,25 @@ struct ResizeGeometry
 ResizeGeometry resizeGeometry(
     unsigned int columns, unsigned int rows, const ConversionSettings &settings);
 
+// Denominator of the scale (1, 2, 4 or 8) a JPEG of columns x rows is decoded at before it is
+// resized to width x height: the largest whose picture is still at least twice that size on
+// both sides, so 1 unless the target is at most a quarter as wide and a quarter as high.
+unsigned decodeScale(unsigned columns, unsigned rows, unsigned width, unsigned height);
+
+// Whether a JPEG may be decoded smaller for the resize these settings ask for: not when the
+// resize step changes nothing or enlarges, nor with the point and box filters, and not
+// when the environment variable TARVO_NO_DECODE_SCALE is set to 1, which benchmarks use to
+// compare with the full decode.
+bool decodeScalingAllowed(const ConversionSettings &settings);
+// For tests and benchmarks: turns decoding at a scale on or off for the whole process.
+void setDecodeScaling(bool enabled);
+
 // Bytes converting a columns x rows image with these settings takes at its peak, given what
 // its decoder takes per pixel (the decoded image included) and whether the image may have
-// an opacity channel.
+// an opacity channel. A picture decoded at a scale passes the size it is resized to, which
+// its own columns and rows no longer tell.
 quint64 peakBytes(quint64 columns, quint64 rows, quint64 decodeBytesPerPixel, bool opacity,
-    const ConversionSettings &settings);
+    const ConversionSettings &settings, const QSize &resized = QSize());
 
 // Option index to library value (the numeric value of the library's enumeration), or -1 when
 // the index lies outside the table and the setting is skipped.
@@ -51,8 +66,11 @@ int pngColorspaceValue(int index);
 // Decoding may leave the camera's orientation in a tag that most outputs drop or ignore;
 // this turns the pixels upright and resets the tag to "upright", whatever its stored type.
 void orientUpright(Magick::Image &image);
-// Global quality, encoder, flattening, resize and the per-format settings, in that order.
-void prepare(Magick::Image &image, const ConversionSettings &settings);
+// Global quality, encoder, flattening, resize and the per-format settings, in that order. A
+// valid resized size replaces the resize geometry: what the full picture would have been
+// resized to, for a picture decoded at a scale.
+void prepare(
+    Magick::Image &image, const ConversionSettings &settings, const QSize &resized = QSize());
 // Strips if asked and encodes into memory with the encoder prepare() chose. What the encoder
 // warned about is added to *warnings; a warning does not stop the encoding.
 QByteArray encode(

@@ -12,6 +12,8 @@
 #include "settingsfile.h"
 #include "testsupport.h"
 
+#include <cmath>
+#include <limits>
 #include <thread>
 
 using namespace MagickLib;
@@ -96,6 +98,48 @@ bool gifIsInterlaced(const QByteArray &bytes)
 
 using TestSupport::exifWithOrientation;
 
+// Peak signal-to-noise ratio of two images of the same size over their 8-bit red, green and
+// blue values; infinite when they are the same.
+double psnr(Magick::Image a, Magick::Image b)
+{
+    const int columns = int(a.columns());
+    const int rows = int(a.rows());
+    QVector<unsigned char> pa(columns * rows * 3);
+    QVector<unsigned char> pb(pa.size());
+    a.write(0, 0, unsigned(columns), unsigned(rows), "RGB", CharPixel, pa.data());
+    b.write(0, 0, unsigned(columns), unsigned(rows), "RGB", CharPixel, pb.data());
+    double sum = 0;
+    for (int i = 0; i < pa.size(); ++i)
+        sum += double(pa[i] - pb[i]) * double(pa[i] - pb[i]);
+    if (sum == 0)
+        return std::numeric_limits<double>::infinity();
+    return 10 * std::log10(255.0 * 255.0 * pa.size() / sum);
+}
+
+// A photo-like JPEG: waves from a few pixels long to a hundred in every channel, so that the
+// decode scale has detail to lose, but no hard pattern that a resize turns into moire.
+void savePhoto(const QString &path, unsigned width, unsigned height, int orientation = 1)
+{
+    QVector<unsigned char> pixels(int(width * height) * 3);
+    for (unsigned y = 0; y < height; ++y) {
+        for (unsigned x = 0; x < width; ++x) {
+            for (unsigned c = 0; c < 3; ++c) {
+                const double value = 128 + 50 * std::sin(x / (17.0 + 9 * c)) * std::cos(y / 23.0)
+                    + 25 * std::sin((x + 2 * y) / (9.0 + c)) + 10 * std::cos((3 * x - y) / 13.0);
+                pixels[int((y * width + x) * 3 + c)] = static_cast<unsigned char>(value);
+            }
+        }
+    }
+    Magick::Image photo;
+    photo.read(width, height, "RGB", CharPixel, pixels.constData());
+    if (orientation != 1) {
+        const std::string exif = exifWithOrientation(static_cast<unsigned char>(orientation));
+        photo.profile("EXIF", Magick::Blob(exif.data(), exif.size()));
+    }
+    photo.quality(90);
+    save(photo, path, "JPEG");
+}
+
 } // namespace
 
 class tst_Pipeline : public QObject
@@ -111,6 +155,8 @@ private slots:
     void resizeGeometry_data();
     void resizeGeometry();
     void negativeProportionDividesExactly();
+    void decodeScale_data();
+    void decodeScale();
 
     void eachInputFormatIsRead_data();
     void eachInputFormatIsRead();
@@ -118,6 +164,10 @@ private slots:
     void eachFormatIsWritten();
     void resizedSize_data();
     void resizedSize();
+    void jpegDecodedAtScale_data();
+    void jpegDecodedAtScale();
+    void damagedJpegFailsAlikeAtScale_data();
+    void damagedJpegFailsAlikeAtScale();
     void jpegSettings();
     void jpegHuffmanDefineIsAlwaysWritten();
     void pngSettings();
@@ -282,6 +332,34 @@ void tst_Pipeline::negativeProportionDividesExactly()
     }
 }
 
+void tst_Pipeline::decodeScale_data()
+{
+    QTest::addColumn<QSize>("picture");
+    QTest::addColumn<QSize>("target");
+    QTest::addColumn<int>("scale");
+
+    QTest::newRow("a third of the size: full decode") << QSize(3000, 2000) << QSize(1000, 666) << 1;
+    QTest::newRow("a quarter: half") << QSize(4000, 3000) << QSize(1000, 750) << 2;
+    QTest::newRow("one side above a quarter: full decode")
+        << QSize(4000, 3000) << QSize(1000, 751) << 1;
+    QTest::newRow("5120x2880 to 640x360: quarter") << QSize(5120, 2880) << QSize(640, 360) << 4;
+    QTest::newRow("a sixteenth: eighth") << QSize(5120, 2880) << QSize(320, 180) << 8;
+    QTest::newRow("far smaller: still an eighth") << QSize(5120, 2880) << QSize(16, 9) << 8;
+    QTest::newRow("stretched flat: the tall side decides")
+        << QSize(4000, 3000) << QSize(100, 1000) << 1;
+    QTest::newRow("enlarged: full decode") << QSize(1000, 600) << QSize(2000, 1200) << 1;
+    QTest::newRow("empty target: full decode") << QSize(1000, 600) << QSize(0, 0) << 1;
+}
+
+void tst_Pipeline::decodeScale()
+{
+    QFETCH(QSize, picture);
+    QFETCH(QSize, target);
+    QTEST(int(ImagePipeline::decodeScale(unsigned(picture.width()), unsigned(picture.height()),
+              unsigned(target.width()), unsigned(target.height()))),
+        "scale");
+}
+
 void tst_Pipeline::eachInputFormatIsRead_data()
 {
     QTest::addColumn<QString>("magick");
@@ -427,6 +505,121 @@ void tst_Pipeline::resizedSize()
     QCOMPARE(int(result.status), int(FileResult::Converted));
     const Magick::Image decoded = load(output);
     QCOMPARE(QSize(int(decoded.columns()), int(decoded.rows())), size);
+}
+
+void tst_Pipeline::jpegDecodedAtScale_data()
+{
+    QTest::addColumn<int>("proportion");
+    QTest::addColumn<bool>("exact");
+    QTest::addColumn<QSize>("box");
+    QTest::addColumn<int>("op");
+    QTest::addColumn<int>("filter");
+    QTest::addColumn<int>("orientation");
+    QTest::addColumn<bool>("scaled");
+
+    // 1601x1203: sides that no scale divides, so every rounding shows.
+    QTest::newRow("fit into 200x200, balanced")
+        << 0 << false << QSize(200, 200) << 0 << 12 << 1 << true;
+    QTest::newRow("fit into 100x100, optimisation: an eighth")
+        << 0 << false << QSize(100, 100) << 1 << 12 << 1 << true;
+    QTest::newRow("exact 300x140, customised Mitchell")
+        << 0 << true << QSize(300, 140) << 2 << 11 << 1 << true;
+    QTest::newRow("factor -7, balanced") << -7 << false << QSize() << 0 << 12 << 1 << true;
+    QTest::newRow("factor -5, customised triangle")
+        << -5 << false << QSize() << 2 << 2 << 1 << true;
+    QTest::newRow("turned photo, fit into 200x200")
+        << 0 << false << QSize(200, 200) << 0 << 12 << 6 << true;
+    QTest::newRow("turned photo, exact 140x300")
+        << 0 << true << QSize(140, 300) << 1 << 12 << 8 << true;
+    QTest::newRow("factor -3: too little to gain, full decode")
+        << -3 << false << QSize() << 0 << 12 << 1 << false;
+    QTest::newRow("box filter keeps the full decode")
+        << 0 << false << QSize(100, 100) << 2 << 1 << 1 << false;
+    QTest::newRow("point filter keeps the full decode")
+        << 0 << false << QSize(100, 100) << 2 << 0 << 1 << false;
+}
+
+void tst_Pipeline::jpegDecodedAtScale()
+{
+    QFETCH(int, proportion);
+    QFETCH(bool, exact);
+    QFETCH(QSize, box);
+    QFETCH(int, op);
+    QFETCH(int, filter);
+    QFETCH(int, orientation);
+    QFETCH(bool, scaled);
+
+    const QString input = dir->filePath("photo.jpg");
+    savePhoto(input, 1601, 1203, orientation);
+    ConversionSettings s = defaults();
+    s.format = "png"; // lossless, so only the decode tells the outputs apart
+    s.resizeEnabled = true;
+    s.resizeProportion = proportion;
+    s.resizeExact = exact;
+    s.resizeBaseWidth = !exact;
+    s.resizeWidth = box.width();
+    s.resizeHeight = box.height();
+    s.resizeOperator = op;
+    s.resizeFilter = filter;
+
+    const QString full = dir->filePath("full.png");
+    ImagePipeline::setDecodeScaling(false);
+    const FileResult before = convert(input, s, full);
+    ImagePipeline::setDecodeScaling(true);
+    QCOMPARE(int(before.status), int(FileResult::Converted));
+    const QString output = dir->filePath("out.png");
+    QCOMPARE(int(convert(input, s, output).status), int(FileResult::Converted));
+
+    const Magick::Image expected = load(full);
+    const Magick::Image decoded = load(output);
+    QCOMPARE(QSize(int(decoded.columns()), int(decoded.rows())),
+        QSize(int(expected.columns()), int(expected.rows())));
+    const double ratio = psnr(decoded, expected);
+    if (!scaled) {
+        QCOMPARE(TestSupport::readFile(output), TestSupport::readFile(full));
+        return;
+    }
+    // Real photos stay above 40 dB (scripts/bench.py --decode-scale holds them to it); these
+    // waves, denser than a photo's detail, come to 29 to 50. A picture misplaced, turned or cut
+    // off by the decode scale lands far below 20.
+    QVERIFY2(ratio > 27 && !std::isinf(ratio), qPrintable(QString::number(ratio)));
+}
+
+void tst_Pipeline::damagedJpegFailsAlikeAtScale_data()
+{
+    QTest::addColumn<int>("cutAt"); // percent of the file kept, 0 for none cut
+    QTest::addColumn<bool>("corrupt");
+
+    QTest::newRow("cut short") << 60 << false;
+    QTest::newRow("scan data overwritten") << 0 << true;
+}
+
+void tst_Pipeline::damagedJpegFailsAlikeAtScale()
+{
+    QFETCH(int, cutAt);
+    QFETCH(bool, corrupt);
+    const QString photo = dir->filePath("photo.jpg");
+    savePhoto(photo, 1601, 1203);
+    QByteArray bytes = TestSupport::readFile(photo);
+    if (cutAt > 0)
+        bytes.truncate(bytes.size() * cutAt / 100);
+    if (corrupt) {
+        for (int i = bytes.size() / 2; i < bytes.size() / 2 + 64; ++i)
+            bytes[i] = char(0xff - (i & 0x0f) * 0x11);
+    }
+    const QString input = dir->filePath("damaged.jpg");
+    QVERIFY(TestSupport::writeFile(input, bytes));
+    ConversionSettings s = defaults();
+    s.resizeEnabled = true;
+    s.resizeProportion = -8;
+
+    ImagePipeline::setDecodeScaling(false);
+    const FileResult before = convert(input, s, dir->filePath("full.jpg"));
+    ImagePipeline::setDecodeScaling(true);
+    const FileResult result = convert(input, s, dir->filePath("out.jpg"));
+    QCOMPARE(int(before.status), int(FileResult::Failed));
+    QCOMPARE(int(result.status), int(FileResult::Failed));
+    QCOMPARE(result.error, before.error);
 }
 
 void tst_Pipeline::jpegSettings()
