@@ -33,7 +33,7 @@ struct ResizeGeometry
 ResizeGeometry resizeGeometry(
     unsigned int columns, unsigned int rows, const ConversionSettings &settings);
 
-// Denominator of the scale (1, 2, 4 or 8) a JPEG of columns x rows is decoded at before it is
+// Denominator of the scale (1, 2 or 4) a JPEG of columns x rows is decoded at before it is
 // resized to width x height: the largest whose picture is still at least twice that size on
 // both sides, so 1 unless the target is at most a quarter as wide and a quarter as high.
 unsigned decodeScale(unsigned columns, unsigned rows, unsigned width, unsigned height);
