@@ -21,6 +21,13 @@ around each child; peak memory is the child's own maximum resident set (os.wait4
 is a report, not a test: the script exits 0 whether the targets are met or not, and non-zero
 only when a program is missing or a run fails.
 
+With --decode-scale it compares instead the engine with resize at decode off (the environment
+variable TARVO_NO_DECODE_SCALE=1, today's full decode) and on (the default), on resize jobs
+that shrink JPEGs: time, CPU time, peak memory and the PSNR of every output against the full
+decode's. Outputs must have the same names and pixel sizes, inputs that are not JPEGs must give
+identical bytes, and no JPEG's output may fall below PSNR_BOUND dB; otherwise the script exits 1.
+PSNR comes from `gm compare -metric PSNR`.
+
 Python 3 standard library only.
 """
 
@@ -345,6 +352,162 @@ def print_table(rows, cores, notes):
         print("  note: " + note)
 
 
+# ----------------------------------------------------------------------------------------
+# Resize at decode
+
+DECODE_SCALE_JOBS = [
+    ("fit 640x480 + JPEG", ["--format", "jpeg", "--resize", "640x480"]),
+    ("fit 640x480 + PNG", ["--format", "png", "--resize", "640x480"]),
+    ("1/4 + JPEG", ["--format", "jpeg", "--scale", "-4"]),
+    ("fit 320x240 + JPEG, Lanczos", ["--format", "jpeg", "--resize", "320x240",
+                                     "--resize-operator", "optimization"]),
+]
+DECODE_SCALE_TARGET = 0.6  # at-scale time / full-decode time, fit 640x480 + JPEG
+PSNR_BOUND = 40.0  # dB, every JPEG input's output against the full decode's
+NO_DECODE_SCALE = "TARVO_NO_DECODE_SCALE"
+
+
+def gm_text(args):
+    result = subprocess.run(["gm"] + args, stdout=subprocess.PIPE, stderr=subprocess.PIPE)
+    if result.returncode != 0:
+        raise RunFailed("gm %s failed: %s" % (" ".join(args[:2]),
+                                               result.stderr.decode(errors="replace").strip()))
+    return result.stdout.decode(errors="replace")
+
+
+def psnr(a, b):
+    """PSNR of two images over all channels, in dB; inf when they are the same."""
+    for line in gm_text(["compare", "-metric", "PSNR", a, b]).splitlines():
+        parts = line.split()
+        if parts and parts[0] == "Total:":
+            return float("inf") if parts[1] == "inf" else float(parts[1])
+    raise RunFailed("gm compare printed no PSNR for %s" % os.path.basename(a))
+
+
+def is_jpeg(path):
+    with open(path, "rb") as f:
+        return f.read(2) == b"\xff\xd8"
+
+
+def compare_decode_scale(full_dir, scaled_dir, files, suffix):
+    """Whether the at-scale outputs match the full decode's as stated: same names and sizes,
+    identical bytes for inputs that are not JPEGs, PSNR >= PSNR_BOUND for the rest. Returns
+    (text, worst PSNR, ok)."""
+    names = expected_outputs(files, suffix, numbered=True)
+    jpeg_outputs = set()
+    for path in files:
+        if is_jpeg(path):
+            jpeg_outputs.add(os.path.basename(path).split(".", 1)[0] + suffix)
+    problems = []
+    worst = (float("inf"), "")
+    for name in names:
+        a, b = os.path.join(full_dir, name), os.path.join(scaled_dir, name)
+        if not (os.path.isfile(a) and os.path.isfile(b)):
+            problems.append("%s missing" % name)
+            continue
+        size_a = gm_text(["identify", "-format", "%wx%h\n", a]).split()[0]
+        size_b = gm_text(["identify", "-format", "%wx%h\n", b]).split()[0]
+        if size_a != size_b:
+            problems.append("%s is %s, not %s" % (name, size_b, size_a))
+            continue
+        if name not in jpeg_outputs:
+            with open(a, "rb") as fa, open(b, "rb") as fb:
+                if fa.read() != fb.read():
+                    problems.append("%s (not from a JPEG) differs" % name)
+            continue
+        value = psnr(a, b)
+        worst = min(worst, (value, name))
+        if value < PSNR_BOUND:
+            problems.append("%s at %.1f dB" % (name, value))
+    if problems:
+        return "; ".join(problems), worst, False
+    return "%d same size, %d JPEGs >= %.0f dB" % (len(names), len(jpeg_outputs), PSNR_BOUND), \
+        worst, True
+
+
+def decode_scale_rows(engine, files, rounds, scratch, env, verbose):
+    """Full decode against resize at decode on each job; returns (rows, notes, failed)."""
+    rows, notes, failed = [], [], False
+    full_env = dict(env)
+    full_env[NO_DECODE_SCALE] = "1"
+    scaled_env = dict(env)
+    scaled_env.pop(NO_DECODE_SCALE, None)
+    for label, job_args in DECODE_SCALE_JOBS:
+        print("%-28s full / at scale " % label, end=" ", flush=True)
+        suffix = SUFFIX[job_args[job_args.index("--format") + 1]]
+        command = [engine, "--jobs", "1"] + job_args
+        sides = [(Side("full", command), full_env), (Side("at scale", command), scaled_env)]
+        kept = {}
+        try:
+            for r in range(rounds):
+                for side, side_env in (sides if r % 2 == 0 else list(reversed(sides))):
+                    out_dir = tempfile.mkdtemp(prefix="out-", dir=scratch)
+                    sample = run_child(command + ["--output", out_dir] + files, out_dir,
+                                       side_env)
+                    side.samples.append(sample)
+                    # The first run of each side is kept to compare its pixels.
+                    if side.name not in kept:
+                        kept[side.name] = out_dir
+                    else:
+                        shutil.rmtree(out_dir, ignore_errors=True)
+                    if verbose:
+                        print(" %s %.3fs %.2fcpu %.0fMiB" % (
+                            side.name, sample.seconds, sample.cpu, sample.peak_kib / 1024.0),
+                            end="", flush=True)
+                if not verbose:
+                    print(".", end="", flush=True)
+            outputs, worst, ok = compare_decode_scale(kept["full"], kept["at scale"], files,
+                                                      suffix)
+        except RunFailed as e:
+            print(" failed")
+            notes.append("%s: %s" % (label, e))
+            rows.append([label, "-", "-", "-", "-", "-", "-", "FAILED", "", ""])
+            failed = True
+            continue
+        finally:
+            for out_dir in kept.values():
+                shutil.rmtree(out_dir, ignore_errors=True)
+        print(" done")
+        a, b = sides[0][0], sides[1][0]
+        ratio = b.median() / a.median()
+        time_mark = mark(ratio <= DECODE_SCALE_TARGET) if label == DECODE_SCALE_JOBS[0][0] else "-"
+        failed = failed or not ok
+        worst_text = "inf" if worst[0] == float("inf") else "%.1f %s" % worst
+        rows.append([label, "%.2f" % a.median(), "%.2f" % b.median(), "%.3f" % ratio,
+                     "%.2f/%.2f" % (a.cpu_median(), b.cpu_median()),
+                     "%.3f" % (b.cpu_median() / a.cpu_median()),
+                     "%.0f/%.0f" % (a.peak_mib(), b.peak_mib()), time_mark, worst_text,
+                     outputs])
+    return rows, notes, failed
+
+
+def print_decode_scale_table(rows, notes):
+    header = ["job", "full s", "scaled s", "time ratio", "CPU full/scaled s", "CPU ratio",
+              "peak RSS MiB", "time", "worst PSNR dB", "outputs"]
+    cells = [header] + rows
+    widths = [max(len(str(row[i])) for row in cells) for i in range(len(header))]
+    right = {1, 2, 3, 4, 5, 6}
+
+    def line(row):
+        return "  ".join(str(c).rjust(widths[i]) if i in right else str(c).ljust(widths[i])
+                         for i, c in enumerate(row)).rstrip()
+
+    print()
+    print(line(header))
+    print("  ".join("-" * w for w in widths))
+    for row in rows:
+        print(line(row))
+    print()
+    print("Full = %s=1 (every JPEG decoded whole); scaled = resize at decode (the default)."
+          % NO_DECODE_SCALE)
+    print("Target (a report): fit 640x480 + JPEG at scale <= %.1f x the full decode's median "
+          "time, --jobs 1." % DECODE_SCALE_TARGET)
+    print("Checked (exit 1 when not): same output names and pixel sizes, identical bytes for "
+          "inputs that are not JPEGs, PSNR >= %.0f dB for every JPEG's output." % PSNR_BOUND)
+    for note in notes:
+        print("  note: " + note)
+
+
 def main():
     parser = argparse.ArgumentParser(
         description="Time and memory of the converter against the bare-library floor.")
@@ -366,6 +529,8 @@ def main():
     parser.add_argument("--quick", action="store_true",
                         help="2 rounds and 4 smaller generated images")
     parser.add_argument("--verbose", action="store_true", help="print every run's time")
+    parser.add_argument("--decode-scale", action="store_true",
+                        help="only compare resize at decode off and on, with PSNR")
     args = parser.parse_args()
 
     if args.folder and args.images:
@@ -391,9 +556,11 @@ def main():
     window = os.path.join(build, "bench", "tarvo-bench-window")
     if args.window and not os.access(window, os.X_OK):
         fail("%s not found; build the tarvo-bench-window target first" % window)
-    if args.jobs_only and not have_engine:
-        fail("--jobs-only needs %s" % engine)
-    if not args.jobs_only and not args.window and not have_floor:
+    if (args.jobs_only or args.decode_scale) and not have_engine:
+        fail("--jobs-only and --decode-scale need %s" % engine)
+    if args.decode_scale and shutil.which("gm") is None:
+        fail("--decode-scale needs the GraphicsMagick command 'gm' to compare outputs")
+    if not args.jobs_only and not args.window and not args.decode_scale and not have_floor:
         fail("%s not found; build the tarvo-floor target first" % floor)
     notes = []
     if not have_engine:
@@ -437,6 +604,13 @@ def main():
                 fail("warm-up run failed: %s" % e)
             finally:
                 shutil.rmtree(out_dir, ignore_errors=True)
+
+        if args.decode_scale:
+            rows, notes, failed = decode_scale_rows(engine, files, rounds, scratch, env,
+                                                    args.verbose)
+            notes.append("load average at the end: %.2f (1 min)" % os.getloadavg()[0])
+            print_decode_scale_table(rows, notes)
+            return 1 if failed else 0
 
         plans = []
         if args.window:
