@@ -147,6 +147,7 @@ QVector<ImagePipeline::FileResult> BatchConverter::run(
         // top would only fight over them. The limit holds for the thread that sets it.
         if (jobs > 1)
             MagickLib::SetMagickResourceLimit(MagickLib::ThreadsResource, 1);
+        const ResourceLimits::BusyWorker busy;
         for (;;) {
             if (options.stopOnError && failed.load())
                 return;

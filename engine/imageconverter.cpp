@@ -36,6 +36,7 @@ void ImageConverter::convert()
 void ImageConverter::convertInOrder()
 {
     const ConversionSettings &run = *settings;
+    const ResourceLimits::BusyWorker busy;
     // A folder that does not exist when the run starts means "beside each input"; one that
     // disappears during the run must not silently send the rest of the batch elsewhere, so
     // its outputs are still aimed at it and fail to be written, which is reported.

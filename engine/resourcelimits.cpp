@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QFile>
+#include <QThread>
 
 #include <Magick++.h>
 
@@ -87,6 +88,8 @@ Pool &pool()
 }
 
 thread_local Reservation *current = nullptr;
+
+std::atomic<int> busy(0);
 
 quint64 megabytes(quint64 bytes)
 {
@@ -240,6 +243,33 @@ int waitingCount()
 {
     std::lock_guard<std::mutex> lock(pool().mutex);
     return pool().waiting;
+}
+
+BusyWorker::BusyWorker()
+{
+    busy.fetch_add(1);
+}
+
+BusyWorker::~BusyWorker()
+{
+    busy.fetch_sub(1);
+}
+
+int busyWorkers()
+{
+    return busy.load();
+}
+
+int threadsPerWorker(int busy, int cores)
+{
+    // Rounded down: the workers' threads together never outnumber the cores, where a codec
+    // thread that waits for a core only adds switching.
+    return qMax(1, qMax(cores, 1) / qMax(busy, 1));
+}
+
+int threadsPerWorker()
+{
+    return threadsPerWorker(busyWorkers(), QThread::idealThreadCount());
 }
 
 } // namespace ResourceLimits

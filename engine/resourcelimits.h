@@ -84,6 +84,27 @@ private:
 quint64 reservedBytes();
 int waitingCount();
 
+// A worker that converts files counts as busy from its first file until it takes no more, so
+// that a codec with threads of its own leaves the other workers their cores. Lives on the
+// worker's thread for the whole run, not per file: between two files the worker is still busy.
+class BusyWorker
+{
+public:
+    BusyWorker();
+    ~BusyWorker();
+    BusyWorker(const BusyWorker &) = delete;
+    BusyWorker &operator=(const BusyWorker &) = delete;
+};
+
+// Workers busy in this process right now.
+int busyWorkers();
+
+// Threads one conversion's codec may use when busy workers share cores: an equal share of the
+// cores, at least one. Outside any worker (busy 0), the whole machine.
+int threadsPerWorker(int busy, int cores);
+// The same for this process at this moment.
+int threadsPerWorker();
+
 } // namespace ResourceLimits
 
 #endif // RESOURCELIMITS_H

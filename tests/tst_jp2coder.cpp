@@ -10,6 +10,7 @@
 #include <openjpeg.h>
 
 #include "jp2coder.h"
+#include "resourcelimits.h"
 #include "testsupport.h"
 
 #include <algorithm>
@@ -299,6 +300,10 @@ private slots:
     void damagedDataDoesNotCrash();
 
     void concurrentCallsStayApart();
+
+    void threadsPerWorker_data();
+    void threadsPerWorker();
+    void busyWorkersAreCounted();
 
 private:
     QString path(const QString &name) const
@@ -836,6 +841,47 @@ void tst_Jp2Coder::concurrentCallsStayApart()
     QVERIFY(two->wait(120000));
     QVERIFY(firstOk);
     QVERIFY(secondOk);
+}
+
+void tst_Jp2Coder::threadsPerWorker_data()
+{
+    QTest::addColumn<int>("busy");
+    QTest::addColumn<int>("cores");
+    QTest::addColumn<int>("threads");
+
+    QTest::newRow("a lone worker takes both cores") << 1 << 2 << 2;
+    QTest::newRow("two workers on two cores take one each") << 2 << 2 << 1;
+    QTest::newRow("more workers than cores still take one") << 5 << 2 << 1;
+    QTest::newRow("three workers on eight cores share them out") << 3 << 8 << 2;
+    QTest::newRow("outside any worker the whole machine") << 0 << 4 << 4;
+    QTest::newRow("one core") << 1 << 1 << 1;
+    QTest::newRow("core count unknown") << 1 << -1 << 1;
+}
+
+void tst_Jp2Coder::threadsPerWorker()
+{
+    QFETCH(int, busy);
+    QFETCH(int, cores);
+    QFETCH(int, threads);
+    QCOMPARE(ResourceLimits::threadsPerWorker(busy, cores), threads);
+}
+
+void tst_Jp2Coder::busyWorkersAreCounted()
+{
+    const int before = ResourceLimits::busyWorkers();
+    {
+        const ResourceLimits::BusyWorker first;
+        int inner = 0;
+        std::unique_ptr<QThread> other(QThread::create([&inner] {
+            const ResourceLimits::BusyWorker second;
+            inner = ResourceLimits::busyWorkers();
+        }));
+        other->start();
+        QVERIFY(other->wait(20000));
+        QCOMPARE(inner, before + 2);
+        QCOMPARE(ResourceLimits::busyWorkers(), before + 1);
+    }
+    QCOMPARE(ResourceLimits::busyWorkers(), before);
 }
 
 QTEST_GUILESS_MAIN(tst_Jp2Coder)
