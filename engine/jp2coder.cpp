@@ -123,6 +123,16 @@ CodecPtr makeCodec(bool decoder, OPJ_CODEC_FORMAT format, Messages &messages)
     return codec;
 }
 
+// The cores the other conversions leave free. One thread is asked for as none: OpenJPEG then
+// works on the caller's thread instead of handing everything to a single worker and waiting.
+void useFreeCores(opj_codec_t *codec)
+{
+    if (!opj_has_thread_support())
+        return;
+    const int threads = ResourceLimits::threadsPerWorker();
+    opj_codec_set_threads(codec, threads > 1 ? threads : 0);
+}
+
 // ---- Reading from memory -------------------------------------------------------------------
 
 struct ReadSource
@@ -525,6 +535,7 @@ Magick::Image decodeImage(const QByteArray &bytes)
         failWith(messages, "cannot set up the decoder");
     // A cut-off file must fail rather than come out with its lower part blank.
     opj_decoder_set_strict_mode(codec.get(), OPJ_TRUE);
+    useFreeCores(codec.get());
     StreamPtr stream = makeReadStream(source);
 
     opj_image_t *header = nullptr;
@@ -739,6 +750,7 @@ QByteArray encodeImage(const Magick::Image &original)
     CodecPtr codec = makeCodec(false, OPJ_CODEC_J2K, messages);
     if (!opj_setup_encoder(codec.get(), &parameters, image.get()))
         failWith(messages, "cannot set up the encoder");
+    useFreeCores(codec.get());
     WriteSink sink;
     StreamPtr stream = makeWriteStream(sink);
     if (!opj_start_compress(codec.get(), image.get(), stream.get()))
