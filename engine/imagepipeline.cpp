@@ -8,6 +8,7 @@
 #include <atomic>
 #include <climits>
 #include <new>
+#include <utility>
 
 #include "conversionsettings.h"
 #include "diagnostics.h"
@@ -401,7 +402,7 @@ QByteArray encode(Magick::Image &image, const ConversionSettings &settings, QStr
     if (settings.strip)
         image.strip();
     if (settings.format == QLatin1String("jp2"))
-        return Jp2Coder::encode(image);
+        return Jp2Coder::encode(std::move(image));
     image.quiet(false);
     Magick::Blob blob;
     try {

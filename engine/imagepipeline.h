@@ -72,7 +72,8 @@ void orientUpright(Magick::Image &image);
 void prepare(
     Magick::Image &image, const ConversionSettings &settings, const QSize &resized = QSize());
 // Strips if asked and encodes into memory with the encoder prepare() chose. What the encoder
-// warned about is added to *warnings; a warning does not stop the encoding.
+// warned about is added to *warnings; a warning does not stop the encoding. JPEG 2000 takes
+// the image over and leaves it empty, so that its pixels are freed before the codestream grows.
 QByteArray encode(
     Magick::Image &image, const ConversionSettings &settings, QStringList *warnings = nullptr);
 // Replaces path with data as a whole: a failed write leaves the previous file untouched and

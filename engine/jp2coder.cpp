@@ -196,9 +196,12 @@ StreamPtr makeReadStream(ReadSource &source)
 
 // ---- Writing to memory ---------------------------------------------------------------------
 
+// The codestream goes straight after the JP2 boxes already in bytes, which start at base, so
+// the finished file is never copied to put the boxes in front.
 struct WriteSink
 {
     QByteArray bytes;
+    qint64 base = 0;
     qint64 position = 0;
 };
 
@@ -239,9 +242,9 @@ OPJ_OFF_T skipSink(OPJ_OFF_T count, void *userData)
 OPJ_BOOL seekSink(OPJ_OFF_T offset, void *userData)
 {
     auto *sink = static_cast<WriteSink *>(userData);
-    if (!growTo(*sink, offset))
+    if (offset < 0 || !growTo(*sink, sink->base + offset))
         return OPJ_FALSE;
-    sink->position = offset;
+    sink->position = sink->base + offset;
     return OPJ_TRUE;
 }
 
@@ -553,21 +556,73 @@ Magick::Image decodeImage(const QByteArray &bytes)
 
 // ---- From a Magick image to OpenJPEG components --------------------------------------------
 
+// Rows exported from the library at a time: the planes are filled band by band, so no second
+// copy of the whole image sits beside the library's pixels and OpenJPEG's planes.
+constexpr OPJ_UINT32 kBandRows = 64;
+
+template <typename Sample>
+class Bands
+{
+public:
+    Bands(Magick::Image &source, bool alpha, Magick::StorageType storage)
+        : source(source)
+        , map(alpha ? "RGBA" : "RGB")
+        , storage(storage)
+        , channels(alpha ? 4 : 3)
+        , samples(std::size_t(source.columns()) * kBandRows * channels)
+    {
+    }
+
+    // Exports the rows from y on, at most kBandRows of them; returns how many.
+    OPJ_UINT32 read(OPJ_UINT32 y)
+    {
+        const OPJ_UINT32 rows = std::min<OPJ_UINT32>(kBandRows, source.rows() - y);
+        source.write(0, y, source.columns(), rows, map, storage, samples.data());
+        return rows;
+    }
+
+    const Sample *data() const
+    {
+        return samples.data();
+    }
+
+    Magick::Image &source;
+    const std::string map;
+    const Magick::StorageType storage;
+    const std::size_t channels;
+
+private:
+    std::vector<Sample> samples;
+};
+
+// Grey is decided on the exported samples: what the type says is a hint, what gets stored has
+// to be exactly these values. A photograph gives itself away in its first row.
+template <typename Sample>
+bool allGrey(Bands<Sample> &bands)
+{
+    const OPJ_UINT32 height = bands.source.rows();
+    const std::size_t width = bands.source.columns();
+    for (OPJ_UINT32 y = 0; y < height;) {
+        const OPJ_UINT32 rows = bands.read(y);
+        const Sample *in = bands.data();
+        const Sample *end = in + width * rows * bands.channels;
+        for (; in < end; in += bands.channels) {
+            if (in[0] != in[1] || in[0] != in[2])
+                return false;
+        }
+        y += rows;
+    }
+    return true;
+}
+
 template <typename Sample>
 ImagePtr buildImage(Magick::Image &source, bool alpha, bool keepColour, OPJ_UINT32 precision,
     Magick::StorageType storage)
 {
     const OPJ_UINT32 width = source.columns();
     const OPJ_UINT32 height = source.rows();
-    const std::size_t channels = alpha ? 4 : 3;
-    std::vector<Sample> pixels(std::size_t(width) * height * channels);
-    source.write(0, 0, width, height, alpha ? "RGBA" : "RGB", storage, pixels.data());
-
-    // Grey is decided on the exported samples: what the type says is a hint, what gets stored
-    // has to be exactly these values.
-    bool grey = !keepColour;
-    for (std::size_t i = 0; grey && i < pixels.size(); i += channels)
-        grey = pixels[i] == pixels[i + 1] && pixels[i] == pixels[i + 2];
+    Bands<Sample> bands(source, alpha, storage);
+    const bool grey = !keepColour && allGrey(bands);
 
     const OPJ_UINT32 components = (grey ? 1 : 3) + (alpha ? 1 : 0);
     std::vector<opj_image_cmptparm_t> parameters(components);
@@ -599,12 +654,16 @@ ImagePtr buildImage(Magick::Image &source, bool alpha, bool keepColour, OPJ_UINT
         sourceChannel = { 0, 1, 2 };
     if (alpha)
         sourceChannel.push_back(3);
-    const std::size_t count = std::size_t(width) * height;
-    for (OPJ_UINT32 c = 0; c < components; ++c) {
-        OPJ_INT32 *data = image->comps[c].data;
-        const Sample *in = pixels.data() + sourceChannel[c];
-        for (std::size_t i = 0; i < count; ++i, in += channels)
-            data[i] = *in;
+    for (OPJ_UINT32 y = 0; y < height;) {
+        const OPJ_UINT32 rows = bands.read(y);
+        const std::size_t count = std::size_t(width) * rows;
+        for (OPJ_UINT32 c = 0; c < components; ++c) {
+            OPJ_INT32 *data = image->comps[c].data + std::size_t(y) * width;
+            const Sample *in = bands.data() + sourceChannel[c];
+            for (std::size_t i = 0; i < count; ++i, in += bands.channels)
+                data[i] = *in;
+        }
+        y += rows;
     }
     return image;
 }
@@ -707,9 +766,10 @@ QByteArray iccProfileOf(const Magick::Image &image)
     return QByteArray(reinterpret_cast<const char *>(data), int(length));
 }
 
-QByteArray encodeImage(const Magick::Image &original)
+// source is the coder's own reference: it is let go as soon as the planes hold the pixels, which
+// frees them when the caller gave its own up.
+QByteArray encodeImage(Magick::Image &source)
 {
-    Magick::Image source(original);
     if (source.columns() == 0 || source.rows() == 0)
         fail("the image is empty");
     // CMYK and the like keep other quantities in the red, green and blue fields; once those are
@@ -729,6 +789,7 @@ QByteArray encodeImage(const Magick::Image &original)
     ImagePtr image = wide
         ? buildImage<std::uint16_t>(source, alpha, keepColour, 16, Magick::ShortPixel)
         : buildImage<std::uint8_t>(source, alpha, keepColour, 8, Magick::CharPixel);
+    source = Magick::Image();
     const bool grey = image->numcomps < 3;
     if (space != (grey ? ProfileSpace::Grey : ProfileSpace::Rgb))
         profile.clear();
@@ -751,7 +812,18 @@ QByteArray encodeImage(const Magick::Image &original)
     if (!opj_setup_encoder(codec.get(), &parameters, image.get()))
         failWith(messages, "cannot set up the encoder");
     useFreeCores(codec.get());
+
     WriteSink sink;
+    sink.bytes = jp2Boxes(*image, profile);
+    appendBigEndian(sink.bytes, 0, 4); // the codestream's length, known at the end
+    sink.bytes.append("jp2c", 4);
+    sink.base = sink.position = sink.bytes.size();
+    // Photographs come out at about half their samples' size losslessly; reserved pages that
+    // stay unwritten cost no memory, and a larger result grows in place.
+    const std::uint64_t sampleBytes = std::uint64_t(image->x1) * image->y1 * image->numcomps
+        * (image->comps[0].prec > 8 ? 2 : 1);
+    sink.bytes.reserve(
+        int(std::min<std::uint64_t>(sink.base + sampleBytes / 2 + 4096, kMaxOutput)));
     StreamPtr stream = makeWriteStream(sink);
     if (!opj_start_compress(codec.get(), image.get(), stream.get()))
         failWith(messages, "cannot start encoding");
@@ -761,12 +833,11 @@ QByteArray encodeImage(const Magick::Image &original)
         failWith(messages, "cannot finish encoding");
     stream.reset();
 
-    QByteArray head = jp2Boxes(*image, profile);
-    if (sink.bytes.size() > kMaxOutput - head.size() - 8)
-        fail("the encoded image is too large");
-    appendBigEndian(head, quint32(8 + sink.bytes.size()), 4);
-    head.append("jp2c", 4);
-    return sink.bytes.prepend(head);
+    // The sink never grows past what an int holds, so the length fits its four bytes.
+    const qint64 length = 8 + sink.bytes.size() - sink.base;
+    for (int i = 0; i < 4; ++i)
+        sink.bytes[int(sink.base) - 8 + i] = char((quint32(length) >> (24 - 8 * i)) & 0xFF);
+    return sink.bytes;
 }
 
 } // namespace
@@ -789,6 +860,12 @@ Magick::Image decode(const QByteArray &bytes)
 }
 
 QByteArray encode(const Magick::Image &image)
+{
+    Magick::Image own(image);
+    return encode(std::move(own));
+}
+
+QByteArray encode(Magick::Image &&image)
 {
     try {
         return encodeImage(image);

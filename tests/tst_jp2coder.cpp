@@ -304,6 +304,8 @@ private slots:
     void threadsPerWorker_data();
     void threadsPerWorker();
     void busyWorkersAreCounted();
+    void largeImagesRoundTrip_data();
+    void largeImagesRoundTrip();
 
 private:
     QString path(const QString &name) const
@@ -882,6 +884,52 @@ void tst_Jp2Coder::busyWorkersAreCounted()
         QCOMPARE(ResourceLimits::busyWorkers(), before + 1);
     }
     QCOMPARE(ResourceLimits::busyWorkers(), before);
+}
+
+// Images of many code-blocks, coded on several threads and filled in bands of rows whose last
+// one is short; the coder gets its own copy of an image whose pixels the test still holds.
+void tst_Jp2Coder::largeImagesRoundTrip_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("height");
+    QTest::addColumn<QString>("map");
+    QTest::addColumn<int>("depth");
+    QTest::addColumn<bool>("colourInLastRow");
+    QTest::addColumn<int>("components");
+
+    QTest::newRow("8-bit RGB, odd size") << 301 << 203 << "RGB" << 8 << false << 3;
+    QTest::newRow("16-bit RGBA, odd size") << 257 << 131 << "RGBA" << 16 << false << 4;
+    QTest::newRow("8-bit grey+alpha, one band and a row") << 190 << 65 << "IA" << 8 << false << 2;
+    QTest::newRow("grey but for the last row stays RGB") << 140 << 150 << "RGB" << 8 << true << 3;
+    QTest::newRow("16-bit grey but for the last row stays RGB")
+        << 99 << 129 << "RGB" << 16 << true << 3;
+}
+
+void tst_Jp2Coder::largeImagesRoundTrip()
+{
+    QFETCH(int, width);
+    QFETCH(int, height);
+    QFETCH(QString, map);
+    QFETCH(int, depth);
+    QFETCH(bool, colourInLastRow);
+    QFETCH(int, components);
+
+    Magick::Image original = makeImage(
+        width, height, map.toStdString(), depth, colourInLastRow, quint32(width + height));
+    if (colourInLastRow)
+        original.pixelColor(width - 1, height - 1, Magick::ColorRGB(1.0, 0.0, 0.0));
+    const std::vector<quint16> pixels = rgba16(original);
+
+    Magick::Image given(original);
+    const QByteArray encoded = Jp2Coder::encode(std::move(given));
+    QVERIFY(rgba16(original) == pixels);
+
+    const QString file = path(QStringLiteral("large.jp2"));
+    QVERIFY(TestSupport::writeFile(file, encoded));
+    const OpjImage stored = decodeWithOpenJpeg(file);
+    QVERIFY(stored);
+    QCOMPARE(int(stored->numcomps), components);
+    QVERIFY(rgba16(Jp2Coder::decode(encoded)) == pixels);
 }
 
 QTEST_GUILESS_MAIN(tst_Jp2Coder)
