@@ -3,6 +3,10 @@
 #include <Magick++.h>
 #include <openjpeg.h>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -31,6 +35,17 @@ constexpr std::uint64_t kMaxComponentSamples = kMaxPixels * 4;
 
 // OpenJPEG's own buffer between our callbacks and the codec.
 constexpr OPJ_SIZE_T kStreamChunk = 64 * 1024;
+
+// OpenJPEG takes its code-blocks as thousands of small allocations, on its worker threads as
+// well; freed, they stay with the process in pieces the next image's larger buffers cannot use,
+// and a batch of photographs grew by a third of a photograph's peak with every file. Handing
+// them back once a codec is done keeps each file's peak its own.
+void returnFreedMemory()
+{
+#ifdef __GLIBC__
+    malloc_trim(0);
+#endif
+}
 
 [[noreturn]] void fail(const std::string &message)
 {
@@ -853,9 +868,15 @@ bool isJpeg2000(const QByteArray &bytes)
 Magick::Image decode(const QByteArray &bytes)
 {
     try {
-        return decodeImage(bytes);
+        Magick::Image image = decodeImage(bytes);
+        returnFreedMemory();
+        return image;
     } catch (const std::bad_alloc &) {
+        returnFreedMemory();
         fail("not enough memory to decode the image");
+    } catch (...) {
+        returnFreedMemory();
+        throw;
     }
 }
 
@@ -868,9 +889,15 @@ QByteArray encode(const Magick::Image &image)
 QByteArray encode(Magick::Image &&image)
 {
     try {
-        return encodeImage(image);
+        QByteArray bytes = encodeImage(image);
+        returnFreedMemory();
+        return bytes;
     } catch (const std::bad_alloc &) {
+        returnFreedMemory();
         fail("not enough memory to encode the image");
+    } catch (...) {
+        returnFreedMemory();
+        throw;
     }
 }
 
