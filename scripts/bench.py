@@ -14,6 +14,11 @@ With --window it runs the window's engine instead (tarvo-bench-window: ImageConv
 event loop, the window's default options) one file at a time against two at once, with the
 same targets; the outputs of every run must be byte for byte those of the first one-at-a-time
 run.
+With --jp2, JPEG 2000 (lossless) jobs instead: the engine of today (a build given with
+--jp2-before) against this one, one job each; this one with one job against two; and, when
+opj_compress (libopenjp2-tools) is installed, OpenJPEG's own tool with two threads on the same
+pixels (read from PPM/PAM copies made beforehand) against this one. Every output of this build
+is decoded with opj_decompress and must give exactly the input's pixels.
 
 The two sides of every comparison run paired and alternating (A B, B A, A B, ...), each run
 into a fresh empty folder, so a slow drift of the machine hits both alike. Wall time is taken
@@ -538,6 +543,180 @@ def print_decode_scale_table(rows, notes):
           "output.")
     for note in notes:
         print("  note: " + note)
+# JPEG 2000
+
+JP2_TARGET = 0.75  # this build's time / today's, one job
+JP2_PEAK_MIB = 200  # one job's peak resident memory on the photo set
+
+
+def opj_inputs(files, folder):
+    """Copies of the inputs that opj_compress reads, in the pixels the converter starts from:
+    PPM (8 or 16 bits) for opaque images, PAM for those with alpha."""
+    paths = []
+    for i, path in enumerate(files):
+        stem = "%02d-%s" % (i, os.path.basename(path).split(".", 1)[0])
+        probe = subprocess.run(["gm", "identify", "-format", "%A %q", path],
+                               capture_output=True, text=True)
+        alpha = probe.stdout.split()[:1] == ["True"] if probe.returncode == 0 else False
+        target = os.path.join(folder, stem + (".pam" if alpha else ".ppm"))
+        gm(["convert", path, target])
+        paths.append(target)
+    return paths
+
+
+def opj_command(inputs):
+    """One command that encodes every input losslessly with two threads, into $1."""
+    script = ('out="$1"; shift; for f; do b=$(basename "$f"); '
+              'opj_compress -threads 2 -i "$f" -o "$out/${b%.*}.jp2" >/dev/null || exit 1; done')
+    return ["sh", "-c", script, "opj"], inputs
+
+
+def run_opj(side, inputs, rounds_done, scratch, env):
+    out_dir = tempfile.mkdtemp(prefix="out-", dir=scratch)
+    try:
+        sample = run_child(side.command + [out_dir] + inputs, out_dir, env)
+    finally:
+        shutil.rmtree(out_dir, ignore_errors=True)
+    side.samples.append(sample)
+
+
+def measure_jp2(sides, rounds, files, opj_files, scratch, env, verbose):
+    """Like measure(), but the opj_compress side takes its own inputs and output argument."""
+    for r in range(rounds):
+        order = sides if r % 2 == 0 else list(reversed(sides))
+        for side in order:
+            if side.name == "opj_compress":
+                run_opj(side, opj_files, r, scratch, env)
+            else:
+                out_dir = tempfile.mkdtemp(prefix="out-", dir=scratch)
+                try:
+                    side.samples.append(run_child(side.command + ["--output", out_dir] + files,
+                                                  out_dir, env))
+                finally:
+                    shutil.rmtree(out_dir, ignore_errors=True)
+            if verbose:
+                s = side.samples[-1]
+                print(" %s %.3fs %.0fMiB" % (side.name, s.seconds, s.peak_kib / 1024.0),
+                      end="", flush=True)
+        if not verbose:
+            print(".", end="", flush=True)
+
+
+def jp2_pixels_match(engine, files, scratch, env):
+    """Converts once more (untimed) and decodes every output with opj_decompress: each must
+    give exactly the input's pixels. Returns (text, ok)."""
+    if shutil.which("opj_decompress") is None:
+        return "opj_decompress missing: pixels not checked", False
+    out_dir = tempfile.mkdtemp(prefix="pixels-", dir=scratch)
+    try:
+        run_child([engine, "--jobs", "1", "--format", "jp2", "--keep-transparency",
+                   "--output", out_dir] + files, out_dir, env)
+        bad = []
+        for path in files:
+            base = os.path.basename(path).split(".", 1)[0]
+            encoded = os.path.join(out_dir, base + ".jp2")
+            decoded = os.path.join(out_dir, base + "-decoded.png")
+            result = subprocess.run(["opj_decompress", "-i", encoded, "-o", decoded],
+                                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            if result.returncode != 0:
+                bad.append(base + " (no decode)")
+                continue
+            compare = subprocess.run(["gm", "compare", "-metric", "MAE", path, decoded],
+                                     capture_output=True, text=True)
+            total = [line for line in compare.stdout.splitlines()
+                     if line.strip().startswith("Total:")]
+            if compare.returncode != 0 or not total or float(total[0].split()[-1]) != 0.0:
+                bad.append(base)
+        if bad:
+            return "pixels differ: " + ", ".join(bad), False
+        return "%d/%d decode to the input pixels" % (len(files), len(files)), True
+    except RunFailed as e:
+        return "pixel run failed: %s" % e, False
+    finally:
+        shutil.rmtree(out_dir, ignore_errors=True)
+
+
+def run_jp2(args, build, files, rounds, env):
+    engine = os.path.join(build, "cli", "tarvo-convert")
+    if not os.access(engine, os.X_OK):
+        fail("--jp2 needs %s" % engine)
+    before = None
+    if args.jp2_before:
+        before = os.path.join(os.path.abspath(args.jp2_before), "cli", "tarvo-convert")
+        if not os.access(before, os.X_OK):
+            fail("--jp2-before: %s not found" % before)
+    have_opj = shutil.which("opj_compress") is not None and shutil.which("gm") is not None
+    cores = os.cpu_count() or 1
+    job = ["--format", "jp2", "--keep-transparency"]
+    notes = []
+    rows = []
+    failed = False
+    scratch = tempfile.mkdtemp(prefix="bench-jp2-", dir=build)
+    try:
+        opj_files = opj_inputs(files, tempfile.mkdtemp(dir=scratch)) if have_opj else []
+        plans = []
+        if before:
+            plans.append(("JPEG 2000", "today / this", [
+                Side("today", [before, "--jobs", "1"] + job),
+                Side("this", [engine, "--jobs", "1"] + job)]))
+        else:
+            notes.append("no --jp2-before build: today's engine not compared")
+        plans.append(("JPEG 2000", "jobs 1 / jobs 2", [
+            Side("jobs 1", [engine, "--jobs", "1"] + job),
+            Side("jobs 2", [engine, "--jobs", "2"] + job)]))
+        if have_opj:
+            command, _ = opj_command(opj_files)
+            plans.append(("JPEG 2000", "opj 2 thr / this", [
+                Side("opj_compress", command), Side("this", [engine, "--jobs", "1"] + job)]))
+        else:
+            notes.append("opj_compress (libopenjp2-tools) or gm missing: no comparison with it")
+
+        for label, kind, sides in plans:
+            print("%-20s %-16s" % (label, kind), end=" ", flush=True)
+            try:
+                measure_jp2(sides, rounds, files, opj_files, scratch, env, args.verbose)
+            except RunFailed as e:
+                print(" failed")
+                notes.append("%s, %s: %s" % (label, kind, e))
+                rows.append([label, kind, "-", "-", "-", "-", "-", "FAILED", "", ""])
+                failed = True
+                continue
+            print(" done")
+            a, b = sides
+            ratio = b.median() / a.median()
+            if kind.startswith("today"):
+                outputs, complete = compare_outputs(a, b, files, ".jp2")
+                time_mark = mark(ratio <= JP2_TARGET)
+                memory_mark = mark(b.peak_mib() <= JP2_PEAK_MIB)
+            elif kind.startswith("jobs"):
+                outputs, complete = compare_outputs(a, b, files, ".jp2")
+                time_mark = mark(ratio <= JOBS2_TARGET)
+                memory_mark = mark(b.peak_mib() <= 2 * a.peak_mib() * MEMORY_SLACK)
+            else:
+                outputs, complete = check_outputs(b, files, ".jp2")
+                time_mark, memory_mark = mark(ratio <= 1.0), "-"
+            failed = failed or not complete
+            rows.append([label, kind, "%.2f" % a.median(), "%.2f" % b.median(), "%.3f" % ratio,
+                         "%.2f/%.2f" % (a.cpu_median(), b.cpu_median()),
+                         "%.0f/%.0f" % (a.peak_mib(), b.peak_mib()), time_mark, memory_mark,
+                         outputs])
+
+        pixels, exact = jp2_pixels_match(engine, files, scratch, env)
+        failed = failed or not exact
+        notes.append("this build's outputs: " + pixels)
+    finally:
+        shutil.rmtree(scratch, ignore_errors=True)
+
+    notes.append("load average at the end: %.2f (1 min)" % os.getloadavg()[0])
+    print_table(rows, cores, [])
+    print("JPEG 2000 targets (a report, not an assertion):")
+    print("  today / this:     this median <= %.2f x today's median, one job; this build's peak "
+          "RSS <= %d MiB" % (JP2_TARGET, JP2_PEAK_MIB))
+    print("  opj 2 thr / this: this (one job, the cores it finds free) faster than opj_compress "
+          "-threads 2, one process per file, on PPM/PAM copies")
+    for note in notes:
+        print("  note: " + note)
+    return 1 if failed else 0
 
 
 def main():
@@ -563,6 +742,11 @@ def main():
     parser.add_argument("--verbose", action="store_true", help="print every run's time")
     parser.add_argument("--decode-scale", action="store_true",
                         help="only compare resize at decode off and on, with PSNR")
+    parser.add_argument("--jp2", action="store_true",
+                        help="JPEG 2000 jobs only: today's engine, this one, two jobs and "
+                             "opj_compress with two threads")
+    parser.add_argument("--jp2-before", metavar="DIR",
+                        help="with --jp2: build directory of today's engine to compare with")
     args = parser.parse_args()
 
     if args.folder and args.images:
@@ -581,6 +765,18 @@ def main():
         parser.error("--rounds must be at least 1")
 
     build = os.path.abspath(args.build)
+    if args.jp2:
+        image_dir = args.folder or args.images
+        if image_dir:
+            files = folder_images(image_dir)
+        else:
+            files, _ = generated_images(build, args.quick)
+        env = dict(os.environ)
+        env.setdefault("QT_QPA_PLATFORM", "offscreen")
+        print("%d images, %.1f MiB; %d rounds; %d cores; load %.2f" % (
+            len(files), sum(os.path.getsize(p) for p in files) / 1048576.0, rounds,
+            os.cpu_count() or 1, os.getloadavg()[0]), flush=True)
+        return run_jp2(args, build, files, rounds, env)
     floor = os.path.join(build, "bench", "tarvo-floor")
     engine = os.path.join(build, "cli", "tarvo-convert")
     have_floor = os.access(floor, os.X_OK)
