@@ -1,9 +1,11 @@
 #include <QApplication>
 
 #include "graphicconverter.h"
+#include "largepages.h"
 
 int main(int argc, char *argv[])
 {
+    LargePages::preferForHeap(argv);
     QApplication app(argc, argv);
     // Lets the desktop match the window to tarvo.desktop, its name and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("tarvo"));

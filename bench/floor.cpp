@@ -18,6 +18,8 @@
 #include <string>
 #include <vector>
 
+#include "largepages.h"
+
 using namespace MagickLib;
 
 namespace {
@@ -201,6 +203,8 @@ bool convert(const std::string &input, const Options &options)
 
 int main(int argc, char **argv)
 {
+    // The engine's programs run with the same allocator setting; the floor must too.
+    LargePages::preferForHeap(argv);
     Options options;
     if (!parseArguments(argc, argv, &options)) {
         usage();

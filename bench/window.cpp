@@ -17,9 +17,11 @@
 #include "conversionsettings.h"
 #include "imageconvertengine.h"
 #include "settingsfile.h"
+#include "largepages.h"
 
 int main(int argc, char **argv)
 {
+    LargePages::preferForHeap(argv);
     QCoreApplication app(argc, argv);
     QStringList arguments = app.arguments().mid(1);
     auto settings = std::make_unique<ConversionSettings>(SettingsFile::defaults());

@@ -6,6 +6,7 @@
 
 #include "batchconverter.h"
 #include "cliarguments.h"
+#include "largepages.h"
 #include "resourcelimits.h"
 #include "tarvo_version.h"
 
@@ -27,6 +28,7 @@ QString failureLine(const QString &input, const QString &error)
 
 int main(int argc, char *argv[])
 {
+    LargePages::preferForHeap(argv);
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tarvo-convert"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TARVO_VERSION));
