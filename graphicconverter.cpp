@@ -64,6 +64,8 @@ GraphicConverter::GraphicConverter(QWidget *parent)
     summaryLabel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     summaryLabel->setContentsMargins(6, 0, 6, 0);
     ui->statusBar->addPermanentWidget(summaryLabel);
+    // An empty frame says nothing; the label shows once a run has something to tell.
+    summaryLabel->hide();
 
     listMenu.addAction(QIcon(QStringLiteral(":/images/explore")), tr("&Open Directory"), this,
         SLOT(openFileDirectory()), QKeySequence());
@@ -294,6 +296,7 @@ void GraphicConverter::convert()
     errorLabel->clear();
     errorLabel->setToolTip(QString());
     summaryLabel->clear();
+    summaryLabel->hide();
     // The report speaks of the last run only.
     if (reportDialog)
         reportDialog->hide();
@@ -344,6 +347,7 @@ void GraphicConverter::done()
     // The bar and the rows keep showing how far the run got and what became of each file.
     const QString summary = report.summary(runClock.elapsed());
     summaryLabel->setText(summary);
+    summaryLabel->show();
     qDebug("%s", qPrintable(summary));
     if (report.hasProblems())
         showRunReport();

@@ -248,8 +248,11 @@ void tst_RunReport::mixedRunIsToldRowByRow()
 void tst_RunReport::runWithoutProblemsShowsNoReport()
 {
     GraphicConverter window;
+    // Nothing to tell yet: no empty frame in the status bar.
+    QVERIFY(window.findChild<QLabel *>("labelSummary")->isHidden());
     window.findChild<QAbstractButton *>("checkBoxOriginal")->setChecked(true);
     runAll(window, { makeImage("a.png"), makeImage("b.png") });
+    QVERIFY(!window.findChild<QLabel *>("labelSummary")->isHidden());
     QVERIFY2(summaryOf(window).startsWith("2 converted in "), qPrintable(summaryOf(window)));
     QVERIFY(!window.findChild<RunReportDialog *>());
 }
