@@ -323,6 +323,21 @@ def same_outputs(a, b, files, suffix):
 # Report
 
 
+def attempt(label, kind, rows, notes, run):
+    """Runs one comparison with its progress on the terminal; when a run fails, records a
+    FAILED row and the reason and returns False."""
+    print("%-20s %-16s" % (label, kind), end=" ", flush=True)
+    try:
+        run()
+    except RunFailed as e:
+        print(" failed")
+        notes.append("%s, %s: %s" % (label, kind, e))
+        rows.append([label, kind, "-", "-", "-", "-", "-", "FAILED", "", ""])
+        return False
+    print(" done")
+    return True
+
+
 def mark(ok):
     return "PASS" if ok else "MISS"
 
@@ -672,16 +687,10 @@ def run_jp2(args, build, files, rounds, env):
             notes.append("opj_compress (libopenjp2-tools) or gm missing: no comparison with it")
 
         for label, kind, sides in plans:
-            print("%-20s %-16s" % (label, kind), end=" ", flush=True)
-            try:
-                measure_jp2(sides, rounds, files, opj_files, scratch, env, args.verbose)
-            except RunFailed as e:
-                print(" failed")
-                notes.append("%s, %s: %s" % (label, kind, e))
-                rows.append([label, kind, "-", "-", "-", "-", "-", "FAILED", "", ""])
+            if not attempt(label, kind, rows, notes, lambda: measure_jp2(
+                    sides, rounds, files, opj_files, scratch, env, args.verbose)):
                 failed = True
                 continue
-            print(" done")
             a, b = sides
             ratio = b.median() / a.median()
             if kind.startswith("today"):
@@ -857,16 +866,10 @@ def main():
                     plans.append((label, "jobs 1 / jobs 2", job_args, sides))
 
         for label, kind, job_args, sides in plans:
-            print("%-20s %-16s" % (label, kind), end=" ", flush=True)
-            try:
-                measure(sides, rounds, files, scratch, env, args.verbose)
-            except RunFailed as e:
-                print(" failed")
-                notes.append("%s, %s: %s" % (label, kind, e))
-                rows.append([label, kind, "-", "-", "-", "-", "-", "FAILED", "", ""])
+            if not attempt(label, kind, rows, notes,
+                           lambda: measure(sides, rounds, files, scratch, env, args.verbose)):
                 failed = True
                 continue
-            print(" done")
             suffix = SUFFIX[job_args[job_args.index("--format") + 1]]
             a = sides[0]
             if len(sides) == 1:
