@@ -342,19 +342,15 @@ def mark(ok):
     return "PASS" if ok else "MISS"
 
 
-def print_table(rows, cores, notes):
-    header = ["job", "A / B", "A med s", "B med s", "B/A", "CPU A/B s", "peak RSS A/B MiB",
-              "time", "memory", "outputs"]
+def print_rows(header, rows, right):
+    """The header, a rule and the rows in columns as wide as their widest cell; the columns
+    numbered in right are aligned to the right. A blank line before and after."""
     cells = [header] + rows
     widths = [max(len(str(row[i])) for row in cells) for i in range(len(header))]
-    right = {2, 3, 4, 5, 6}
 
     def line(row):
-        parts = []
-        for i, cell in enumerate(row):
-            cell = str(cell)
-            parts.append(cell.rjust(widths[i]) if i in right else cell.ljust(widths[i]))
-        return "  ".join(parts).rstrip()
+        return "  ".join(str(c).rjust(widths[i]) if i in right else str(c).ljust(widths[i])
+                         for i, c in enumerate(row)).rstrip()
 
     print()
     print(line(header))
@@ -362,6 +358,12 @@ def print_table(rows, cores, notes):
     for row in rows:
         print(line(row))
     print()
+
+
+def print_table(rows, cores, notes):
+    header = ["job", "A / B", "A med s", "B med s", "B/A", "CPU A/B s", "peak RSS A/B MiB",
+              "time", "memory", "outputs"]
+    print_rows(header, rows, right={2, 3, 4, 5, 6})
     print("Targets (a report, not an assertion):")
     print("  floor / engine:  engine median <= %.2f x floor median, one job each"
           % ENGINE_TARGET)
@@ -530,20 +532,7 @@ def decode_scale_rows(engine, files, rounds, scratch, env, verbose):
 def print_decode_scale_table(rows, notes):
     header = ["job", "full s", "scaled s", "time ratio", "CPU full/scaled s", "CPU ratio",
               "peak RSS MiB", "time", "worst PSNR dB", "loss dB", "outputs"]
-    cells = [header] + rows
-    widths = [max(len(str(row[i])) for row in cells) for i in range(len(header))]
-    right = {1, 2, 3, 4, 5, 6, 9}
-
-    def line(row):
-        return "  ".join(str(c).rjust(widths[i]) if i in right else str(c).ljust(widths[i])
-                         for i, c in enumerate(row)).rstrip()
-
-    print()
-    print(line(header))
-    print("  ".join("-" * w for w in widths))
-    for row in rows:
-        print(line(row))
-    print()
+    print_rows(header, rows, right={1, 2, 3, 4, 5, 6, 9})
     print("Full = %s=1 (every JPEG decoded whole); scaled = resize at decode (the default)."
           % NO_DECODE_SCALE)
     print("Target (a report): fit 640x480 + JPEG at scale <= %.1f x the full decode's median "
