@@ -125,7 +125,7 @@ void applyPng(Magick::Image &image, const ConversionSettings &settings)
 // What encoding takes per pixel of the image it encodes, the image included. Peak resident
 // memory of tarvo-convert --jobs 1 (default options) turning a noisy 6000x4500 and 12000x9000
 // JPEG into each format, in bytes per pixel (decoding alone: 9.6 and 9.5):
-//   JPEG 12.0 and 11.6, PNG 14.4 and 13.9, JPEG 2000 35.7 and 35.7, GIF 13.4, PDF 16.3.
+//   JPEG 12.0 and 11.6, PNG 14.4 and 13.9, JPEG 2000 13.6 (6000x4500), GIF 13.4, PDF 16.3.
 // A one-colour 22500x33300 JPEG took 17.6 to JPEG: the optimised type turns it into a palette
 // image beside the original. Rounded up, with that case for JPEG.
 quint64 encodeBytesPerPixel(const QString &format)
@@ -138,7 +138,7 @@ quint64 encodeBytesPerPixel(const QString &format)
         return 14;
     if (format == QLatin1String("pdf"))
         return 17;
-    return 36; // JPEG 2000: OpenJPEG's 32-bit samples and its code-blocks
+    return 15; // JPEG 2000: the image beside one tile's worth of OpenJPEG's buffers
 }
 
 // The size the resize step makes of a columns x rows picture, as the library works it out

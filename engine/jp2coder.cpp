@@ -569,30 +569,44 @@ Magick::Image decodeImage(const QByteArray &bytes)
     return toMagick(*image);
 }
 
-// ---- From a Magick image to OpenJPEG components --------------------------------------------
+// ---- From a Magick image to OpenJPEG tiles -------------------------------------------------
 
-// Rows exported from the library at a time: the planes are filled band by band, so no second
-// copy of the whole image sits beside the library's pixels and OpenJPEG's planes.
+// The image goes to OpenJPEG a tile at a time. Handed the whole picture at once, OpenJPEG keeps
+// it as 32-bit planes and then as code-block buffers of the same size again: a 6-megapixel
+// photograph cost 200 MB on top of the library's own pixels. Tiles of about this side keep that
+// to what one tile needs, and are still large enough that the boundaries cost next to nothing in
+// size and every core still finds code-blocks to work on.
+constexpr OPJ_UINT32 kTileSide = 1024;
+// Rows exported from the library at a time, so that no interleaved copy of a whole tile is made.
 constexpr OPJ_UINT32 kBandRows = 64;
+
+// As few tiles of at most kTileSide as an extent takes, of nearly equal size, so that no sliver
+// of a few samples is left at the edge.
+OPJ_UINT32 tileSide(OPJ_UINT32 extent)
+{
+    const OPJ_UINT32 tiles = ceilDiv(extent, kTileSide);
+    return ceilDiv(extent, tiles);
+}
 
 template <typename Sample>
 class Bands
 {
 public:
-    Bands(Magick::Image &source, bool alpha, Magick::StorageType storage)
+    Bands(Magick::Image &source, bool alpha, Magick::StorageType storage, OPJ_UINT32 width)
         : source(source)
         , map(alpha ? "RGBA" : "RGB")
         , storage(storage)
         , channels(alpha ? 4 : 3)
-        , samples(std::size_t(source.columns()) * kBandRows * channels)
+        , samples(std::size_t(width) * kBandRows * channels)
     {
     }
 
-    // Exports the rows from y on, at most kBandRows of them; returns how many.
-    OPJ_UINT32 read(OPJ_UINT32 y)
+    // Exports width samples of the rows from y on, starting at column x, at most kBandRows of
+    // them; returns how many rows.
+    OPJ_UINT32 read(OPJ_UINT32 x, OPJ_UINT32 y, OPJ_UINT32 width, OPJ_UINT32 lastRow)
     {
-        const OPJ_UINT32 rows = std::min<OPJ_UINT32>(kBandRows, source.rows() - y);
-        source.write(0, y, source.columns(), rows, map, storage, samples.data());
+        const OPJ_UINT32 rows = std::min<OPJ_UINT32>(kBandRows, lastRow - y);
+        source.write(x, y, width, rows, map, storage, samples.data());
         return rows;
     }
 
@@ -616,11 +630,11 @@ template <typename Sample>
 bool allGrey(Bands<Sample> &bands)
 {
     const OPJ_UINT32 height = bands.source.rows();
-    const std::size_t width = bands.source.columns();
+    const OPJ_UINT32 width = bands.source.columns();
     for (OPJ_UINT32 y = 0; y < height;) {
-        const OPJ_UINT32 rows = bands.read(y);
+        const OPJ_UINT32 rows = bands.read(0, y, width, height);
         const Sample *in = bands.data();
-        const Sample *end = in + width * rows * bands.channels;
+        const Sample *end = in + std::size_t(width) * rows * bands.channels;
         for (; in < end; in += bands.channels) {
             if (in[0] != in[1] || in[0] != in[2])
                 return false;
@@ -630,16 +644,10 @@ bool allGrey(Bands<Sample> &bands)
     return true;
 }
 
-template <typename Sample>
-ImagePtr buildImage(Magick::Image &source, bool alpha, bool keepColour, OPJ_UINT32 precision,
-    Magick::StorageType storage)
+// The image's description without its samples: those come tile by tile.
+ImagePtr describeImage(OPJ_UINT32 width, OPJ_UINT32 height, OPJ_UINT32 components, bool grey,
+    bool alpha, OPJ_UINT32 precision)
 {
-    const OPJ_UINT32 width = source.columns();
-    const OPJ_UINT32 height = source.rows();
-    Bands<Sample> bands(source, alpha, storage);
-    const bool grey = !keepColour && allGrey(bands);
-
-    const OPJ_UINT32 components = (grey ? 1 : 3) + (alpha ? 1 : 0);
     std::vector<opj_image_cmptparm_t> parameters(components);
     for (opj_image_cmptparm_t &parameter : parameters) {
         std::memset(&parameter, 0, sizeof(parameter));
@@ -650,8 +658,8 @@ ImagePtr buildImage(Magick::Image &source, bool alpha, bool keepColour, OPJ_UINT
         parameter.prec = precision;
         parameter.sgnd = 0;
     }
-    ImagePtr image(
-        opj_image_create(components, parameters.data(), grey ? OPJ_CLRSPC_GRAY : OPJ_CLRSPC_SRGB));
+    ImagePtr image(opj_image_tile_create(
+        components, parameters.data(), grey ? OPJ_CLRSPC_GRAY : OPJ_CLRSPC_SRGB));
     if (!image)
         fail("cannot allocate the image");
     image->x0 = 0;
@@ -660,27 +668,61 @@ ImagePtr buildImage(Magick::Image &source, bool alpha, bool keepColour, OPJ_UINT
     image->y1 = height;
     if (alpha)
         image->comps[components - 1].alpha = 1;
+    return image;
+}
 
+struct Encoding
+{
+    opj_codec_t *codec;
+    opj_stream_t *stream;
+    const Messages &messages;
+    OPJ_UINT32 tileWidth;
+    OPJ_UINT32 tileHeight;
+};
+
+// Hands OpenJPEG every tile in raster order, each as one plane per component after the other,
+// in samples as wide as the precision: what opj_write_tile takes.
+template <typename Sample>
+void writeTiles(Bands<Sample> &bands, const opj_image_t &image, const Encoding &encoding)
+{
+    const OPJ_UINT32 width = image.x1;
+    const OPJ_UINT32 height = image.y1;
+    const OPJ_UINT32 components = image.numcomps;
+    const bool grey = components < 3;
     // Grey takes the red sample; alpha is the last exported channel either way.
     std::vector<std::size_t> sourceChannel;
     if (grey)
         sourceChannel = { 0 };
     else
         sourceChannel = { 0, 1, 2 };
-    if (alpha)
+    if (image.comps[components - 1].alpha)
         sourceChannel.push_back(3);
-    for (OPJ_UINT32 y = 0; y < height;) {
-        const OPJ_UINT32 rows = bands.read(y);
-        const std::size_t count = std::size_t(width) * rows;
-        for (OPJ_UINT32 c = 0; c < components; ++c) {
-            OPJ_INT32 *data = image->comps[c].data + std::size_t(y) * width;
-            const Sample *in = bands.data() + sourceChannel[c];
-            for (std::size_t i = 0; i < count; ++i, in += bands.channels)
-                data[i] = *in;
+
+    std::vector<Sample> tile(std::size_t(encoding.tileWidth) * encoding.tileHeight * components);
+    OPJ_UINT32 index = 0;
+    for (OPJ_UINT32 top = 0; top < height; top += encoding.tileHeight) {
+        const OPJ_UINT32 bottom = std::min(height, top + encoding.tileHeight);
+        for (OPJ_UINT32 left = 0; left < width; left += encoding.tileWidth, ++index) {
+            const OPJ_UINT32 tileWidth = std::min(width - left, encoding.tileWidth);
+            const std::size_t plane = std::size_t(tileWidth) * (bottom - top);
+            for (OPJ_UINT32 y = top; y < bottom;) {
+                const OPJ_UINT32 rows = bands.read(left, y, tileWidth, bottom);
+                const std::size_t count = std::size_t(tileWidth) * rows;
+                const std::size_t offset = std::size_t(y - top) * tileWidth;
+                for (OPJ_UINT32 c = 0; c < components; ++c) {
+                    Sample *out = tile.data() + c * plane + offset;
+                    const Sample *in = bands.data() + sourceChannel[c];
+                    for (std::size_t i = 0; i < count; ++i, in += bands.channels)
+                        out[i] = *in;
+                }
+                y += rows;
+            }
+            const OPJ_UINT32 bytes = OPJ_UINT32(plane * components * sizeof(Sample));
+            if (!opj_write_tile(encoding.codec, index, reinterpret_cast<OPJ_BYTE *>(tile.data()),
+                    bytes, encoding.stream))
+                failWith(encoding.messages, "cannot encode the image");
         }
-        y += rows;
     }
-    return image;
 }
 
 bool storesRgb(Magick::ColorspaceType colorspace)
@@ -781,31 +823,17 @@ QByteArray iccProfileOf(const Magick::Image &image)
     return QByteArray(reinterpret_cast<const char *>(data), int(length));
 }
 
-// source is the coder's own reference: it is let go as soon as the planes hold the pixels, which
-// frees them when the caller gave its own up.
-QByteArray encodeImage(Magick::Image &source)
+template <typename Sample>
+QByteArray encodeSamples(Magick::Image &source, bool keepColour, QByteArray profile,
+    ProfileSpace space, OPJ_UINT32 precision, Magick::StorageType storage)
 {
-    if (source.columns() == 0 || source.rows() == 0)
-        fail("the image is empty");
-    // CMYK and the like keep other quantities in the red, green and blue fields; once those are
-    // turned into RGB, the image's profile no longer describes them.
-    QByteArray profile;
-    if (storesRgb(source.colorSpace()))
-        profile = iccProfileOf(source);
-    else
-        source.colorSpace(Magick::RGBColorspace);
-    const ProfileSpace space = profileSpace(profile);
-
-    // Equal red, green and blue under an RGB profile mean what the profile says, not the plain
-    // grey of a one-channel file: such pixels stay RGB so that the profile can come along.
-    const bool keepColour = space == ProfileSpace::Rgb;
-    const bool wide = source.depth() > 8;
+    const OPJ_UINT32 width = source.columns();
+    const OPJ_UINT32 height = source.rows();
     const bool alpha = source.matte();
-    ImagePtr image = wide
-        ? buildImage<std::uint16_t>(source, alpha, keepColour, 16, Magick::ShortPixel)
-        : buildImage<std::uint8_t>(source, alpha, keepColour, 8, Magick::CharPixel);
-    source = Magick::Image();
-    const bool grey = image->numcomps < 3;
+    Bands<Sample> bands(source, alpha, storage, width);
+    const bool grey = !keepColour && allGrey(bands);
+    const OPJ_UINT32 components = (grey ? 1 : 3) + (alpha ? 1 : 0);
+    ImagePtr image = describeImage(width, height, components, grey, alpha, precision);
     if (space != (grey ? ProfileSpace::Grey : ProfileSpace::Rgb))
         profile.clear();
 
@@ -816,9 +844,16 @@ QByteArray encodeImage(Magick::Image &source)
     parameters.tcp_rates[0] = 0;
     parameters.cp_disto_alloc = 1;
     // The reversible colour transform only pays off, and is only allowed, on three components.
-    parameters.tcp_mct = image->numcomps >= 3 ? 1 : 0;
-    // Every resolution level halves the image; the smallest must keep at least one sample.
-    const OPJ_UINT32 smallestSide = std::min(image->x1, image->y1);
+    parameters.tcp_mct = components >= 3 ? 1 : 0;
+    const OPJ_UINT32 tileWidth = tileSide(width);
+    const OPJ_UINT32 tileHeight = tileSide(height);
+    parameters.tile_size_on = OPJ_TRUE;
+    parameters.cp_tx0 = 0;
+    parameters.cp_ty0 = 0;
+    parameters.cp_tdx = int(tileWidth);
+    parameters.cp_tdy = int(tileHeight);
+    // Every resolution level halves a tile; the smallest must keep at least one sample.
+    const OPJ_UINT32 smallestSide = std::min(tileWidth, tileHeight);
     while (parameters.numresolution > 1 && (smallestSide >> (parameters.numresolution - 1)) == 0)
         --parameters.numresolution;
 
@@ -835,15 +870,14 @@ QByteArray encodeImage(Magick::Image &source)
     sink.base = sink.position = sink.bytes.size();
     // Photographs come out at about half their samples' size losslessly; reserved pages that
     // stay unwritten cost no memory, and a larger result grows in place.
-    const std::uint64_t sampleBytes = std::uint64_t(image->x1) * image->y1 * image->numcomps
-        * (image->comps[0].prec > 8 ? 2 : 1);
+    const std::uint64_t sampleBytes = std::uint64_t(width) * height * components * sizeof(Sample);
     sink.bytes.reserve(
         int(std::min<std::uint64_t>(sink.base + sampleBytes / 2 + 4096, kMaxOutput)));
     StreamPtr stream = makeWriteStream(sink);
     if (!opj_start_compress(codec.get(), image.get(), stream.get()))
         failWith(messages, "cannot start encoding");
-    if (!opj_encode(codec.get(), stream.get()))
-        failWith(messages, "cannot encode the image");
+    writeTiles(
+        bands, *image, Encoding { codec.get(), stream.get(), messages, tileWidth, tileHeight });
     if (!opj_end_compress(codec.get(), stream.get()))
         failWith(messages, "cannot finish encoding");
     stream.reset();
@@ -853,6 +887,28 @@ QByteArray encodeImage(Magick::Image &source)
     for (int i = 0; i < 4; ++i)
         sink.bytes[int(sink.base) - 8 + i] = char((quint32(length) >> (24 - 8 * i)) & 0xFF);
     return sink.bytes;
+}
+
+QByteArray encodeImage(Magick::Image &source)
+{
+    if (source.columns() == 0 || source.rows() == 0)
+        fail("the image is empty");
+    // CMYK and the like keep other quantities in the red, green and blue fields; once those are
+    // turned into RGB, the image's profile no longer describes them.
+    QByteArray profile;
+    if (storesRgb(source.colorSpace()))
+        profile = iccProfileOf(source);
+    else
+        source.colorSpace(Magick::RGBColorspace);
+    const ProfileSpace space = profileSpace(profile);
+
+    // Equal red, green and blue under an RGB profile mean what the profile says, not the plain
+    // grey of a one-channel file: such pixels stay RGB so that the profile can come along.
+    const bool keepColour = space == ProfileSpace::Rgb;
+    if (source.depth() > 8)
+        return encodeSamples<std::uint16_t>(
+            source, keepColour, profile, space, 16, Magick::ShortPixel);
+    return encodeSamples<std::uint8_t>(source, keepColour, profile, space, 8, Magick::CharPixel);
 }
 
 } // namespace
@@ -890,6 +946,7 @@ QByteArray encode(Magick::Image &&image)
 {
     try {
         QByteArray bytes = encodeImage(image);
+        image = Magick::Image();
         returnFreedMemory();
         return bytes;
     } catch (const std::bad_alloc &) {

@@ -32,8 +32,7 @@ Magick::Image decode(const QByteArray &bytes);
 // an RGB one for RGB) and the image is not CMYK or the like; otherwise it is left out and the
 // file says sRGB or greyscale. Strip the image first to write no profile at all.
 QByteArray encode(const Magick::Image &image);
-// The same, taking the image over: it is left empty, and its pixels are freed as soon as
-// OpenJPEG's planes hold them, well before the codestream takes its memory.
+// The same, taking the image over: it is left empty, its pixels freed once the file is made.
 QByteArray encode(Magick::Image &&image);
 
 } // namespace Jp2Coder

@@ -887,7 +887,8 @@ void tst_Jp2Coder::busyWorkersAreCounted()
 }
 
 // Images of many code-blocks, coded on several threads and filled in bands of rows whose last
-// one is short; the coder gets its own copy of an image whose pixels the test still holds.
+// one is short, some in several tiles; the coder gets its own copy of an image whose pixels the
+// test still holds.
 void tst_Jp2Coder::largeImagesRoundTrip_data()
 {
     QTest::addColumn<int>("width");
@@ -903,6 +904,8 @@ void tst_Jp2Coder::largeImagesRoundTrip_data()
     QTest::newRow("grey but for the last row stays RGB") << 140 << 150 << "RGB" << 8 << true << 3;
     QTest::newRow("16-bit grey but for the last row stays RGB")
         << 99 << 129 << "RGB" << 16 << true << 3;
+    QTest::newRow("8-bit RGB, three by two tiles") << 2050 << 1030 << "RGB" << 8 << false << 3;
+    QTest::newRow("16-bit RGBA, one by two tiles") << 520 << 1100 << "RGBA" << 16 << false << 4;
 }
 
 void tst_Jp2Coder::largeImagesRoundTrip()

@@ -1207,8 +1207,10 @@ void tst_Pipeline::memoryPolicy_data()
         << 4 << "png" << 12000 << 8400 << false << 0 << true;
     QTest::newRow("100 MP cut-out flattened to JPEG on 4 GiB")
         << 4 << "jpeg" << 12000 << 8400 << true << 0 << true;
-    QTest::newRow("100 MP photo to JPEG 2000 is too much for 4 GiB")
-        << 4 << "jp2" << 12000 << 8400 << false << 0 << false;
+    QTest::newRow("100 MP photo to JPEG 2000 on 4 GiB")
+        << 4 << "jp2" << 12000 << 8400 << false << 0 << true;
+    QTest::newRow("300 MP photo to JPEG 2000 is too much for 4 GiB")
+        << 4 << "jp2" << 20000 << 15000 << false << 0 << false;
     QTest::newRow("JPEG header claiming 22500x33300 on 4 GiB")
         << 4 << "jpeg" << 22500 << 33300 << false << 0 << false;
     QTest::newRow("12 MP photo shrunk to a tenth on 1 GiB")
