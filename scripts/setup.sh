@@ -10,6 +10,8 @@ packages=(
     libopenjp2-7-dev libjpeg-dev liblcms2-dev zlib1g-dev
     kimageformat-plugins qt5-image-formats-plugins
     xvfb xauth
+    # the packaging checks
+    desktop-file-utils
 )
 
 missing=()
