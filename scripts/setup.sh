@@ -11,7 +11,7 @@ packages=(
     kimageformat-plugins qt5-image-formats-plugins
     xvfb xauth
     # the packaging checks
-    desktop-file-utils
+    appstream desktop-file-utils
 )
 
 missing=()
