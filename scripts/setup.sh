@@ -10,8 +10,8 @@ packages=(
     libopenjp2-7-dev libjpeg-dev liblcms2-dev zlib1g-dev
     kimageformat-plugins qt5-image-formats-plugins
     xvfb xauth
-    # the packaging checks
-    appstream desktop-file-utils
+    # the packaging checks and the man page
+    appstream desktop-file-utils help2man
 )
 
 missing=()
