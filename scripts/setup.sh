@@ -11,7 +11,7 @@ packages=(
     kimageformat-plugins qt5-image-formats-plugins
     xvfb xauth
     # the packaging checks and the man page
-    appstream desktop-file-utils help2man
+    appstream desktop-file-utils help2man lintian
 )
 
 missing=()
