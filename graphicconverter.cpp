@@ -611,10 +611,15 @@ void GraphicConverter::loadSettings()
     // An invalid (missing) size is raised to the window's minimum.
     resize(settings.value(QStringLiteral("MainWindow/size")).toSize());
 
-    const QString path
-        = settings.value(QStringLiteral("Options/path"), QDir::currentPath()).toString();
-    ui->lineEditPath->setText(QDir(path).exists() ? path : QDir::currentPath());
-    addPath = settings.value(QStringLiteral("Options/addpath"), QDir::currentPath()).toString();
+    // Started from a terminal, the folder the user is in is where pictures come from and go
+    // to. The menu's launcher starts the window in its settings folder instead, and names the
+    // folder to offer in its place.
+    QString folder = qEnvironmentVariable("TARVO_DEFAULT_FOLDER");
+    if (folder.isEmpty() || !QDir(folder).exists())
+        folder = QDir::currentPath();
+    const QString path = settings.value(QStringLiteral("Options/path"), folder).toString();
+    ui->lineEditPath->setText(QDir(path).exists() ? path : folder);
+    addPath = settings.value(QStringLiteral("Options/addpath"), folder).toString();
 
     const ConversionSettings stored = SettingsFile::read(file);
     for (const OptionWidget &entry : optionWidgets()) {

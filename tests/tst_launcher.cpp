@@ -5,7 +5,8 @@
 #include <QtTest>
 
 // The desktop entry's launcher, run with a stand-in for the window first on PATH: the stand-in
-// reports the folder it was started in and the arguments it got.
+// reports the folder it was started in, the folder the window is to offer, and the arguments it
+// got.
 class tst_Launcher : public QObject
 {
     Q_OBJECT
@@ -57,7 +58,8 @@ void tst_Launcher::startsInOneFolderWithTheSameFiles()
     QVERIFY(QDir(root).mkpath(QStringLiteral("bin")));
     QFile stub(root + QStringLiteral("/bin/tarvo"));
     QVERIFY(stub.open(QIODevice::WriteOnly));
-    stub.write("#!/bin/sh\npwd\nfor a do printf '%s\\n' \"$a\"; done\n");
+    stub.write("#!/bin/sh\npwd\nprintf '%s\\n' \"$TARVO_DEFAULT_FOLDER\"\n"
+               "for a do printf '%s\\n' \"$a\"; done\n");
     stub.close();
     QVERIFY(stub.setPermissions(stub.permissions() | QFile::ExeOwner));
 
@@ -81,6 +83,8 @@ void tst_Launcher::startsInOneFolderWithTheSameFiles()
     QCOMPARE(seen.takeLast(), QString()); // the last line's end
     QVERIFY2(!seen.isEmpty(), "the stand-in for the window never ran");
     QCOMPARE(seen.takeFirst(), atRoot({ expectedFolder }).first());
+    QVERIFY(!seen.isEmpty());
+    QCOMPARE(seen.takeFirst(), root + QStringLiteral("/home")); // the folder the window offers
     QCOMPARE(seen, atRoot(expectedArguments));
 }
 

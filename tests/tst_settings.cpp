@@ -81,6 +81,8 @@ private slots:
     void cleanup();
 
     void allDefaultStartWritesEveryKey();
+    void launcherNamesTheFolderToOffer_data();
+    void launcherNamesTheFolderToOffer();
     void roundTrip();
     void storedValuesAreClamped_data();
     void storedValuesAreClamped();
@@ -163,6 +165,49 @@ void tst_Settings::allDefaultStartWritesEveryKey()
     QCOMPARE(settings.value("MainWindow/size").toSize(), QSize(760, 618));
     QCOMPARE(settings.value("Options/path").toString(), QDir::currentPath());
     QCOMPARE(settings.value("Global/jobs").toInt(), qMax(1, QThread::idealThreadCount()));
+}
+
+// The menu's launcher starts the window in its settings folder and names the folder to offer
+// for outputs and the Add dialog; a stored folder still wins.
+void tst_Settings::launcherNamesTheFolderToOffer_data()
+{
+    QTest::addColumn<QString>("named"); // "<home>": an existing folder
+    QTest::addColumn<bool>("pathStored");
+    QTest::addColumn<QString>("offered"); // "<cwd>", "<home>" or "<stored>"
+
+    QTest::newRow("nothing stored: the named folder") << "<home>" << false << "<home>";
+    QTest::newRow("a stored folder wins") << "<home>" << true << "<stored>";
+    QTest::newRow("a missing folder: the working folder") << "/no/such/folder" << false << "<cwd>";
+    QTest::newRow("none named: the working folder") << QString() << false << "<cwd>";
+}
+
+void tst_Settings::launcherNamesTheFolderToOffer()
+{
+    QFETCH(QString, named);
+    QFETCH(bool, pathStored);
+    QFETCH(QString, offered);
+
+    QTemporaryDir home;
+    QTemporaryDir stored;
+    const auto folder = [&](QString text) {
+        return text.replace("<home>", home.path())
+            .replace("<stored>", stored.path())
+            .replace("<cwd>", QDir::currentPath());
+    };
+    if (pathStored) {
+        store("Options", "path", stored.path());
+        store("Options", "addpath", stored.path());
+    }
+    qputenv("TARVO_DEFAULT_FOLDER", folder(named).toLocal8Bit());
+    {
+        GraphicConverter window;
+        qunsetenv("TARVO_DEFAULT_FOLDER");
+        window.show();
+        QCOMPARE(window.findChild<QLineEdit *>("lineEditPath")->text(), folder(offered));
+        window.close();
+    }
+    QSettings settings("tarvo.ini", QSettings::IniFormat);
+    QCOMPARE(settings.value("Options/addpath").toString(), folder(offered));
 }
 
 void tst_Settings::roundTrip()
