@@ -24,8 +24,8 @@ QStringList outputFormatNames();
 QString suffixFor(const QString &name);
 
 // The names that the Add picker offers, Import Folder takes and the command line searches
-// folders for; they are matched in any letter case. Today's eight come first, then what Qt's
-// image plug-ins and the image library installed here read, asked the first time.
+// folders for; they are matched in any letter case. Today's eight come first, then the other
+// names of the formats this program reads.
 QStringList imagePatterns();
 // The picker's filter line for those patterns, then the same in capitals:
 // "Images (*.psd *.png ... *.PSD *.PNG ...)".

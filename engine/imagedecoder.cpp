@@ -4,14 +4,17 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QScopeGuard>
 #include <QString>
 
 #include <Magick++.h>
 
+#include <exception>
 #include <limits>
 #include <memory>
 
 #include "diagnostics.h"
+#include "inputformats.h"
 #include "jp2coder.h"
 #include "jpegcheck.h"
 #include "qtimagebridge.h"
@@ -139,8 +142,8 @@ bool pngEndsEarly(const QByteArray &bytes)
 {
     qint64 pos = 8;
     while (pos + 8 <= bytes.size()) {
-        const quint64 length = (quint64(bigEndian16(bytes, int(pos))) << 16)
-            | bigEndian16(bytes, int(pos) + 2);
+        const quint64 length
+            = (quint64(bigEndian16(bytes, int(pos))) << 16) | bigEndian16(bytes, int(pos) + 2);
         if (bytes.mid(int(pos) + 4, 4) == "IEND")
             return false;
         pos += 12 + qint64(length);
@@ -235,10 +238,54 @@ bool pngSize(const QByteArray &bytes, quint32 *width, quint32 *height)
     return *width > 0 && *height > 0;
 }
 
+// Reads the bytes with the named coder of the library and no other. Left to itself the library
+// picks a coder from the content and hands PostScript, PDF or a "format:" name to programs of
+// its own choosing; a name it is given this way it takes as final. Only the first frame is read:
+// a conversion keeps no other. size asks a JPEG reader for a smaller picture ("WxH"); ping
+// reads the header alone.
+void readWithCoder(Magick::Image &image, const Magick::Blob &blob, const char *coder,
+    const std::string &size = std::string(), bool ping = false)
+{
+    using namespace MagickLib;
+    ImageInfo *info = CloneImageInfo(nullptr);
+    FormatString(info->filename, "%.32s:", coder);
+    if (!size.empty())
+        CloneString(&info->size, size.c_str());
+    info->subimage = 0;
+    info->subrange = 1;
+    info->ping = ping ? MagickTrue : MagickFalse;
+    ExceptionInfo exception;
+    GetExceptionInfo(&exception);
+    MagickLib::Image *read = BlobToImage(info, blob.data(), blob.length(), &exception);
+    DestroyImageInfo(info);
+    if (read && read->next)
+        DestroyImageList(read->next), read->next = nullptr;
+    if (read)
+        image.replaceImage(read);
+    const auto release = qScopeGuard([&exception] { DestroyExceptionInfo(&exception); });
+    // As Magick++'s own read: a warning is thrown with the image already in place.
+    Magick::throwException(exception);
+    if (!read)
+        throw Magick::ErrorCorruptImage(std::string("the ") + coder + " reader gave no picture");
+}
+
+// Reads the bytes with the named Qt plug-in and no other, or throws with its reason.
+Magick::Image readWithPlugin(const QByteArray &bytes, const InputFormats::Format &format,
+    const char *plugin, QStringList *said)
+{
+    QString error;
+    const QImage image = QtImageBridge::read(bytes, plugin, &error, said);
+    if (image.isNull())
+        throw Magick::ErrorCorruptImage(
+            std::string("cannot read this ") + format.name + ": " + error.toStdString());
+    return QtImageBridge::toMagick(image);
+}
+
 // The header alone tells the size: refuse what cannot be held before decoding it. A JPEG the
-// caller lets shrink is asked of the library at that scale, and only that much is held.
-void refuseOversized(const Magick::Blob &blob, const QByteArray &bytes,
-    const ImageDecoder::ScaleChoice &chooseScale, Magick::Image &image)
+// caller lets shrink is asked of the library at that scale, and only that much is held; *size
+// then names the scaled size for the read.
+void refuseOversized(const Magick::Blob &blob, const QByteArray &bytes, const char *coder,
+    const ImageDecoder::ScaleChoice &chooseScale, std::string *size)
 {
     quint32 width = 0;
     quint32 height = 0;
@@ -251,7 +298,7 @@ void refuseOversized(const Magick::Blob &blob, const QByteArray &bytes,
         if (scale == 2 || scale == 4 || scale == 8) {
             // The library picks the smallest scale of libjpeg's whose picture is at least this
             // size; rounded down, that is exactly 1/scale, which rounds up.
-            image.size(Magick::Geometry(width / scale, height / scale));
+            *size = std::to_string(width / scale) + "x" + std::to_string(height / scale);
             width = (width + scale - 1) / scale;
             height = (height + scale - 1) / scale;
         }
@@ -264,7 +311,7 @@ void refuseOversized(const Magick::Blob &blob, const QByteArray &bytes,
     }
     try {
         Magick::Image probe;
-        probe.ping(blob);
+        readWithCoder(probe, blob, coder, std::string(), true);
         ResourceLimits::checkImageSize(probe.columns(), probe.rows());
     } catch (Magick::ErrorResourceLimit &) {
         throw;
@@ -284,8 +331,9 @@ void refuseOversized(const Magick::Blob &blob, const QByteArray &bytes,
 void checkComplete(const QByteArray &bytes, const QByteArray &format, bool suspect)
 {
     const QByteArray name = format.toUpper();
-    const bool cut = (name == "GIF" && gifEndsEarly(bytes)) || (name == "PNG" && pngEndsEarly(bytes))
-        || (name == "BMP" && bmpEndsEarly(bytes)) || (name == "TGA" && tgaEndsEarly(bytes));
+    const bool cut = (name == "GIF" && gifEndsEarly(bytes))
+        || (name == "PNG" && pngEndsEarly(bytes)) || (name == "BMP" && bmpEndsEarly(bytes))
+        || (name == "TGA" && tgaEndsEarly(bytes));
     if (cut)
         throwDamaged(name, "the data ends before the picture does");
     if (suspect && (name == "JPEG" || name == "JPG")) {
@@ -293,7 +341,8 @@ void checkComplete(const QByteArray &bytes, const QByteArray &format, bool suspe
         if (check.damage == JpegCheck::CutShort)
             throwDamaged("JPEG", "the data ends before the picture does");
         if (check.damage == JpegCheck::Corrupt)
-            throwDamaged("JPEG", "the picture data is corrupt (" + check.reason.toStdString() + ")");
+            throwDamaged(
+                "JPEG", "the picture data is corrupt (" + check.reason.toStdString() + ")");
     }
 }
 
@@ -374,49 +423,63 @@ Magick::Image decode(
     // A view on the blob's bytes: the file is held in memory once, however it is decoded.
     const QByteArray bytes
         = QByteArray::fromRawData(static_cast<const char *>(blob.data()), int(blob.length()));
-    if (Jp2Coder::isJpeg2000(bytes))
-        return Jp2Coder::decode(bytes);
-    // The library rejects these and Qt's plug-in misreads them, so neither may see them.
-    if (TgaCoder::isGreyAlphaTarga(bytes))
-        return TgaCoder::decode(bytes);
-
+    const InputFormats::Verdict verdict
+        = InputFormats::identify(bytes.left(InputFormats::headBytes));
+    if (!verdict.format)
+        throw Magick::ErrorMissingDelegate(verdict.refusal.toStdString());
+    const InputFormats::Format &format = *verdict.format;
     QStringList said;
-    Magick::Image image;
-    refuseOversized(blob, bytes, chooseScale, image);
+    switch (format.decoder) {
+    case InputFormats::Decoder::Jpeg2000:
+        return Jp2Coder::decode(bytes);
+    case InputFormats::Decoder::Plugin: {
+        // The library rejects these and Qt's plug-in misreads them, so neither may see them.
+        if (qstrcmp(format.coder, "tga") == 0 && TgaCoder::isGreyAlphaTarga(bytes))
+            return TgaCoder::decode(bytes);
+        // A file cut short is refused before the plug-in allocates the picture its header
+        // promises, which may be far larger than the file.
+        checkComplete(bytes, format.coder, false);
+        Magick::Image image = readWithPlugin(bytes, format, format.coder, &said);
+        if (warnings)
+            *warnings += said;
+        return image;
+    }
+    case InputFormats::Decoder::Library:
+        break;
+    }
 
+    Magick::Image image;
+    std::string size;
+    refuseOversized(blob, bytes, format.coder, chooseScale, &size);
     try {
-        image.read(blob);
+        readWithCoder(image, blob, format.coder, size);
     } catch (Magick::Warning &warning) {
         // The picture is decoded and the reader had something to say about the file. That
         // alone fails nothing; whether the picture is whole is decided from the data below.
         said.append(Diagnostics::libraryReason(warning.what()));
     } catch (Magick::Error &error) {
-        // Only a reader that failed outright is second-guessed. A file cut short is refused
-        // before the plug-in allocates the picture its header promises, which may be far
-        // larger than the file.
-        const QByteArray format = QtImageBridge::formatOf(bytes);
-        checkComplete(bytes, format, true);
-        // Qt decodes these with the same libpng, libjpeg and libtiff as the library, and would
-        // only have them print their errors to stderr, where no file's name goes with them.
-        if (format == "png" || format == "jpeg" || format == "tiff")
+        // Only a reader that failed outright is second-guessed, and a file cut short is not
+        // handed on to a plug-in.
+        checkComplete(bytes, format.coder, true);
+        if (!format.fallback)
             throw;
-        QString qtError;
-        const QImage fallback = QtImageBridge::read(bytes, &qtError, nullptr, &said);
-        if (fallback.isNull()) {
-            // Where the library knows no such format, the plug-in that does has the better
-            // reason: a damaged Photoshop file is not an "unrecognized image format".
+        const std::exception_ptr libraryError = std::current_exception();
+        try {
+            image = readWithPlugin(bytes, format, format.fallback, &said);
+        } catch (Magick::Exception &) {
+            // Where the library knows no such variant of the format, the plug-in that does
+            // has the better reason; otherwise the library's, which the user relies on.
             const bool unknownToLibrary = dynamic_cast<Magick::ErrorBlob *>(&error)
                 || dynamic_cast<Magick::ErrorMissingDelegate *>(&error);
-            if (format.isEmpty() || !unknownToLibrary)
+            if (unknownToLibrary)
                 throw;
-            throw Magick::ErrorCorruptImage(
-                "cannot read this " + format.toUpper().toStdString() + ": " + qtError.toStdString());
+            std::rethrow_exception(libraryError);
         }
         if (warnings)
             *warnings += said;
-        return QtImageBridge::toMagick(fallback);
+        return image;
     }
-    checkComplete(bytes, QByteArray::fromStdString(image.magick()), !said.isEmpty());
+    checkComplete(bytes, format.coder, !said.isEmpty());
     dropUnfilledOpacity(image, bytes);
     if (warnings)
         *warnings += said;

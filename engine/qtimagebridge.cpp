@@ -110,17 +110,8 @@ QSize headerSize(const QByteArray &bytes, const QByteArray &format)
 
 namespace QtImageBridge {
 
-QByteArray formatOf(const QByteArray &bytes)
-{
-    const Diagnostics::QtMessageCapture quiet;
-    QBuffer buffer;
-    buffer.setData(bytes);
-    if (!buffer.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return QImageReader::imageFormat(&buffer);
-}
-
-QImage read(const QByteArray &bytes, QString *error, QByteArray *format, QStringList *warnings)
+QImage read(
+    const QByteArray &bytes, const QByteArray &format, QString *error, QStringList *warnings)
 {
     // What the plug-in has to say about the bytes belongs to this file: it becomes a warning
     // of a picture that decodes, and part of the error of one that does not.
@@ -133,17 +124,16 @@ QImage read(const QByteArray &bytes, QString *error, QByteArray *format, QString
         return QImage();
     }
 
-    // No file name reaches the reader, so the plug-in is chosen by what the bytes look like;
-    // a misleading extension cannot send them to the wrong decoder.
-    QImageReader reader(&buffer);
-    reader.setDecideFormatFromContent(true);
+    // The caller chose the plug-in from the bytes; no other may try them.
+    QImageReader reader(&buffer, format);
+    reader.setAutoDetectImageFormat(false);
     // The pipeline applies the orientation tag itself; turning here as well would turn twice.
     reader.setAutoTransform(false);
 
     // The plug-in allocates the whole image at once: refuse what this machine cannot hold.
     QSize size = reader.size();
     if (!size.isValid())
-        size = headerSize(bytes, reader.format());
+        size = headerSize(bytes, format);
     if (size.isValid())
         // The plug-in's image, perhaps a copy in another format, the packed rows handed to
         // the library and the library's image: up to 8 bytes each at 16 bits a sample.
@@ -158,7 +148,8 @@ QImage read(const QByteArray &bytes, QString *error, QByteArray *format, QString
                 *error = QStringLiteral("No Qt image plug-in could decode the data");
             // The plug-ins say what went wrong in their messages, not in the reader's error.
             if (!capture.messages().isEmpty())
-                *error += QStringLiteral(" (%1)").arg(capture.messages().join(QStringLiteral("; ")));
+                *error
+                    += QStringLiteral(" (%1)").arg(capture.messages().join(QStringLiteral("; ")));
         }
         return QImage();
     }
@@ -166,11 +157,6 @@ QImage read(const QByteArray &bytes, QString *error, QByteArray *format, QString
         error->clear();
     if (warnings)
         *warnings += capture.messages();
-    if (format) {
-        // The reader forgets the format it chose by content; ask the plug-ins again.
-        buffer.seek(0);
-        *format = QImageReader::imageFormat(&buffer);
-    }
     return image;
 }
 

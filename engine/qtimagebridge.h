@@ -14,15 +14,11 @@ class Image;
 // cannot decode, and hands the result on as a Magick::Image so the pipeline stays the same.
 namespace QtImageBridge {
 
-// Decodes the bytes with whichever Qt image plug-in recognises them. Returns a null image
-// when none does; *error then says why. *format names the plug-in's format ("psd", "tga").
-// What the plug-in warned about while decoding is added to *warnings instead of being printed.
-QImage read(const QByteArray &bytes, QString *error = nullptr, QByteArray *format = nullptr,
+// Decodes the bytes with the Qt image plug-in of format ("psd", "tga") and no other. Returns a
+// null image when it cannot; *error then says why. What the plug-in warned about while
+// decoding is added to *warnings instead of being printed.
+QImage read(const QByteArray &bytes, const QByteArray &format, QString *error = nullptr,
     QStringList *warnings = nullptr);
-
-// The format of the plug-in that would decode the bytes, chosen by content ("psd", "tga"), or
-// empty when none recognises them.
-QByteArray formatOf(const QByteArray &bytes);
 
 // Converts without losing what the QImage holds: alpha stays an opacity channel, grey stays
 // grey and 16-bit formats keep 16 bits per sample.

@@ -1,12 +1,16 @@
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
+#include <QImageWriter>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <Magick++.h>
 
 #include "conversionsettings.h"
+#include "imagedecoder.h"
 #include "imagepipeline.h"
+#include "inputformats.h"
 #include "jp2coder.h"
 #include "resourcelimits.h"
 #include "settingsfile.h"
@@ -50,6 +54,8 @@ QByteArray encoded(const QString &format, bool progressive = false)
                 samples.append(quint16((i * (c + 3)) % 256));
         return TestSupport::photoshopFile(64, 48, 3, 8, samples);
     }
+    if (format == "JXL")
+        image.matte(false); // the library's writer fails on alpha
     image.magick(format.toStdString());
     Magick::Blob blob;
     image.write(&blob);
@@ -66,6 +72,8 @@ class tst_BrokenFiles : public QObject
 
 private slots:
     void initTestCase();
+    void knownByContent_data();
+    void knownByContent();
     void damaged_data();
     void damaged();
 };
@@ -77,6 +85,53 @@ void tst_BrokenFiles::initTestCase()
     // What is refused as too large must not depend on the memory of the machine.
     ResourceLimits::setMemoryBudget(quint64(1) << 30);
     ResourceLimits::apply();
+}
+
+void tst_BrokenFiles::knownByContent_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("format"); // as InputFormats names it
+
+    // Written by the library in each format it can write that the converter reads.
+    const QVector<QPair<const char *, const char *>> written = { { "JPEG", "JPEG" },
+        { "PNG", "PNG" }, { "GIF", "GIF" }, { "BMP", "BMP" }, { "TIFF", "TIFF" },
+        { "WEBP", "WebP" }, { "JXL", "JPEG XL" }, { "PPM", "PNM" }, { "PAM", "PNM" },
+        { "PCX", "PCX" }, { "SGI", "SGI" }, { "SUN", "Sun raster" }, { "XPM", "XPM" },
+        { "XBM", "XBM" }, { "DPX", "DPX" }, { "FITS", "FITS" }, { "TGA", "Targa" },
+        { "JP2", "JPEG 2000" }, { "PSD", "PSD" } };
+    for (const auto &format : written)
+        QTest::addRow("%s", format.first) << encoded(format.first) << QString(format.second);
+    // And by Qt's plug-ins, for what the library cannot write.
+    for (const char *format : { "ico", "avif", "heif" }) {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        QImage image(40, 30, QImage::Format_ARGB32);
+        image.fill(QColor(10, 200, 30, 128));
+        if (!QImageWriter(&buffer, format).write(image))
+            continue; // a plug-in this machine lacks
+        QTest::addRow("%s written by Qt", format)
+            << buffer.data() << QString(qstrcmp(format, "ico") == 0 ? "Windows icon"
+                                                                    : QString(format).toUpper());
+    }
+}
+
+void tst_BrokenFiles::knownByContent()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, format);
+
+    const InputFormats::Verdict verdict = InputFormats::identify(bytes.left(InputFormats::headBytes));
+    QVERIFY2(verdict.format, qPrintable(verdict.refusal));
+    QCOMPARE(QString(verdict.format->name), format);
+    // The reader named for it reads it.
+    const Magick::Blob blob(bytes.constData(), size_t(bytes.size()));
+    QString error;
+    try {
+        const Magick::Image image = ImageDecoder::decode(blob);
+        QVERIFY(image.columns() > 0 && image.rows() > 0);
+    } catch (Magick::Exception &e) {
+        QFAIL(e.what());
+    }
 }
 
 enum Outcome { MustFail, MustConvert, FailOrComplete };
@@ -127,7 +182,17 @@ void tst_BrokenFiles::damaged_data()
         << QByteArray() << QByteArray() << "empty.jpg" << MustFail << "the file is empty";
     QTest::newRow("PNG named .jpg") << png << png << "photo.jpg" << MustConvert << QString();
     QTest::newRow("text named .jpg") << QByteArray() << QByteArray("not a picture at all\n")
-                                     << "photo.jpg" << MustFail << QString();
+                                     << "photo.jpg" << MustFail << "not a picture";
+    // Documents a library would hand to an interpreter, under picture names.
+    QTest::newRow("PostScript named .jpg") << QByteArray()
+        << QByteArray("%!PS\n/Helvetica findfont 20 scalefont setfont (hi) show showpage\n")
+        << "photo.jpg" << MustFail << "this is a PostScript document, not a picture";
+    QTest::newRow("PDF named .png") << QByteArray() << QByteArray("%PDF-1.4\n%%EOF\n") << "scan.png"
+                                    << MustFail << "this is a PDF document, not a picture";
+    QTest::newRow("SVG named .gif") << QByteArray()
+        << QByteArray("<?xml version=\"1.0\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" "
+                      "width=\"9\" height=\"9\"><rect width=\"9\" height=\"9\"/></svg>\n")
+        << "logo.gif" << MustFail << "this is an SVG drawing, not a picture";
     QTest::newRow("PNG header claiming 25200x33300") << QByteArray()
         << TestSupport::oversizedPng(25200, 33300) << "huge.png" << MustFail << QString();
     QTest::newRow("PNG header claiming 60000x60000") << QByteArray()

@@ -334,7 +334,7 @@ void tst_Dialogs::unreadableFiles_data()
                                 << "Cannot show this picture: the file is empty." << true;
     QTest::newRow("text named like a picture")
         << true << QByteArray("dear diary\n")
-        << "Cannot show this picture: Unable to deduce image format" << true;
+        << "Cannot show this picture: not a picture this program can read" << true;
     QTest::newRow("header claiming more pixels than memory holds")
         << true << TestSupport::oversizedPng(25200, 33300) << "Cannot show this picture: " << true;
 }

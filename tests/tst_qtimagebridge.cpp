@@ -462,7 +462,7 @@ void tst_QtImageBridge::decodesPsdMagickCannot()
     QVERIFY(!magickDecodes(bytes, "PSD"));
 
     QString error = QStringLiteral("left over");
-    const QImage decoded = QtImageBridge::read(bytes, &error);
+    const QImage decoded = QtImageBridge::read(bytes, "psd", &error);
     QVERIFY2(!decoded.isNull(), qPrintable(error));
     QVERIFY(error.isEmpty());
 
@@ -481,7 +481,7 @@ void tst_QtImageBridge::decodesOnWorkerThread()
     QString error;
     QString mismatch = QStringLiteral("worker did not run");
     QThread *worker = QThread::create([&] {
-        const QImage decoded = QtImageBridge::read(bytes, &error);
+        const QImage decoded = QtImageBridge::read(bytes, "psd", &error);
         if (decoded.isNull()) {
             mismatch = QStringLiteral("not decoded");
             return;
@@ -527,7 +527,7 @@ void tst_QtImageBridge::leavesOrientationAlone()
     QCOMPARE(obeying.read().size(), QSize(4, 8));
 
     QString error;
-    const QImage decoded = QtImageBridge::read(bytes, &error);
+    const QImage decoded = QtImageBridge::read(bytes, "jpeg", &error);
     QVERIFY2(!decoded.isNull(), qPrintable(error));
     QCOMPARE(decoded.size(), QSize(8, 4));
 }
@@ -551,7 +551,7 @@ void tst_QtImageBridge::greyAlphaTga()
     QVERIFY(!magickDecodes(bytes, "TGA"));
 
     QString error;
-    const QImage decoded = QtImageBridge::read(bytes, &error);
+    const QImage decoded = QtImageBridge::read(bytes, "tga", &error);
     QVERIFY2(!decoded.isNull(), qPrintable(error));
     const Magick::Image image = QtImageBridge::toMagick(decoded);
     const QString mismatch = pixelMismatch(image, expected);
@@ -565,20 +565,27 @@ void tst_QtImageBridge::greyAlphaTga()
 void tst_QtImageBridge::reportsUndecodableBytes_data()
 {
     QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QByteArray>("format");
 
-    QTest::newRow("plain text") << QByteArray("this is not a picture, just some words\n");
-    QTest::newRow("no bytes at all") << QByteArray();
+    QTest::newRow("plain text") << QByteArray("this is not a picture, just some words\n")
+                                << QByteArray("psd");
+    QTest::newRow("no bytes at all") << QByteArray() << QByteArray("psd");
     QTest::newRow("PNG signature with nothing after it")
-        << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR", 16);
-    QTest::newRow("PSD header cut short") << QByteArray("8BPS\x00\x01\x00\x00", 8);
+        << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR", 16) << QByteArray("png");
+    QTest::newRow("PSD header cut short") << QByteArray("8BPS\x00\x01\x00\x00", 8)
+                                          << QByteArray("psd");
+    // Named as another format, the bytes of a good picture are that format's failure.
+    QTest::newRow("PNG handed to the Photoshop reader")
+        << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR", 16) << QByteArray("psd");
 }
 
 void tst_QtImageBridge::reportsUndecodableBytes()
 {
     QFETCH(QByteArray, bytes);
+    QFETCH(QByteArray, format);
 
     QString error;
-    const QImage decoded = QtImageBridge::read(bytes, &error);
+    const QImage decoded = QtImageBridge::read(bytes, format, &error);
     QVERIFY(decoded.isNull());
     QVERIFY(!error.isEmpty());
     QVERIFY_EXCEPTION_THROWN(QtImageBridge::toMagick(decoded), Magick::ErrorCorruptImage);
@@ -596,13 +603,14 @@ void tst_QtImageBridge::refusesHugeSizesThePluginCannotTell_data()
     // Headers of formats whose plug-ins give no size before decoding, each claiming a picture
     // of gigabytes over a few bytes; the side is what the error must name.
     QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QByteArray>("format");
     QTest::addColumn<int>("side");
 
     QByteArray tga("\0\0\x02\0\0\0\0\0\0\0\0\0", 12);
     appendLittle16(tga, 60000);
     appendLittle16(tga, 60000);
     tga.append("\x18\x20", 2);
-    QTest::newRow("Targa") << tga + QByteArray(64, '\0') << 60000;
+    QTest::newRow("Targa") << tga + QByteArray(64, '\0') << QByteArray("tga") << 60000;
 
     QByteArray pcx("\x0a\x05\x01\x08\0\0\0\0", 8);
     appendLittle16(pcx, 59999); // the last column and row, from 0
@@ -611,29 +619,30 @@ void tst_QtImageBridge::refusesHugeSizesThePluginCannotTell_data()
     appendLittle16(pcx, 72);
     pcx.append(QByteArray(48, '\0')).append("\0\x03", 2);
     appendLittle16(pcx, 60000);
-    QTest::newRow("PCX") << pcx + QByteArray(124, '\0') << 60000;
+    QTest::newRow("PCX") << pcx + QByteArray(124, '\0') << QByteArray("pcx") << 60000;
 
     QByteArray sgi;
     for (quint16 field : { 0x01da, 0x0001, 3, 60000, 60000, 3 })
         appendBig16(sgi, field);
     appendBig32(sgi, 0);
     appendBig32(sgi, 255);
-    QTest::newRow("SGI") << sgi + QByteArray(560, '\0') << 60000;
+    QTest::newRow("SGI") << sgi + QByteArray(560, '\0') << QByteArray("rgb") << 60000;
 
     QByteArray ras;
     for (quint32 field : { 0x59a66a95u, 30000u, 30000u, 24u, 30000u * 30000u * 3u, 1u, 0u, 0u })
         appendBig32(ras, field);
-    QTest::newRow("Sun raster") << ras + QByteArray(64, '\0') << 30000;
+    QTest::newRow("Sun raster") << ras + QByteArray(64, '\0') << QByteArray("ras") << 30000;
 }
 
 void tst_QtImageBridge::refusesHugeSizesThePluginCannotTell()
 {
     QFETCH(QByteArray, bytes);
+    QFETCH(QByteArray, format);
     QFETCH(int, side);
 
     const QString size = QStringLiteral("%1x%1 pixels").arg(side);
     try {
-        QtImageBridge::read(bytes);
+        QtImageBridge::read(bytes, format);
         QFAIL("the header's size was not checked before decoding");
     } catch (Magick::ErrorResourceLimit &e) {
         QVERIFY2(QString::fromLocal8Bit(e.what()).contains(size), e.what());

@@ -1,0 +1,321 @@
+#include "inputformats.h"
+
+#include <QSet>
+
+#include <algorithm>
+
+#include "jp2coder.h"
+
+namespace InputFormats {
+
+namespace {
+
+quint32 at8(const QByteArray &h, int pos)
+{
+    return pos < h.size() ? quint8(h.at(pos)) : 0;
+}
+
+quint32 little16(const QByteArray &h, int pos)
+{
+    return at8(h, pos) | at8(h, pos + 1) << 8;
+}
+
+quint32 little32(const QByteArray &h, int pos)
+{
+    return little16(h, pos) | little16(h, pos + 2) << 16;
+}
+
+quint32 big32(const QByteArray &h, int pos)
+{
+    return at8(h, pos) << 24 | at8(h, pos + 1) << 16 | at8(h, pos + 2) << 8 | at8(h, pos + 3);
+}
+
+bool startsWith(const QByteArray &h, const char *signature, int length)
+{
+    return h.size() >= length && std::equal(signature, signature + length, h.constData());
+}
+
+// RIFF container of the given form ("WEBP", "ACON").
+bool riff(const QByteArray &h, const char *form)
+{
+    return h.startsWith("RIFF") && h.mid(8, 4) == form;
+}
+
+// The brands an ISO media file names in its leading "ftyp" box: HEIF and AVIF are told apart
+// by them, not by any fixed bytes.
+QList<QByteArray> brands(const QByteArray &h)
+{
+    QList<QByteArray> found;
+    if (h.mid(4, 4) != "ftyp")
+        return found;
+    const int end = int(std::min<quint32>(big32(h, 0), quint32(h.size())));
+    found.append(h.mid(8, 4));
+    for (int pos = 16; pos + 4 <= end; pos += 4)
+        found.append(h.mid(pos, 4));
+    return found;
+}
+
+bool isAvif(const QByteArray &h)
+{
+    const QList<QByteArray> b = brands(h);
+    return b.contains("avif") || b.contains("avis");
+}
+
+bool isHeif(const QByteArray &h)
+{
+    for (const QByteArray &brand : brands(h)) {
+        static const QSet<QByteArray> heif
+            = { "heic", "heix", "hevc", "hevx", "heim", "heis", "hevm", "hevs", "mif1", "msf1" };
+        if (heif.contains(brand))
+            return !isAvif(h);
+    }
+    return false;
+}
+
+// The "mimetype" entry that OpenDocument-style archives store first and uncompressed.
+QByteArray zipMimetype(const QByteArray &h)
+{
+    if (!h.startsWith("PK\x03\x04") || little16(h, 8) != 0)
+        return QByteArray();
+    const int nameLength = int(little16(h, 26));
+    const int extraLength = int(little16(h, 28));
+    if (h.mid(30, nameLength) != "mimetype")
+        return QByteArray();
+    return h.mid(30 + nameLength + extraLength, int(std::min<quint32>(little32(h, 18), 256)));
+}
+
+// Targa has no signature: a header whose fields all hold values the format allows. Text never
+// passes (its second byte would have to be 0 or 1), nor do the formats with signatures, which
+// are tried first.
+bool isTarga(const QByteArray &h)
+{
+    if (h.size() < 18)
+        return false;
+    const quint32 colourMapType = at8(h, 1);
+    const quint32 imageType = at8(h, 2);
+    const quint32 depth = at8(h, 16);
+    const bool mapped = imageType == 1 || imageType == 9;
+    const bool known
+        = mapped || imageType == 2 || imageType == 3 || imageType == 10 || imageType == 11;
+    if (colourMapType > 1 || !known || (mapped && colourMapType != 1))
+        return false;
+    if (colourMapType == 1) {
+        const quint32 entryBits = at8(h, 7);
+        if (little16(h, 5) == 0
+            || (entryBits != 15 && entryBits != 16 && entryBits != 24 && entryBits != 32))
+            return false;
+    }
+    const bool depthKnown = depth == 8 || depth == 15 || depth == 16 || depth == 24 || depth == 32;
+    return depthKnown && (at8(h, 17) & 0x0f) <= depth && little16(h, 12) > 0 && little16(h, 14) > 0;
+}
+
+bool isIcon(const QByteArray &h)
+{
+    return (startsWith(h, "\0\0\1\0", 4) || startsWith(h, "\0\0\2\0", 4)) && little16(h, 4) > 0;
+}
+
+bool isPcx(const QByteArray &h)
+{
+    const quint32 version = at8(h, 1);
+    const quint32 bits = at8(h, 3);
+    return h.size() >= 128 && at8(h, 0) == 0x0a && version <= 5 && version != 1 && at8(h, 2) <= 1
+        && (bits == 1 || bits == 2 || bits == 4 || bits == 8);
+}
+
+bool isPnm(const QByteArray &h)
+{
+    return h.size() >= 3 && h.at(0) == 'P' && h.at(1) >= '1' && h.at(1) <= '7'
+        && QByteArray(" \t\r\n").contains(h.at(2));
+}
+
+bool isXbm(const QByteArray &h)
+{
+    return h.startsWith("#define ") && h.contains("_width");
+}
+
+bool isXpm(const QByteArray &h)
+{
+    return h.trimmed().startsWith("/* XPM */");
+}
+
+bool isPostScript(const QByteArray &h)
+{
+    return h.startsWith("%!") || h.startsWith("\x04%!") || startsWith(h, "\xc5\xd0\xd3\xc6", 4);
+}
+
+bool isPdf(const QByteArray &h)
+{
+    return h.startsWith("%PDF-");
+}
+
+// Readers accept junk before the header, and so do the libraries that pass PDF on; asked only
+// of what no picture format claims, so a comment in a photo cannot make it a document.
+bool hasPdfHeader(const QByteArray &h)
+{
+    return h.left(1024).contains("%PDF-");
+}
+
+bool isSvg(const QByteArray &h)
+{
+    QByteArray text = h.startsWith("\xef\xbb\xbf") ? h.mid(3) : h;
+    text = text.trimmed();
+    return text.startsWith('<') && text.toLower().contains("<svg");
+}
+
+bool isMetafile(const QByteArray &h)
+{
+    return startsWith(h, "\xd7\xcd\xc6\x9a", 4) || startsWith(h, "\1\0\x09\0\0\3", 6)
+        || startsWith(h, "\2\0\x09\0\0\3", 6) || (little32(h, 0) == 1 && h.mid(40, 4) == " EMF");
+}
+
+bool isXps(const QByteArray &h)
+{
+    return h.startsWith("PK\x03\x04") && h.contains("FixedDoc");
+}
+
+const QVector<Format> &table()
+{
+    using D = Decoder;
+    static const QVector<Format> formats = {
+        { "JPEG", D::Library, "JPEG", nullptr, { "jpg", "jpeg", "jpe", "jfif" },
+            [](const QByteArray &h) { return startsWith(h, "\xff\xd8\xff", 3); } },
+        { "PNG", D::Library, "PNG", nullptr, { "png" },
+            [](const QByteArray &h) { return startsWith(h, "\x89PNG\r\n\x1a\n", 8); } },
+        { "GIF", D::Library, "GIF", "gif", { "gif" },
+            [](const QByteArray &h) { return h.startsWith("GIF87a") || h.startsWith("GIF89a"); } },
+        { "BMP", D::Library, "BMP", "bmp", { "bmp", "dib" },
+            [](const QByteArray &h) { return h.startsWith("BM") && h.size() >= 26; } },
+        { "TIFF", D::Library, "TIFF", nullptr, { "tif", "tiff" },
+            [](const QByteArray &h) {
+                return startsWith(h, "II*\0", 4) || startsWith(h, "MM\0*", 4)
+                    || startsWith(h, "II+\0", 4) || startsWith(h, "MM\0+", 4);
+            } },
+        { "PSD", D::Plugin, "psd", nullptr, { "psd", "psb" },
+            [](const QByteArray &h) { return h.startsWith("8BPS"); } },
+        { "JPEG 2000", D::Jpeg2000, "JP2", nullptr, { "jp2", "j2k", "j2c", "jpc", "jpf", "jpx" },
+            [](const QByteArray &h) { return Jp2Coder::isJpeg2000(h); } },
+        { "WebP", D::Library, "WEBP", "webp", { "webp" },
+            [](const QByteArray &h) { return riff(h, "WEBP"); } },
+        { "AVIF", D::Plugin, "avif", nullptr, { "avif" }, isAvif },
+        { "HEIF", D::Library, "HEIC", "heif", { "heic", "heif" }, isHeif },
+        { "JPEG XL", D::Library, "JXL", "jxl", { "jxl" },
+            [](const QByteArray &h) {
+                return startsWith(h, "\xff\x0a", 2)
+                    || startsWith(h, "\0\0\0\x0cJXL \r\n\x87\n", 12);
+            } },
+        { "PNM", D::Library, "PNM", nullptr, { "pnm", "pbm", "pgm", "ppm", "pam" }, isPnm },
+        { "Windows icon", D::Plugin, "ico", nullptr, { "ico", "cur" }, isIcon },
+        { "Apple icon", D::Plugin, "icns", nullptr, { "icns" },
+            [](const QByteArray &h) { return h.startsWith("icns"); } },
+        { "PCX", D::Library, "PCX", "pcx", { "pcx" }, isPcx },
+        { "SGI", D::Library, "SGI", "rgb", { "sgi", "rgb", "rgba", "bw" },
+            [](const QByteArray &h) { return startsWith(h, "\x01\xda", 2) && at8(h, 2) <= 1; } },
+        { "Sun raster", D::Library, "SUN", "ras", { "ras", "sun" },
+            [](const QByteArray &h) { return startsWith(h, "\x59\xa6\x6a\x95", 4); } },
+        { "GIMP", D::Library, "XCF", "xcf", { "xcf" },
+            [](const QByteArray &h) { return h.startsWith("gimp xcf "); } },
+        { "Krita", D::Plugin, "kra", nullptr, { "kra" },
+            [](const QByteArray &h) { return zipMimetype(h) == "application/x-krita"; } },
+        { "OpenRaster", D::Plugin, "ora", nullptr, { "ora" },
+            [](const QByteArray &h) { return zipMimetype(h) == "image/openraster"; } },
+        { "OpenEXR", D::Plugin, "exr", nullptr, { "exr" },
+            [](const QByteArray &h) { return startsWith(h, "\x76\x2f\x31\x01", 4); } },
+        { "Radiance HDR", D::Plugin, "hdr", nullptr, { "hdr" },
+            [](const QByteArray &h) {
+                return h.startsWith("#?RADIANCE") || h.startsWith("#?RGBE");
+            } },
+        { "DPX", D::Library, "DPX", nullptr, { "dpx" },
+            [](const QByteArray &h) { return h.startsWith("SDPX") || h.startsWith("XPDS"); } },
+        { "Cineon", D::Library, "CIN", nullptr, { "cin" },
+            [](const QByteArray &h) { return startsWith(h, "\x80\x2a\x5f\xd7", 4); } },
+        { "FITS", D::Library, "FITS", nullptr, { "fits", "fit", "fts" },
+            [](const QByteArray &h) { return h.startsWith("SIMPLE  ="); } },
+        { "DICOM", D::Library, "DCM", nullptr, { "dcm" },
+            [](const QByteArray &h) { return h.mid(128, 4) == "DICM"; } },
+        { "Softimage", D::Plugin, "pic", nullptr, { "pic" },
+            [](const QByteArray &h) { return startsWith(h, "\x53\x80\xf6\x34", 4); } },
+        { "animated cursor", D::Plugin, "ani", nullptr, { "ani" },
+            [](const QByteArray &h) { return riff(h, "ACON"); } },
+        { "XPM", D::Library, "XPM", "xpm", { "xpm" }, isXpm },
+        { "XBM", D::Library, "XBM", "xbm", { "xbm" }, isXbm },
+        // Last: it would take any header whose bytes happen to fit.
+        { "Targa", D::Plugin, "tga", nullptr, { "tga", "icb", "vda", "vst" }, isTarga },
+    };
+    return formats;
+}
+
+// What the content is when it is no picture but something some library would render: each
+// names what it is, since the user may well have taken it for a picture.
+struct Document
+{
+    bool (*matches)(const QByteArray &head);
+    const char *refusal;
+};
+
+const Document documents[] = {
+    { isPostScript, "this is a PostScript document, not a picture" },
+    { isPdf, "this is a PDF document, not a picture" },
+    { isXps, "this is an XPS document, not a picture" },
+    { isSvg, "this is an SVG drawing, not a picture" },
+    { isMetafile, "this is a Windows metafile drawing, not a picture" },
+};
+
+} // namespace
+
+const QVector<Format> &all()
+{
+    return table();
+}
+
+Verdict identify(const QByteArray &head)
+{
+    Verdict verdict;
+    // Documents first: whatever else their bytes might pass for, a library would hand them to
+    // an interpreter.
+    for (const Document &document : documents) {
+        if (document.matches(head)) {
+            verdict.refusal = QString::fromLatin1(document.refusal);
+            return verdict;
+        }
+    }
+    for (const Format &format : table()) {
+        if (format.matches(head)) {
+            verdict.format = &format;
+            return verdict;
+        }
+    }
+    verdict.refusal = hasPdfHeader(head) ? QStringLiteral("this is a PDF document, not a picture")
+                                         : QStringLiteral("not a picture this program can read");
+    return verdict;
+}
+
+QStringList patterns()
+{
+    QStringList patterns
+        = { "*.psd", "*.png", "*.gif", "*.jpg", "*.bmp", "*.tif", "*.tga", "*.jp2" };
+    QStringList others;
+    for (const Format &format : table()) {
+        for (const QString &suffix : format.suffixes)
+            others.append(QStringLiteral("*.") + suffix);
+    }
+    others.sort();
+    for (const QString &pattern : qAsConst(others)) {
+        if (!patterns.contains(pattern))
+            patterns.append(pattern);
+    }
+    return patterns;
+}
+
+QList<QByteArray> pluginFormats()
+{
+    QList<QByteArray> formats;
+    for (const Format &format : table()) {
+        if (format.decoder == Decoder::Plugin)
+            formats.append(format.coder);
+        if (format.fallback)
+            formats.append(format.fallback);
+    }
+    return formats;
+}
+
+} // namespace InputFormats

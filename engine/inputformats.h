@@ -1,0 +1,57 @@
+#ifndef INPUTFORMATS_H
+#define INPUTFORMATS_H
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+// The pictures this program reads, each known by its leading bytes and read by the decoder
+// chosen for it here. A file's name decides nothing: a PostScript program named photo.jpg is
+// still PostScript, and nothing hands it to an interpreter. Documents and drawings (PostScript,
+// PDF, XPS, SVG, metafiles) are refused by name, anything else unknown as "not a picture".
+// The pickers, Import Folder and the command line's folder search offer these formats' names.
+namespace InputFormats {
+
+enum class Decoder {
+    Library, // the image library's coder, named explicitly
+    Jpeg2000, // our own OpenJPEG coder
+    Plugin, // a Qt image plug-in, named explicitly
+};
+
+struct Format
+{
+    const char *name; // as messages name it: "PNG", "Radiance HDR"
+    Decoder decoder;
+    const char *coder; // the library's coder or the Qt plug-in's format
+    // A Qt plug-in that reads what the library rejects of this format; nullptr for none.
+    const char *fallback;
+    QStringList suffixes; // without the dot, the usual one first
+    bool (*matches)(const QByteArray &head);
+};
+
+// The leading bytes that decide a file's format: identify() never needs more.
+constexpr int headBytes = 4096;
+
+// In the order they are tried, which matters only for Targa, the one without a signature.
+const QVector<Format> &all();
+
+struct Verdict
+{
+    const Format *format = nullptr;
+    // Why there is none, in words to follow "<file>: ".
+    QString refusal;
+};
+
+// head: the file's first headBytes bytes, or all of it when it is shorter.
+Verdict identify(const QByteArray &head);
+
+// "*.psd", "*.png", ...: the eight the window always offered first, then every other suffix.
+QStringList patterns();
+
+// The Qt plug-in formats some format may need, to be loaded before a sandbox forbids it.
+QList<QByteArray> pluginFormats();
+
+} // namespace InputFormats
+
+#endif // INPUTFORMATS_H
