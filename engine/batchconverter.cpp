@@ -4,8 +4,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QSet>
-
-#include <Magick++.h>
+#include <QThread>
 
 #include <algorithm>
 #include <atomic>
@@ -16,6 +15,7 @@
 #include "outputfile.h"
 #include "outputnaming.h"
 #include "resourcelimits.h"
+#include "workerprocess.h"
 
 namespace {
 
@@ -30,8 +30,6 @@ BatchConverter::BatchConverter(const ConversionSettings &settings, const Options
     : settings(settings)
     , options(options)
 {
-    Magick::InitializeMagick(nullptr);
-    ResourceLimits::apply();
 }
 
 QStringList BatchConverter::plan(const QStringList &inputs) const
@@ -135,6 +133,8 @@ QVector<ImagePipeline::FileResult> BatchConverter::run(
         case ImagePipeline::FileResult::Missing:
         case ImagePipeline::FileResult::WriteFailed:
             return options.missingOrUnwritableStops;
+        case ImagePipeline::FileResult::Stopped:
+            return true;
         case ImagePipeline::FileResult::Unreadable:
         case ImagePipeline::FileResult::Failed:
             break;
@@ -142,12 +142,12 @@ QVector<ImagePipeline::FileResult> BatchConverter::run(
         return true;
     };
 
+    // Several files at once already keep the cores busy; the library's own threads on top
+    // would only fight over them.
+    const int libraryThreads = jobs > 1 ? 1 : qMax(1, QThread::idealThreadCount());
     const auto work = [&] {
-        // Several files at once already keep the cores busy; the library's own threads on
-        // top would only fight over them. The limit holds for the thread that sets it.
-        if (jobs > 1)
-            MagickLib::SetMagickResourceLimit(MagickLib::ThreadsResource, 1);
         const ResourceLimits::BusyWorker busy;
+        WorkerProcess worker(settings);
         for (;;) {
             if (options.stopOnError && failed.load())
                 return;
@@ -159,15 +159,15 @@ QVector<ImagePipeline::FileResult> BatchConverter::run(
             const int i = order[taken];
             for (int earlier : waitsFor[i])
                 done[size_t(earlier)].wait();
-            const OutputNaming::Target &target = targets[i];
-            ImagePipeline::FileResult result = ImagePipeline::convertFile(
-                inputs[i], settings, [&target](const QString &) { return target; });
+            ImagePipeline::FileResult result = worker.convert(
+                inputs[i], targets[i], ResourceLimits::threadsPerWorker(), libraryThreads);
             if (result.status == ImagePipeline::FileResult::Missing)
                 result.error
                     = QStringLiteral("%1: no such file").arg(QDir::toNativeSeparators(inputs[i]));
             if (stops(result.status))
                 failed.store(true);
-            {
+            // A file the run was ended in the middle of is left as one never started.
+            if (result.status != ImagePipeline::FileResult::Stopped) {
                 std::lock_guard<std::mutex> lock(reporting);
                 results[i] = result;
                 if (finished)

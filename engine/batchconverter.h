@@ -11,11 +11,11 @@
 #include "conversionsettings.h"
 #include "imagepipeline.h"
 
-// Converts a whole list with several files in flight at once, for front ends without a window.
-// Output and backup names are planned in list order before anything runs, as
+// Converts a whole list, one file or several at once, for the window and the command line
+// alike. Output and backup names are planned in list order before anything runs, as
 // one-after-the-other conversion would choose them, so they never depend on which job
 // finishes first; a job that writes where an earlier job writes (or reads from there) waits
-// for that job. Each file runs through the same pipeline as the window's worker.
+// for that job. Each job converts in a sandboxed worker process of its own (WorkerProcess).
 class BatchConverter
 {
 public:
@@ -40,7 +40,8 @@ public:
     QStringList plan(const QStringList &inputs) const;
 
     // Returns one result per input; a file never started (after a failure with stopOnError,
-    // or once stopFlag is raised) keeps status Missing and an empty error.
+    // or once stopFlag is raised), or stopped in flight (WorkerProcess::stopAll), keeps status
+    // Missing and an empty error, and is not handed to finished.
     QVector<ImagePipeline::FileResult> run(const QStringList &inputs, const Finished &finished);
 
 private:

@@ -3,8 +3,6 @@
 #include <QDir>
 #include <QVector>
 
-#include <Magick++.h>
-
 #include "batchconverter.h"
 #include "conversionsettings.h"
 #include "imagepipeline.h"
@@ -18,54 +16,16 @@ ImageConverter::ImageConverter(
     , settings(settings)
     , stopFlag(stopFlag)
 {
-    Magick::InitializeMagick(nullptr);
-    ResourceLimits::apply();
 }
 
 ImageConverter::~ImageConverter() = default;
 
 void ImageConverter::convert()
 {
-    if (settings->jobs > 1)
-        convertSeveralAtOnce();
-    else
-        convertInOrder();
-    emit done();
-}
-
-void ImageConverter::convertInOrder()
-{
-    const ConversionSettings &run = *settings;
-    const ResourceLimits::BusyWorker busy;
-    // A folder that does not exist when the run starts means "beside each input"; one that
-    // disappears during the run must not silently send the rest of the batch elsewhere, so
-    // its outputs are still aimed at it and fail to be written, which is reported.
-    const bool folderChosen = !run.path.isEmpty() && QDir(run.path).exists();
-    const auto chooseOutputPath = [&run, folderChosen](const QString &input) {
-        if (folderChosen && !QDir(run.path).exists())
-            return OutputNaming::Target(
-                OutputNaming::pathIn(QDir(run.path).absolutePath(), input, run.format));
-        return OutputNaming::outputTarget(input, run.path, run.format, run.overwrite);
-    };
-
-    for (int i = 0; i < files.size() && stopFlag->loadRelaxed() != 1; ++i) {
-        const QString path = files.value(i);
-        if (path.isEmpty()) {
-            emit _doneItem(i);
-            continue;
-        }
-        const ImagePipeline::FileResult result
-            = ImagePipeline::convertFile(path, run, chooseOutputPath);
-        if (!report(i, path, result) && run.stopOnFailure)
-            return;
-    }
-}
-
-void ImageConverter::convertSeveralAtOnce()
-{
     // Names and backups are planned before any file starts, as one after the other would
     // choose them; a folder that disappears later keeps its planned outputs, which then fail
-    // to be written, as above. An empty entry has no name to plan and is taken at once.
+    // to be written rather than go elsewhere behind the user's back. An empty entry has no name
+    // to plan and is taken at once.
     QStringList inputs;
     QVector<int> rows;
     for (int i = 0; i < files.size(); ++i) {
@@ -86,6 +46,7 @@ void ImageConverter::convertSeveralAtOnce()
     batch.run(inputs, [&](int index, const ImagePipeline::FileResult &result) {
         report(rows[index], inputs[index], result);
     });
+    emit done();
 }
 
 bool ImageConverter::report(int i, const QString &path, const ImagePipeline::FileResult &result)
@@ -109,6 +70,8 @@ bool ImageConverter::report(int i, const QString &path, const ImagePipeline::Fil
         // The image itself was fine: later files may well go to a writable place.
         qDebug("Error: %s", qPrintable(result.error));
         emit _error(i, result.error);
+        return true;
+    case ImagePipeline::FileResult::Stopped:
         return true;
     case ImagePipeline::FileResult::Unreadable:
     case ImagePipeline::FileResult::Failed:

@@ -11,10 +11,10 @@
 struct ConversionSettings;
 
 // The worker of one run. Created in the GUI thread, moved onto the run's own thread, where
-// convert() handles the files one after the other, or with settings->jobs above 1 several at
-// once on threads of its own, which report through this object's signals; done() always
-// comes from the run's thread, after the last report. Owns its copy of the file list; borrows
-// the settings record and the stop flag from the engine, which outlive it.
+// convert() hands the files to a BatchConverter: one after the other, or with settings->jobs
+// above 1 several at once on threads of its own, which report through this object's signals;
+// done() always comes from the run's thread, after the last report. Owns its copy of the file
+// list; borrows the settings record and the stop flag from the engine, which outlive it.
 class ImageConverter : public QObject
 {
     Q_OBJECT
@@ -38,8 +38,6 @@ public slots:
     void convert();
 
 private:
-    void convertInOrder();
-    void convertSeveralAtOnce();
     // Emits a file's signals and debug lines; false when the failure may end the run.
     bool report(int index, const QString &path, const ImagePipeline::FileResult &result);
 

@@ -10,8 +10,14 @@
 #include <Magick++.h>
 
 #include <exception>
+#include <cerrno>
+#include <cstring>
 #include <limits>
 #include <memory>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "diagnostics.h"
 #include "inputformats.h"
@@ -391,29 +397,81 @@ namespace ImageDecoder {
 
 ReadResult readFile(const QString &path, Magick::Blob &blob, QString *error)
 {
-    const QString name = QDir::toNativeSeparators(path);
-    QFile file(path);
-    if (!file.exists())
-        return ReadResult::Missing;
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("%1: %2").arg(name, file.errorString());
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        if (errno == ENOENT)
+            return ReadResult::Missing;
+        *error
+            = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), qt_error_string(errno));
         return ReadResult::Unreadable;
     }
+    const ReadResult result = readDescriptor(fd, QDir::toNativeSeparators(path), blob, error);
+    ::close(fd);
+    return result;
+}
+
+bool fitsInMemory(quint64 size, const QString &name, QString *error)
+{
     // Every reader sees the bytes as a QByteArray view, which addresses up to 2 GiB.
-    const qint64 size = file.size();
-    if (size > std::numeric_limits<int>::max() - 64) {
+    if (size > quint64(std::numeric_limits<int>::max() - 64)) {
         *error
             = QStringLiteral("%1: the file is too large to be read (%2 bytes)").arg(name).arg(size);
-        return ReadResult::TooLarge;
+        return false;
     }
-    std::unique_ptr<char[]> buffer(new char[size_t(qMax<qint64>(size, 1))]);
-    const qint64 read = file.read(buffer.get(), size);
-    if (read != size) {
+    const quint64 budget = ResourceLimits::memoryBudget();
+    if (size > budget) {
+        *error = QStringLiteral(
+            "%1: the file is too large to be read (%2 MiB, more than the memory budget of %3 MiB)")
+                     .arg(name)
+                     .arg((size + (1 << 20) - 1) >> 20)
+                     .arg(budget >> 20);
+        return false;
+    }
+    return true;
+}
+
+ReadResult readDescriptor(int fd, const QString &name, Magick::Blob &blob, QString *error)
+{
+    struct stat info;
+    if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
         *error = QStringLiteral("%1: %2").arg(
-            name, read < 0 ? file.errorString() : QStringLiteral("the file was cut short"));
+            name, qt_error_string(S_ISDIR(info.st_mode) ? EISDIR : errno));
         return ReadResult::Unreadable;
     }
-    blob.updateNoCopy(buffer.release(), size_t(size), Magick::Blob::NewAllocator);
+    // A pipe tells no size: it is read to its end, up to what a file may hold.
+    const bool sized = S_ISREG(info.st_mode);
+    if (!fitsInMemory(quint64(info.st_size), name, error))
+        return ReadResult::TooLarge;
+    size_t capacity = sized ? size_t(qMax<qint64>(info.st_size, 1)) : size_t(1) << 16;
+    std::unique_ptr<char[]> buffer(new char[capacity]);
+    size_t length = 0;
+    for (;;) {
+        if (length == capacity) {
+            if (sized)
+                break; // grown since fstat: what was there when the read began is the file
+            if (!fitsInMemory(quint64(capacity) * 2, name, error))
+                return ReadResult::TooLarge;
+            std::unique_ptr<char[]> larger(new char[capacity * 2]);
+            std::memcpy(larger.get(), buffer.get(), length);
+            buffer = std::move(larger);
+            capacity *= 2;
+        }
+        const ssize_t read = ::read(fd, buffer.get() + length, capacity - length);
+        if (read < 0 && errno == EINTR)
+            continue;
+        if (read < 0) {
+            *error = QStringLiteral("%1: %2").arg(name, qt_error_string(errno));
+            return ReadResult::Unreadable;
+        }
+        if (read == 0)
+            break;
+        length += size_t(read);
+    }
+    if (sized && qint64(length) != info.st_size) {
+        *error = QStringLiteral("%1: the file was cut short").arg(name);
+        return ReadResult::Unreadable;
+    }
+    blob.updateNoCopy(buffer.release(), length, Magick::Blob::NewAllocator);
     return ReadResult::Read;
 }
 

@@ -24,9 +24,14 @@ enum class ReadResult {
 };
 
 // Reads the whole file into one buffer of its size, which the blob takes over, so the file
-// is in memory once however it is decoded. On failure *error names the file and the reason.
-// Throws std::bad_alloc when there is no memory for the buffer.
+// is in memory once however it is decoded. A file larger than the memory budget is refused
+// before a byte is read. On failure *error names the file and the reason. Throws
+// std::bad_alloc when there is no memory for the buffer.
 ReadResult readFile(const QString &path, Magick::Blob &blob, QString *error);
+// The same from a file already open, named in messages as name; a pipe is read to its end.
+ReadResult readDescriptor(int fd, const QString &name, Magick::Blob &blob, QString *error);
+// False, with the reason in *error, for a file of size bytes that could never be converted.
+bool fitsInMemory(quint64 size, const QString &name, QString *error);
 
 // Lets a caller that shrinks the picture anyway have a JPEG decoded at 1/2, 1/4 or 1/8 of its
 // size, which libjpeg does in its inverse DCT for a fraction of the work. Called with the full

@@ -2,13 +2,20 @@
 
 #include <QColor>
 #include <QDir>
+#include <QFileInfo>
+#include <QScopeGuard>
 
 #include <Magick++.h>
 
 #include <atomic>
 #include <climits>
+#include <cstdio>
+#include <limits>
 #include <new>
 #include <utility>
+
+#include <sys/mman.h>
+#include <unistd.h>
 
 #include "conversionsettings.h"
 #include "diagnostics.h"
@@ -160,6 +167,50 @@ QSize resizeTarget(unsigned columns, unsigned rows, const ConversionSettings &se
     return QSize(int(width), int(height));
 }
 
+// Whether the encoder of the image's format writes into memory. The library writes the others
+// (PDF, which goes back to fill in offsets) into a temporary file of its own, which a sandboxed
+// worker may not make, and named after that file, which a PDF keeps as its title.
+bool writesToMemory(const Magick::Image &image)
+{
+    MagickLib::ExceptionInfo exception;
+    MagickLib::GetExceptionInfo(&exception);
+    const MagickLib::MagickInfo *coder
+        = MagickLib::GetMagickInfo(image.magick().c_str(), &exception);
+    MagickLib::DestroyExceptionInfo(&exception);
+    return !coder || coder->blob_support;
+}
+
+// Writes the image into a file that lives in memory only, which the encoder may seek in. As
+// Magick++'s own write, an encoder's warning is thrown once *data holds the whole file.
+void writeThroughMemoryFile(Magick::Image &image, QByteArray *data)
+{
+    const int fd = ::memfd_create("tarvo-output", MFD_CLOEXEC);
+    FILE *file = fd >= 0 ? ::fdopen(fd, "w+b") : nullptr;
+    if (!file) {
+        if (fd >= 0)
+            ::close(fd);
+        throw Magick::ErrorFileOpen("cannot make a file in memory for the encoder");
+    }
+    const auto closeFile = qScopeGuard([file] { std::fclose(file); });
+    image.modifyImage();
+    MagickLib::ImageInfo *info = MagickLib::CloneImageInfo(image.imageInfo());
+    info->file = file;
+    MagickLib::FormatString(info->filename, "%.32s:", image.magick().c_str());
+    const bool written = MagickLib::WriteImage(info, image.image()) != MagickFail;
+    MagickLib::DestroyImageInfo(info);
+    if (written && std::fflush(file) == 0) {
+        const off_t size = ::lseek(fd, 0, SEEK_END);
+        if (size < 0 || size > std::numeric_limits<int>::max() - 64)
+            throw Magick::ErrorFileOpen("the encoded picture is too large");
+        data->resize(int(size));
+        if (::pread(fd, data->data(), size_t(size), 0) != size)
+            throw Magick::ErrorFileOpen("cannot read the encoder's file in memory");
+    }
+    image.throwImageException();
+    if (data->isEmpty())
+        throw Magick::ErrorFileOpen("the encoder wrote nothing");
+}
+
 std::atomic<int> &decodeScalingSwitch()
 {
     static std::atomic<int> enabled(qEnvironmentVariableIntValue("TARVO_NO_DECODE_SCALE") != 1);
@@ -262,7 +313,7 @@ unsigned decodeScale(unsigned columns, unsigned rows, unsigned width, unsigned h
 
 bool decodeScalingAllowed(const ConversionSettings &settings)
 {
-    if (!decodeScalingSwitch().load() || !settings.resizeEnabled || settings.resizeProportion > 0)
+    if (!decodeScaling() || !settings.resizeEnabled || settings.resizeProportion > 0)
         return false;
     // A point filter picks single pixels of the source, and which ones it hits decides the
     // whole picture: from a source averaged by the DCT it looks nothing like the full decode's.
@@ -276,6 +327,11 @@ bool decodeScalingAllowed(const ConversionSettings &settings)
 void setDecodeScaling(bool enabled)
 {
     decodeScalingSwitch().store(enabled ? 1 : 0);
+}
+
+bool decodeScaling()
+{
+    return decodeScalingSwitch().load() != 0;
 }
 
 quint64 peakBytes(quint64 columns, quint64 rows, quint64 decodeBytesPerPixel, bool opacity,
@@ -404,52 +460,37 @@ QByteArray encode(Magick::Image &image, const ConversionSettings &settings, QStr
     if (settings.format == QLatin1String("jp2"))
         return Jp2Coder::encode(std::move(image));
     image.quiet(false);
+    QByteArray data;
     Magick::Blob blob;
     try {
-        image.write(&blob);
+        if (writesToMemory(image))
+            image.write(&blob);
+        else
+            writeThroughMemoryFile(image, &data);
     } catch (Magick::Warning &warning) {
         // The encoder had its say (the PNG writer, say, on chromaticities it will not store)
         // after writing the whole image.
         if (warnings)
             warnings->append(Diagnostics::libraryReason(warning.what()));
     }
-    return QByteArray(static_cast<const char *>(blob.data()), int(blob.length()));
+    if (blob.length() > 0)
+        data = QByteArray(static_cast<const char *>(blob.data()), int(blob.length()));
+    return data;
 }
 
-bool writeOutput(const QString &path, const QByteArray &data, QString *error)
+Encoded convertBytes(Magick::Blob &blob, const ConversionSettings &settings, const QString &title)
 {
-    QString written;
-    return OutputFile::write(OutputNaming::Target(path), data, &written, error);
-}
-
-FileResult convertFile(const QString &input, const ConversionSettings &settings,
-    const OutputPathChooser &chooseOutputPath)
-{
-    FileResult result;
-    const QString name = nativeName(input);
+    Encoded result;
     QStringList warnings;
     const auto fail = [&](const QString &reason) {
         result.status = FileResult::Failed;
-        result.error = QStringLiteral("%1: %2").arg(name, reason);
+        result.reason = reason;
     };
+    if (blob.length() == 0) {
+        fail(QStringLiteral("the file is empty"));
+        return result;
+    }
     try {
-        Magick::Blob blob;
-        switch (ImageDecoder::readFile(input, blob, &result.error)) {
-        case ImageDecoder::ReadResult::Read:
-            break;
-        case ImageDecoder::ReadResult::Missing:
-            result.status = FileResult::Missing;
-            return result;
-        case ImageDecoder::ReadResult::Unreadable:
-        case ImageDecoder::ReadResult::TooLarge:
-            result.status = FileResult::Unreadable;
-            return result;
-        }
-        if (blob.length() == 0) {
-            fail(QStringLiteral("the file is empty"));
-            return result;
-        }
-
         // A JPEG that is shrunk anyway may be decoded smaller; the resize then goes to the size
         // the full picture would have been resized to, so that the output's size stays the same.
         unsigned scale = 1;
@@ -491,15 +532,8 @@ FileResult convertFile(const QString &input, const ConversionSettings &settings,
                 resized = resizeTarget(unsigned(full.height()), unsigned(full.width()), settings);
         }
         prepare(image, settings, resized);
-        const OutputNaming::Target target = chooseOutputPath(input);
-        result.outputPath = target.path;
-        const QByteArray data = encode(image, settings, &warnings);
-
-        QString reason;
-        if (!OutputFile::write(target, data, &result.outputPath, &reason)) {
-            result.status = FileResult::WriteFailed;
-            result.error = QStringLiteral("%1: %2").arg(nativeName(result.outputPath), reason);
-        }
+        image.fileName(title.toStdString());
+        result.data = encode(image, settings, &warnings);
     } catch (Magick::Exception &e) {
         fail(Diagnostics::libraryReason(e.what()));
     } catch (std::bad_alloc &) {
@@ -510,9 +544,46 @@ FileResult convertFile(const QString &input, const ConversionSettings &settings,
     // A file that failed has its reason; what was said on the way there would only distract.
     if (result.status == FileResult::Converted) {
         warnings.removeDuplicates();
-        for (const QString &warning : qAsConst(warnings))
-            result.warnings.append(QStringLiteral("%1: %2").arg(name, warning));
+        result.warnings = warnings;
+    } else {
+        result.data.clear();
     }
+    return result;
+}
+
+FileResult convertFile(const QString &input, const ConversionSettings &settings,
+    const OutputPathChooser &chooseOutputPath)
+{
+    FileResult result;
+    Magick::Blob blob;
+    switch (ImageDecoder::readFile(input, blob, &result.error)) {
+    case ImageDecoder::ReadResult::Read:
+        break;
+    case ImageDecoder::ReadResult::Missing:
+        result.status = FileResult::Missing;
+        return result;
+    case ImageDecoder::ReadResult::Unreadable:
+    case ImageDecoder::ReadResult::TooLarge:
+        result.status = FileResult::Unreadable;
+        return result;
+    }
+    const QString name = nativeName(input);
+    Encoded encoded = convertBytes(blob, settings, QFileInfo(input).baseName());
+    if (encoded.status != FileResult::Converted) {
+        result.status = encoded.status;
+        result.error = QStringLiteral("%1: %2").arg(name, encoded.reason);
+        return result;
+    }
+    const OutputNaming::Target target = chooseOutputPath(input);
+    result.outputPath = target.path;
+    QString reason;
+    if (!OutputFile::write(target, encoded.data, &result.outputPath, &reason)) {
+        result.status = FileResult::WriteFailed;
+        result.error = QStringLiteral("%1: %2").arg(nativeName(result.outputPath), reason);
+        return result;
+    }
+    for (const QString &warning : qAsConst(encoded.warnings))
+        result.warnings.append(QStringLiteral("%1: %2").arg(name, warning));
     return result;
 }
 

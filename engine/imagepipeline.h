@@ -13,8 +13,9 @@
 struct ConversionSettings;
 
 namespace Magick {
+class Blob;
 class Image;
-}
+} // namespace Magick
 
 // The steps one input file goes through, shared by every front end that converts: decode,
 // turn upright, flatten, resize, per-format settings, choose the output, strip, encode and
@@ -43,8 +44,10 @@ unsigned decodeScale(unsigned columns, unsigned rows, unsigned width, unsigned h
 // when the environment variable TARVO_NO_DECODE_SCALE is set to 1, which benchmarks use to
 // compare with the full decode.
 bool decodeScalingAllowed(const ConversionSettings &settings);
-// For tests and benchmarks: turns decoding at a scale on or off for the whole process.
+// For tests and benchmarks: turns decoding at a scale on or off for the whole process (and the
+// worker processes it starts from then on).
 void setDecodeScaling(bool enabled);
+bool decodeScaling();
 
 // Bytes converting a columns x rows image with these settings takes at its peak, given what
 // its decoder takes per pixel (the decoded image included) and whether the image may have
@@ -76,10 +79,6 @@ void prepare(
 // the image over and leaves it empty, so that its pixels are freed before the codestream grows.
 QByteArray encode(
     Magick::Image &image, const ConversionSettings &settings, QStringList *warnings = nullptr);
-// Replaces path with data as a whole: a failed write leaves the previous file untouched and
-// no partial file under the name. On failure *error holds the reason.
-bool writeOutput(const QString &path, const QByteArray &data, QString *error);
-
 struct FileResult
 {
     enum Status {
@@ -88,21 +87,39 @@ struct FileResult
         Unreadable, // the file could not be read whole
         Failed, // no reader, a damaged picture or an image-processing error
         WriteFailed, // converted, but the output could not be written
+        Stopped, // the run was ended (a signal) while the file was in flight; not its fault
     };
     Status status = Converted;
     QString outputPath;
-    // "<file>: <reason>", the text of the "Error: " line, for every status but Converted and
-    // Missing.
+    // "<file>: <reason>", the text of the "Error: " line, for every status but Converted,
+    // Missing and Stopped.
     QString error;
     // What the libraries warned about a file that converted all the same, each "<file>: <text>".
     QStringList warnings;
 };
 
-// Picks the output once the image is ready to encode; the write may still move it to a free
-// name (in FileResult::outputPath) when another program takes the name meanwhile.
+// One input's bytes turned into its output's, before anything is written.
+struct Encoded
+{
+    // Converted or Failed.
+    FileResult::Status status = FileResult::Converted;
+    QString reason; // why it failed, without the file's name
+    QStringList warnings; // without the file's name
+    QByteArray data;
+};
+
+// Decodes, prepares and encodes the bytes of one input. Leaves the blob empty once the picture
+// is decoded, so its memory is free. title names the picture in outputs that carry a title
+// (PDF). Never throws.
+Encoded convertBytes(
+    Magick::Blob &blob, const ConversionSettings &settings, const QString &title = QString());
+
+// Picks the output once the image is encoded; the write may still move it to a free name (in
+// FileResult::outputPath) when another program takes the name meanwhile.
 using OutputPathChooser = std::function<OutputNaming::Target(const QString &input)>;
 
-// Converts one non-empty input path. Never throws.
+// Converts one non-empty input path in this process: read, convertBytes(), write. For tests
+// and tools; the programs convert in worker processes (WorkerProcess). Never throws.
 FileResult convertFile(const QString &input, const ConversionSettings &settings,
     const OutputPathChooser &chooseOutputPath);
 

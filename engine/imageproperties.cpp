@@ -14,6 +14,8 @@
 #include "imagedecoder.h"
 #include "imagepipeline.h"
 #include "resourcelimits.h"
+#include "settingsfile.h"
+#include "workerprocess.h"
 
 namespace {
 
@@ -132,37 +134,23 @@ qint64 countColours(const Magick::Image &image, const QAtomicInt *cancel)
 ImageProperties ImageProperties::read(
     const QString &path, const QSize &thumbnailBox, const QAtomicInt *cancel)
 {
+    return WorkerProcess(SettingsFile::defaults()).readProperties(path, thumbnailBox, cancel);
+}
+
+ImageProperties ImageProperties::decode(
+    Magick::Blob &blob, const QSize &thumbnailBox, const QAtomicInt *cancel)
+{
     ImageProperties properties;
-    const QFileInfo file(path);
-    properties.fileSize = file.exists() ? file.size() : 0;
     const auto end = [&](Status status, const QString &reason = QString()) {
-        const qint64 fileSize = properties.fileSize;
         properties = ImageProperties();
         properties.status = status;
         properties.error = reason;
-        properties.fileSize = fileSize;
         return properties;
     };
     const auto fail = [&](const QString &reason) { return end(Failed, reason); };
     try {
-        Magick::InitializeMagick(nullptr);
-        ResourceLimits::apply();
-
-        Magick::Blob blob;
-        QString error;
-        switch (ImageDecoder::readFile(path, blob, &error)) {
-        case ImageDecoder::ReadResult::Read:
-            break;
-        case ImageDecoder::ReadResult::Missing:
-        case ImageDecoder::ReadResult::Unreadable:
-            properties.error = error;
-            return properties;
-        case ImageDecoder::ReadResult::TooLarge:
-            return fail(error);
-        }
-        if (cancelled(cancel))
-            return end(Cancelled);
-
+        if (blob.length() == 0)
+            return fail(QStringLiteral("the file is empty."));
         Magick::Image image = ImageDecoder::decode(blob);
         blob = Magick::Blob();
         if (cancelled(cancel))
@@ -194,8 +182,7 @@ ImageProperties ImageProperties::read(
     } catch (Magick::Exception &e) {
         return fail(QString::fromLocal8Bit(e.what()));
     } catch (std::bad_alloc &) {
-        return fail(QStringLiteral("%1: not enough memory to show the image")
-                        .arg(QDir::toNativeSeparators(path)));
+        return fail(QStringLiteral("not enough memory to show the image"));
     } catch (std::exception &e) {
         return fail(QString::fromLocal8Bit(e.what()));
     }

@@ -6,6 +6,10 @@
 #include <QSize>
 #include <QString>
 
+namespace Magick {
+class Blob;
+}
+
 // What the properties dialog shows of one file, read with the same decoder a conversion uses,
 // so a JPEG 2000, a Photoshop file or a turned camera photo looks as its converted copy will.
 // Plain data; read() is safe to call from any thread and never throws.
@@ -42,10 +46,16 @@ struct ImageProperties
     // RGB whatever the picture's colour space.
     QImage thumbnail;
 
-    // A reader on another thread may set *cancel at any time; it is looked at between steps
-    // and while counting colours, so the reader ends soon after with the status Cancelled.
+    // Reads the file in a worker process, which a hostile file can take down without taking
+    // the caller along. A reader on another thread may set *cancel at any time; the read then
+    // ends soon after with the status Cancelled.
     static ImageProperties read(
         const QString &path, const QSize &thumbnailBox, const QAtomicInt *cancel = nullptr);
+
+    // The same from the file's bytes, decoded in this process (the worker's side of read()).
+    // *cancel is looked at between steps and while counting colours.
+    static ImageProperties decode(
+        Magick::Blob &blob, const QSize &thumbnailBox, const QAtomicInt *cancel = nullptr);
 };
 
 #endif // IMAGEPROPERTIES_H

@@ -88,6 +88,8 @@ Pool &pool()
 }
 
 thread_local Reservation *current = nullptr;
+Broker broker;
+std::atomic<int> chosenThreads(0);
 
 std::atomic<int> busy(0);
 
@@ -178,6 +180,20 @@ Reservation::Reservation(const QString &output, const Estimate &estimate)
 Reservation::~Reservation()
 {
     current = outer;
+}
+
+void Reservation::decoded(quint64 width, quint64 height, bool opacity)
+{
+    reserve(width, height, pixelBytes, opacity);
+}
+
+void setBroker(Broker chosen)
+{
+    broker = std::move(chosen);
+}
+
+Share::~Share()
+{
     if (held == 0)
         return;
     Pool &p = pool();
@@ -186,14 +202,26 @@ Reservation::~Reservation()
     p.changed.notify_all();
 }
 
-void Reservation::decoded(quint64 width, quint64 height, bool opacity)
+void Share::hold(quint64 bytes)
 {
-    reserve(width, height, pixelBytes, opacity);
-}
-
-quint64 Reservation::bytes() const
-{
-    return held;
+    Pool &p = pool();
+    std::unique_lock<std::mutex> lock(p.mutex);
+    if (held > 0 || bytes == 0) {
+        p.held = p.held - held + bytes;
+        held = bytes;
+        p.changed.notify_all();
+        return;
+    }
+    const quint64 ticket = p.nextTicket++;
+    ++p.waiting;
+    // Alone, a conversion goes ahead even when the budget shrank below it meanwhile.
+    p.changed.wait(lock,
+        [&] { return p.serving == ticket && (p.held + bytes <= memoryBudget() || p.held == 0); });
+    --p.waiting;
+    ++p.serving;
+    p.held += bytes;
+    held = bytes;
+    p.changed.notify_all();
 }
 
 void Reservation::reserve(quint64 width, quint64 height, quint64 decodeBytesPerPixel, bool opacity)
@@ -211,26 +239,10 @@ void Reservation::reserve(quint64 width, quint64 height, quint64 decodeBytesPerP
             + " MiB, more than the memory budget of " + std::to_string(megabytes(budget))
             + " MiB)");
 
-    Pool &p = pool();
-    std::unique_lock<std::mutex> lock(p.mutex);
-    if (held > 0) {
-        // A conversion that holds memory never waits for more: two of them waiting for each
-        // other would wait forever. What it needs beyond its share is rare and taken at once.
-        p.held = p.held - held + needed;
-        held = needed;
-        p.changed.notify_all();
-        return;
-    }
-    const quint64 ticket = p.nextTicket++;
-    ++p.waiting;
-    // Alone, a conversion goes ahead even when the budget shrank below it meanwhile.
-    p.changed.wait(lock,
-        [&] { return p.serving == ticket && (p.held + needed <= memoryBudget() || p.held == 0); });
-    --p.waiting;
-    ++p.serving;
-    p.held += needed;
-    held = needed;
-    p.changed.notify_all();
+    if (broker)
+        broker(needed);
+    else
+        share.hold(needed);
 }
 
 quint64 reservedBytes()
@@ -269,7 +281,13 @@ int threadsPerWorker(int busy, int cores)
 
 int threadsPerWorker()
 {
-    return threadsPerWorker(busyWorkers(), QThread::idealThreadCount());
+    const int chosen = chosenThreads.load();
+    return chosen > 0 ? chosen : threadsPerWorker(busyWorkers(), QThread::idealThreadCount());
+}
+
+void setThreadsPerWorker(int threads)
+{
+    chosenThreads.store(threads);
 }
 
 } // namespace ResourceLimits

@@ -49,6 +49,33 @@ quint64 maxPixels();
 void checkImageSize(
     quint64 width, quint64 height, quint64 decodeBytesPerPixel = libraryDecodeBytes);
 
+// Part of this process's memory budget, held until it is destroyed or changed. Handed out
+// first come, first served, so a large image is not overtaken forever by small ones. Lives on
+// one thread.
+class Share
+{
+public:
+    Share() = default;
+    ~Share();
+    Share(const Share &) = delete;
+    Share &operator=(const Share &) = delete;
+
+    // Holds bytes instead of what it held. From nothing, waits while the other shares leave
+    // too little (going ahead alone when no other holds any); holding something already, it
+    // never waits, since two shares waiting for each other would wait forever.
+    void hold(quint64 bytes);
+
+private:
+    quint64 held = 0;
+};
+
+// In a worker process the memory is its program's to hand out among all its workers: with a
+// broker set, a reservation asks the broker for what it needs (blocking until it is held)
+// instead of this process's own budget. The broker keeps the memory until the file's outcome
+// reaches the program. Set before any conversion starts.
+using Broker = std::function<void(quint64 bytes)>;
+void setBroker(Broker broker);
+
 // One conversion's share of the budget, held from the decoder's size check until the
 // reservation is destroyed. Lives on one thread; at most one per thread is active.
 class Reservation
@@ -68,7 +95,6 @@ public:
     // Once the image is decoded its decoder's memory is free and its opacity known: holds
     // what the rest of the conversion needs instead, mostly less.
     void decoded(quint64 width, quint64 height, bool opacity);
-    quint64 bytes() const;
 
 private:
     friend void checkImageSize(quint64, quint64, quint64);
@@ -76,7 +102,7 @@ private:
 
     QString output;
     Estimate estimate;
-    quint64 held = 0;
+    Share share;
     Reservation *outer;
 };
 
@@ -102,8 +128,11 @@ int busyWorkers();
 // Threads one conversion's codec may use when busy workers share cores: an equal share of the
 // cores, at least one. Outside any worker (busy 0), the whole machine.
 int threadsPerWorker(int busy, int cores);
-// The same for this process at this moment.
+// The same for this process at this moment, unless set below.
 int threadsPerWorker();
+// A worker process converts one file at a time for a program that runs several: the program
+// tells it its share. 0 returns to counting this process's busy workers.
+void setThreadsPerWorker(int threads);
 
 } // namespace ResourceLimits
 

@@ -30,6 +30,7 @@ awk '$1 == "-rwxr-xr-x" { print $2 }' "$work/contents" >"$work/programs"
     echo ./usr/bin/tarvo
     echo ./usr/bin/tarvo-convert
     echo ./usr/libexec/tarvo/tarvo-desktop
+    echo ./usr/libexec/tarvo/tarvo-worker
     echo "./usr/share/applications/$id.desktop"
     echo ./usr/share/doc/tarvo/changelog.gz
     echo ./usr/share/doc/tarvo/copyright
@@ -41,7 +42,7 @@ awk '$1 == "-rwxr-xr-x" { print $2 }' "$work/contents" >"$work/programs"
     echo "./usr/share/metainfo/$id.metainfo.xml"
 } | sort >"$work/expected"
 diff -u "$work/expected" "$work/files" || fail "the package's files differ from the list above"
-head -n 3 "$work/expected" | diff -u - "$work/programs" || fail "the programs are not executable"
+head -n 4 "$work/expected" | diff -u - "$work/programs" || fail "the programs are not executable"
 
 field() {
     dpkg-deb -f "$deb" "$1"
@@ -55,7 +56,7 @@ depends=$(field Depends)
 echo "Depends: $depends"
 # The plug-ins by name; the libraries as dpkg-shlibdeps found them in the programs.
 for package in kimageformat-plugins qt5-image-formats-plugins libc6 libqt5widgets5 \
-    libgraphicsmagick++-q16-12 libopenjp2-7; do
+    libgraphicsmagick++-q16-12 libopenjp2-7 libseccomp2; do
     echo "$depends" | tr -d ' ' | tr ',' '\n' | grep -q "^$package\((.*)\)\?$" ||
         fail "Depends lacks $package"
 done

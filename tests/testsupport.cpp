@@ -15,6 +15,8 @@
 #include <lcms2.h>
 #include <zlib.h>
 
+#include "workerprocess.h"
+
 namespace {
 
 QtMessageHandler previousHandler = nullptr;
@@ -35,18 +37,6 @@ QAtomicInt savesSeen;
 int pauseAt = 0;
 std::function<void()> pauseAction;
 
-MagickPassFail savingMonitor(const char *text, const MagickLib::magick_int64_t quantum,
-    const MagickLib::magick_uint64_t, MagickLib::ExceptionInfo *)
-{
-    // Each save reports its first row as quantum 0. Conversions run off the main thread; a
-    // save on the main thread is a test writing its own fixture.
-    if (quantum == 0 && std::strstr(text, "Saving")
-        && QThread::currentThread() != QCoreApplication::instance()->thread()
-        && savesSeen.fetchAndAddOrdered(1) + 1 == pauseAt)
-        pauseAction();
-    return MagickPass;
-}
-
 } // namespace
 
 namespace TestSupport {
@@ -56,7 +46,14 @@ void pauseWhenSaving(int n, std::function<void()> pause)
     savesSeen.storeRelease(0);
     pauseAt = n;
     pauseAction = std::move(pause);
-    MagickLib::SetMonitorHandler(pauseAction ? savingMonitor : nullptr);
+    if (!pauseAction) {
+        WorkerProcess::setBeforeWrite(nullptr);
+        return;
+    }
+    WorkerProcess::setBeforeWrite([] {
+        if (savesSeen.fetchAndAddOrdered(1) + 1 == pauseAt)
+            pauseAction();
+    });
 }
 
 void holdInsideFirstFile(QSemaphore &saving)

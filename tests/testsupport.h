@@ -27,10 +27,10 @@ QStringList connectionWarnings();
 
 QByteArray readFile(const QString &path);
 
-// Calls pause in a converting thread when the image library begins to save its n-th image
-// since this call (counting from 1); the conversion waits until pause returns. Lets a test
-// act at a known point of a run instead of guessing how far a sleep lets it get. An empty
-// pause removes the hook.
+// Calls pause in a converting thread when the n-th output since this call (counting from 1)
+// is about to be written, its picture encoded; the conversion waits until pause returns. Lets
+// a test act at a known point of a run instead of guessing how far a sleep lets it get. An
+// empty pause removes the hook.
 void pauseWhenSaving(int n, std::function<void()> pause);
 // Holds the converting thread inside its first file, in an event loop of its own that the
 // engine's quit() ends: what happens to a run closed or destroyed mid-file. saving is released

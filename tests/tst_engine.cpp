@@ -552,8 +552,14 @@ void tst_Engine::destroyedWithSeveralAtOnce()
     QStringList files;
     for (int i = 0; i < 6; ++i)
         files.append(makeImage(QString("p%1.png").arg(i), QSize(1200, 900)));
+    // The first file to be saved waits until the stop is asked for, as the window's close
+    // would ask it: its own job may not start another file before that.
     QSemaphore saving;
-    TestSupport::pauseWhenSaving(1, [&saving] { saving.release(); });
+    QSemaphore stopAsked;
+    TestSupport::pauseWhenSaving(1, [&saving, &stopAsked] {
+        saving.release();
+        stopAsked.tryAcquire(1, 60000);
+    });
     const auto unhook = qScopeGuard([] { TestSupport::pauseWhenSaving(0, nullptr); });
     {
         auto settings = pngToJpeg();
@@ -561,6 +567,8 @@ void tst_Engine::destroyedWithSeveralAtOnce()
         ImageConvertEngine engine;
         QVERIFY(engine.start(files, std::move(settings)));
         QVERIFY(saving.tryAcquire(1, 60000));
+        engine.requestStop();
+        stopAsked.release();
     }
     QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

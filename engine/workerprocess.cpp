@@ -1,0 +1,457 @@
+#include "workerprocess.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <atomic>
+#include <cerrno>
+#include <csignal>
+#include <ctime>
+#include <mutex>
+#include <set>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "imagedecoder.h"
+#include "imageproperties.h"
+#include "outputfile.h"
+#include "resourcelimits.h"
+#include "workerprotocol.h"
+
+extern char **environ;
+
+using ImagePipeline::FileResult;
+using WorkerProtocol::Message;
+
+namespace {
+
+// The workers alive in this process, so that a signal can end them all. A worker leaves the
+// set before it is reaped: a process id in the set can never belong to another process yet.
+struct Registry
+{
+    std::mutex mutex;
+    std::set<pid_t> live;
+    std::atomic<bool> stopping { false };
+    std::mutex hookMutex;
+    std::function<void()> beforeWrite;
+};
+
+Registry &registry()
+{
+    static Registry instance;
+    return instance;
+}
+
+// What a worker's answer may take besides the picture: reasons and warnings.
+constexpr quint64 maxAnswer = 1 << 20;
+
+// Beyond the picture's own memory, the worker's libraries, their threads' stacks and the
+// allocator's arenas take address space that is mostly never touched; the worker is refused
+// more than this beyond the whole budget. Measured: a worker that has converted photos in
+// every format maps about 500 MiB, of which it keeps 30 when idle.
+constexpr quint64 addressSpaceMargin = quint64(1) << 30;
+
+// Processor time a file may take before its worker is ended: enough for any picture that fits
+// the memory it asked for, not for a decoder looping on a hostile header.
+constexpr int baseCpuSeconds = 60;
+int cpuSecondsFor(quint64 bytes)
+{
+    return baseCpuSeconds + int(qMin<quint64>(bytes >> 22, 24 * 3600));
+}
+
+// A worker's words are shown to the user and printed on terminals; a hostile one could put
+// control sequences there.
+QString clean(const QString &text)
+{
+    QString cleaned = text.left(2000);
+    for (QChar &c : cleaned) {
+        if (c.category() == QChar::Other_Control)
+            c = QLatin1Char('?');
+    }
+    return cleaned;
+}
+
+QString malformed()
+{
+    return QStringLiteral("the decoder sent a malformed answer; the file is probably hostile");
+}
+
+QString signalName(int signal)
+{
+    switch (signal) {
+    case SIGSEGV:
+        return QStringLiteral("segmentation fault");
+    case SIGBUS:
+        return QStringLiteral("bus error");
+    case SIGFPE:
+        return QStringLiteral("arithmetic error");
+    case SIGILL:
+        return QStringLiteral("illegal instruction");
+    case SIGABRT:
+        return QStringLiteral("abort");
+    case SIGKILL:
+        return QStringLiteral("killed, perhaps for lack of memory");
+    default:
+        return QStringLiteral("signal %1").arg(signal);
+    }
+}
+
+// Opens an input for a worker to read: never blocks on a terminal, never follows the name
+// anywhere but where it leads now. Returns the descriptor, or -1 with result filled in.
+int openInput(const QString &input, const QString &name, FileResult *result)
+{
+    const int fd = ::open(QFile::encodeName(input).constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        if (errno == ENOENT) {
+            result->status = FileResult::Missing;
+        } else {
+            result->status = FileResult::Unreadable;
+            result->error = QStringLiteral("%1: %2").arg(name, qt_error_string(errno));
+        }
+        return -1;
+    }
+    struct stat info;
+    if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
+        result->status = FileResult::Unreadable;
+        result->error = QStringLiteral("%1: %2").arg(
+            name, qt_error_string(S_ISDIR(info.st_mode) ? EISDIR : errno));
+        ::close(fd);
+        return -1;
+    }
+    // Never read whole only to learn it is too big.
+    if (S_ISREG(info.st_mode)
+        && !ImageDecoder::fitsInMemory(quint64(info.st_size), name, &result->error)) {
+        result->status = FileResult::Unreadable;
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+} // namespace
+
+WorkerProcess::WorkerProcess(const ConversionSettings &settings)
+    : settings(settings)
+{
+}
+
+WorkerProcess::~WorkerProcess()
+{
+    end();
+}
+
+QString WorkerProcess::program()
+{
+    const QString self = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
+    // Only a program that is itself part of the build trusts the build's worker: an installed
+    // one must not run whatever someone put at the path the build once had.
+    const QString build = QStringLiteral(TARVO_BUILD_DIR) + QLatin1Char('/');
+    if (self.startsWith(build))
+        return QStringLiteral(TARVO_WORKER_BUILD_PATH);
+    return QFileInfo(self).absolutePath() + QLatin1Char('/')
+        + QStringLiteral(TARVO_WORKER_FROM_BINDIR);
+}
+
+void WorkerProcess::stopAll()
+{
+    Registry &r = registry();
+    r.stopping.store(true);
+    std::lock_guard<std::mutex> lock(r.mutex);
+    for (pid_t worker : r.live)
+        ::kill(worker, SIGKILL);
+}
+
+bool WorkerProcess::stopping()
+{
+    return registry().stopping.load();
+}
+
+void WorkerProcess::setBeforeWrite(std::function<void()> hook)
+{
+    std::lock_guard<std::mutex> lock(registry().hookMutex);
+    registry().beforeWrite = std::move(hook);
+}
+
+bool WorkerProcess::ensureRunning(QString *error)
+{
+    if (pid > 0)
+        return true;
+    int ends[2];
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, ends) != 0) {
+        *error = qt_error_string(errno);
+        return false;
+    }
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    // A crashing decoder's last words (glibc's, the sanitizers') are for whoever debugs it.
+    if (qEnvironmentVariableIntValue("TARVO_WORKER_STDERR") != 1)
+        posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_adddup2(&actions, ends[1], WorkerProtocol::workerSocket);
+
+    const QByteArray path = QFile::encodeName(program());
+    const QByteArray parent = QByteArray::number(qint64(::getpid()));
+    const quint64 budget = ResourceLimits::memoryBudget();
+    const QByteArray memory = QByteArray::number(budget);
+    const QByteArray addressSpace = QByteArray::number(budget + addressSpaceMargin);
+    char *argv[] = { const_cast<char *>(path.constData()), const_cast<char *>(parent.constData()),
+        const_cast<char *>(memory.constData()), const_cast<char *>(addressSpace.constData()),
+        nullptr };
+
+    Registry &r = registry();
+    int spawned;
+    {
+        // Registered under the lock, so stopAll() never misses a worker being born.
+        std::lock_guard<std::mutex> lock(r.mutex);
+        if (r.stopping.load()) {
+            spawned = ECANCELED;
+        } else {
+            spawned = posix_spawn(&pid, path.constData(), &actions, nullptr, argv, environ);
+            if (spawned == 0)
+                r.live.insert(pid);
+        }
+    }
+    posix_spawn_file_actions_destroy(&actions);
+    ::close(ends[1]);
+    if (spawned != 0) {
+        ::close(ends[0]);
+        pid = -1;
+        *error = QStringLiteral("%1: %2").arg(QFile::decodeName(path), qt_error_string(spawned));
+        return false;
+    }
+    socket = ends[0];
+    WorkerProtocol::Configuration configuration;
+    configuration.settings = settings;
+    configuration.decodeScaling = ImagePipeline::decodeScaling();
+    if (!WorkerProtocol::send(socket, Message::Configure, WorkerProtocol::encode(configuration))) {
+        *error = endedReason();
+        return false;
+    }
+    return true;
+}
+
+void WorkerProcess::end()
+{
+    if (pid <= 0)
+        return;
+    endedReason();
+}
+
+QString WorkerProcess::endedReason()
+{
+    if (socket >= 0) {
+        ::close(socket);
+        socket = -1;
+    }
+    if (pid <= 0)
+        return QString();
+    Registry &r = registry();
+    {
+        std::lock_guard<std::mutex> lock(r.mutex);
+        r.live.erase(pid);
+    }
+    // Whatever it was doing, it has nothing left to say.
+    ::kill(pid, SIGKILL);
+    int status = 0;
+    while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) { }
+    pid = -1;
+    if (WIFEXITED(status)) {
+        if (WEXITSTATUS(status) == 3)
+            return QStringLiteral("the sandbox for decoders cannot be set up on this system");
+        return QStringLiteral("the decoder ended unexpectedly (exit status %1)")
+            .arg(WEXITSTATUS(status));
+    }
+    const int signal = WIFSIGNALED(status) ? WTERMSIG(status) : 0;
+    if (signal == SIGXCPU)
+        return QStringLiteral("the decoder took too long; the file is probably damaged or hostile");
+    if (signal == SIGSYS)
+        return QStringLiteral("the decoder tried to start a program, which no picture needs, and "
+                              "was stopped; the file is probably hostile");
+    return QStringLiteral("the decoder crashed (%1); the file is probably damaged or hostile")
+        .arg(signalName(signal));
+}
+
+bool WorkerProcess::receive(Message *type, QByteArray *payload, quint64 maxPayload,
+    const QAtomicInt *cancel, bool *cancelled)
+{
+    while (cancel) {
+        pollfd readable { socket, POLLIN, 0 };
+        const int ready = ::poll(&readable, 1, 50);
+        if (cancel->loadRelaxed()) {
+            *cancelled = true;
+            return false;
+        }
+        if (ready > 0)
+            break;
+    }
+    return WorkerProtocol::receive(socket, type, payload, maxPayload);
+}
+
+ImagePipeline::FileResult WorkerProcess::convert(
+    const QString &input, const OutputNaming::Target &target, int codecThreads, int libraryThreads)
+{
+    FileResult result;
+    const QString name = QDir::toNativeSeparators(input);
+    if (stopping()) {
+        result.status = FileResult::Stopped;
+        return result;
+    }
+    const int fd = openInput(input, name, &result);
+    if (fd < 0)
+        return result;
+    const auto failed = [&](const QString &reason) {
+        result.status = stopping() ? FileResult::Stopped : FileResult::Failed;
+        result.error = stopping() ? QString() : QStringLiteral("%1: %2").arg(name, reason);
+        return result;
+    };
+
+    QString error;
+    if (!ensureRunning(&error)) {
+        ::close(fd);
+        return failed(QStringLiteral("cannot start the decoder's process (%1)").arg(error));
+    }
+    const auto allowCpu = [this](int seconds) {
+        clockid_t clock;
+        timespec used {};
+        if (::clock_getcpuclockid(pid, &clock) == 0)
+            ::clock_gettime(clock, &used);
+        const rlimit cpu { rlim_t(used.tv_sec + 1 + seconds), RLIM_INFINITY };
+        ::prlimit(pid, RLIMIT_CPU, &cpu, nullptr);
+    };
+    allowCpu(baseCpuSeconds);
+
+    WorkerProtocol::Request request;
+    request.name = name;
+    request.codecThreads = codecThreads;
+    request.libraryThreads = libraryThreads;
+    const bool sent
+        = WorkerProtocol::send(socket, Message::Convert, WorkerProtocol::encode(request), fd);
+    ::close(fd);
+    if (!sent)
+        return failed(endedReason());
+
+    // Held from the decoder's first request until the output is written, as the memory of a
+    // conversion in this process would be.
+    ResourceLimits::Share memory;
+    const quint64 budget = ResourceLimits::memoryBudget();
+    Message type;
+    QByteArray payload;
+    bool cancelled = false;
+    for (;;) {
+        if (!receive(&type, &payload, maxAnswer, nullptr, &cancelled))
+            return failed(endedReason());
+        if (type != Message::Hold)
+            break;
+        quint64 bytes = 0;
+        if (!WorkerProtocol::decodeBytes(payload, &bytes) || bytes > budget) {
+            end();
+            return failed(malformed());
+        }
+        memory.hold(bytes);
+        allowCpu(cpuSecondsFor(bytes));
+        if (!WorkerProtocol::send(socket, Message::Granted, QByteArray()))
+            return failed(endedReason());
+    }
+    WorkerProtocol::Outcome outcome;
+    if (type != Message::Converted || !WorkerProtocol::decode(payload, &outcome)
+        || outcome.dataSize > budget) {
+        end();
+        return failed(malformed());
+    }
+    QByteArray data;
+    if (outcome.converted) {
+        if (!receive(&type, &data, outcome.dataSize, nullptr, &cancelled))
+            return failed(endedReason());
+        if (type != Message::Picture || quint64(data.size()) != outcome.dataSize) {
+            end();
+            return failed(malformed());
+        }
+    }
+    if (!outcome.converted) {
+        // Whatever the file did to the worker on its way to failing stays with that worker.
+        end();
+        return failed(clean(outcome.reason));
+    }
+
+    std::function<void()> beforeWrite;
+    {
+        std::lock_guard<std::mutex> lock(registry().hookMutex);
+        beforeWrite = registry().beforeWrite;
+    }
+    if (beforeWrite)
+        beforeWrite();
+    result.outputPath = target.path;
+    QString reason;
+    if (!OutputFile::write(target, data, &result.outputPath, &reason)) {
+        result.status = FileResult::WriteFailed;
+        result.error
+            = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(result.outputPath), reason);
+        return result;
+    }
+    for (const QString &warning : qAsConst(outcome.warnings))
+        result.warnings.append(QStringLiteral("%1: %2").arg(name, clean(warning)));
+    return result;
+}
+
+ImageProperties WorkerProcess::readProperties(
+    const QString &path, const QSize &thumbnailBox, const QAtomicInt *cancel)
+{
+    ImageProperties properties;
+    const QFileInfo file(path);
+    properties.fileSize = file.exists() ? file.size() : 0;
+    const auto fail = [&](ImageProperties::Status status, const QString &reason) {
+        const qint64 fileSize = properties.fileSize;
+        properties = ImageProperties();
+        properties.status = status;
+        properties.error = reason;
+        properties.fileSize = fileSize;
+        return properties;
+    };
+
+    FileResult opened;
+    const QString name = QDir::toNativeSeparators(path);
+    const int fd = openInput(path, name, &opened);
+    if (fd < 0) {
+        // Too large to convert is a failure of the picture, not of the file.
+        const bool tooLarge = opened.error.contains(QLatin1String("too large"));
+        return fail(tooLarge ? ImageProperties::Failed : ImageProperties::CannotOpen, opened.error);
+    }
+    QString error;
+    if (!ensureRunning(&error)) {
+        ::close(fd);
+        return fail(ImageProperties::Failed,
+            QStringLiteral("cannot start the decoder's process (%1)").arg(error));
+    }
+    const bool sent = WorkerProtocol::send(
+        socket, Message::Properties, WorkerProtocol::encodeBox(thumbnailBox), fd);
+    ::close(fd);
+
+    Message type;
+    QByteArray payload;
+    bool cancelled = false;
+    const quint64 maxThumbnail = quint64(thumbnailBox.width()) * quint64(thumbnailBox.height()) * 4;
+    if (!sent || !receive(&type, &payload, maxAnswer + maxThumbnail, cancel, &cancelled)) {
+        if (cancelled) {
+            end();
+            return fail(ImageProperties::Cancelled, QString());
+        }
+        return fail(ImageProperties::Failed, endedReason());
+    }
+    ImageProperties read;
+    if (type != Message::PropertiesRead || !WorkerProtocol::decode(payload, thumbnailBox, &read)) {
+        end();
+        return fail(ImageProperties::Failed, malformed());
+    }
+    read.error = clean(read.error);
+    read.fileSize = properties.fileSize;
+    return read;
+}

@@ -1,0 +1,71 @@
+#ifndef WORKERPROCESS_H
+#define WORKERPROCESS_H
+
+#include <QAtomicInt>
+#include <QSize>
+#include <QString>
+
+#include <functional>
+#include <sys/types.h>
+
+#include "conversionsettings.h"
+#include "imagepipeline.h"
+#include "outputnaming.h"
+#include "workerprotocol.h"
+
+struct ImageProperties;
+
+// The program's side of one sandboxed worker process (tarvo-worker), in which every decoder and
+// encoder runs: the program opens the input and hands it over, and writes what comes back. A
+// file that crashes the worker, takes too long or tries what the sandbox forbids fails alone,
+// with its reason; the next file gets a fresh worker. A worker that converted its file well
+// is kept for the next one. Lives on one thread; the workers of several threads share the
+// process's memory budget, which each worker asks for as its decoder learns the picture's
+// size.
+class WorkerProcess
+{
+public:
+    explicit WorkerProcess(const ConversionSettings &settings);
+    ~WorkerProcess();
+    WorkerProcess(const WorkerProcess &) = delete;
+    WorkerProcess &operator=(const WorkerProcess &) = delete;
+
+    // Converts input, written as target says. codecThreads: what a codec with threads of its
+    // own may use; libraryThreads: the image library's. Never throws.
+    ImagePipeline::FileResult convert(const QString &input, const OutputNaming::Target &target,
+        int codecThreads, int libraryThreads);
+
+    // What the properties dialog shows, read in the worker. Never throws.
+    ImageProperties readProperties(
+        const QString &path, const QSize &thumbnailBox, const QAtomicInt *cancel);
+
+    // Ends every worker of this process at once, for a run that must end now (a signal): the
+    // files in flight come back Stopped, and no worker starts again. Safe from any thread.
+    static void stopAll();
+    static bool stopping();
+
+    // For tests: runs just before a converted file's output is written, in the converting
+    // thread, so a test can act while a file is in flight. nullptr removes it.
+    static void setBeforeWrite(std::function<void()> hook);
+
+    // The worker program: installed beside the programs' libexec folder, or the build's own
+    // when this program runs from the build.
+    static QString program();
+
+private:
+    bool ensureRunning(QString *error);
+    // Waits for the worker's next message; false when it ended first, or (with *cancel set
+    // meanwhile) at once with *cancelled set.
+    bool receive(WorkerProtocol::Message *type, QByteArray *payload, quint64 maxPayload,
+        const QAtomicInt *cancel, bool *cancelled);
+    // Ends the worker; the next file starts another.
+    void end();
+    // Ends the worker and says why it had ended, or what ended it, in words for the user.
+    QString endedReason();
+
+    ConversionSettings settings;
+    pid_t pid = -1;
+    int socket = -1;
+};
+
+#endif // WORKERPROCESS_H

@@ -1,0 +1,276 @@
+#include "workerprotocol.h"
+
+#include <QDataStream>
+#include <QImage>
+#include <QVariant>
+
+#include "imageproperties.h"
+#include "options.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstring>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace WorkerProtocol {
+
+namespace {
+
+struct Header
+{
+    quint32 type;
+    quint32 reserved;
+    quint64 length;
+};
+
+// MSG_NOSIGNAL: a peer that died must be an error to report, not a SIGPIPE that ends us.
+bool sendAll(int socket, const char *data, size_t size)
+{
+    while (size > 0) {
+        const ssize_t sent = ::send(socket, data, size, MSG_NOSIGNAL);
+        if (sent < 0 && errno == EINTR)
+            continue;
+        if (sent <= 0)
+            return false;
+        data += sent;
+        size -= size_t(sent);
+    }
+    return true;
+}
+
+bool receiveAll(int socket, char *data, size_t size)
+{
+    while (size > 0) {
+        const ssize_t received = ::recv(socket, data, size, 0);
+        if (received < 0 && errno == EINTR)
+            continue;
+        if (received <= 0)
+            return false;
+        data += received;
+        size -= size_t(received);
+    }
+    return true;
+}
+
+} // namespace
+
+bool send(int socket, Message type, const QByteArray &payload, int fd)
+{
+    Header header { quint32(type), 0, quint64(payload.size()) };
+    iovec part { &header, sizeof header };
+    msghdr message {};
+    message.msg_iov = &part;
+    message.msg_iovlen = 1;
+    alignas(cmsghdr) char control[CMSG_SPACE(sizeof(int))];
+    if (fd >= 0) {
+        std::memset(control, 0, sizeof control);
+        message.msg_control = control;
+        message.msg_controllen = sizeof control;
+        cmsghdr *rights = CMSG_FIRSTHDR(&message);
+        rights->cmsg_level = SOL_SOCKET;
+        rights->cmsg_type = SCM_RIGHTS;
+        rights->cmsg_len = CMSG_LEN(sizeof(int));
+        std::memcpy(CMSG_DATA(rights), &fd, sizeof(int));
+    }
+    ssize_t sent;
+    do {
+        sent = ::sendmsg(socket, &message, MSG_NOSIGNAL);
+    } while (sent < 0 && errno == EINTR);
+    if (sent <= 0)
+        return false;
+    // The descriptor went with the first byte; the rest of the header follows plainly.
+    const char *rest = reinterpret_cast<const char *>(&header) + sent;
+    return sendAll(socket, rest, sizeof header - size_t(sent))
+        && sendAll(socket, payload.constData(), size_t(payload.size()));
+}
+
+bool receive(int socket, Message *type, QByteArray *payload, quint64 maxPayload, int *fd)
+{
+    if (fd)
+        *fd = -1;
+    Header header {};
+    iovec part { &header, sizeof header };
+    msghdr message {};
+    message.msg_iov = &part;
+    message.msg_iovlen = 1;
+    alignas(cmsghdr) char control[CMSG_SPACE(sizeof(int))];
+    message.msg_control = control;
+    message.msg_controllen = sizeof control;
+    ssize_t received;
+    do {
+        received = ::recvmsg(socket, &message, MSG_CMSG_CLOEXEC);
+    } while (received < 0 && errno == EINTR);
+    if (received <= 0)
+        return false;
+    for (cmsghdr *c = CMSG_FIRSTHDR(&message); c; c = CMSG_NXTHDR(&message, c)) {
+        if (c->cmsg_level != SOL_SOCKET || c->cmsg_type != SCM_RIGHTS)
+            continue;
+        // Only one descriptor is ever sent; any more would be leaked open otherwise.
+        const size_t count = (c->cmsg_len - CMSG_LEN(0)) / sizeof(int);
+        for (size_t i = 0; i < count; ++i) {
+            int passed;
+            std::memcpy(&passed, CMSG_DATA(c) + i * sizeof(int), sizeof(int));
+            if (fd && *fd < 0)
+                *fd = passed;
+            else
+                ::close(passed);
+        }
+    }
+    const auto dropDescriptor = [fd] {
+        if (fd && *fd >= 0) {
+            ::close(*fd);
+            *fd = -1;
+        }
+    };
+    char *rest = reinterpret_cast<char *>(&header) + received;
+    if (!receiveAll(socket, rest, sizeof header - size_t(received))
+        || header.length > qMin<quint64>(maxPayload, INT_MAX - 64)) {
+        dropDescriptor();
+        return false;
+    }
+    *type = Message(header.type);
+    payload->resize(int(header.length));
+    if (!receiveAll(socket, payload->data(), size_t(header.length))) {
+        dropDescriptor();
+        return false;
+    }
+    return true;
+}
+
+namespace {
+
+template <typename Write> QByteArray writeAll(Write write)
+{
+    QByteArray payload;
+    QDataStream stream(&payload, QIODevice::WriteOnly);
+    stream.setVersion(QDataStream::Qt_5_15);
+    write(stream);
+    return payload;
+}
+
+// Reads with read(stream); true when that consumed the payload exactly and without error.
+template <typename Read> bool readAll(const QByteArray &payload, Read read)
+{
+    QDataStream stream(payload);
+    stream.setVersion(QDataStream::Qt_5_15);
+    read(stream);
+    return stream.status() == QDataStream::Ok && stream.atEnd();
+}
+
+} // namespace
+
+QByteArray encode(const Configuration &configuration)
+{
+    return writeAll([&configuration](QDataStream &stream) {
+        stream << configuration.decodeScaling;
+        for (const Options::Option &option : Options::all())
+            stream << option.get(configuration.settings);
+    });
+}
+
+bool decode(const QByteArray &payload, Configuration *configuration)
+{
+    return readAll(payload, [configuration](QDataStream &stream) {
+        stream >> configuration->decodeScaling;
+        for (const Options::Option &option : Options::all()) {
+            QVariant value;
+            stream >> value;
+            option.set(configuration->settings, value);
+        }
+    });
+}
+
+QByteArray encode(const Request &request)
+{
+    return writeAll([&request](QDataStream &stream) {
+        stream << request.name << request.codecThreads << request.libraryThreads;
+    });
+}
+
+bool decode(const QByteArray &payload, Request *request)
+{
+    return readAll(payload, [request](QDataStream &stream) {
+        stream >> request->name >> request->codecThreads >> request->libraryThreads;
+    });
+}
+
+QByteArray encode(const Outcome &outcome)
+{
+    return writeAll([&outcome](QDataStream &stream) {
+        stream << outcome.converted << outcome.reason << outcome.warnings << outcome.dataSize;
+    });
+}
+
+bool decode(const QByteArray &payload, Outcome *outcome)
+{
+    return readAll(payload, [outcome](QDataStream &stream) {
+        stream >> outcome->converted >> outcome->reason >> outcome->warnings >> outcome->dataSize;
+    });
+}
+
+QByteArray encodeBytes(quint64 bytes)
+{
+    return writeAll([bytes](QDataStream &stream) { stream << bytes; });
+}
+
+bool decodeBytes(const QByteArray &payload, quint64 *bytes)
+{
+    return readAll(payload, [bytes](QDataStream &stream) { stream >> *bytes; });
+}
+
+QByteArray encodeBox(const QSize &box)
+{
+    return writeAll([box](QDataStream &stream) { stream << box; });
+}
+
+bool decodeBox(const QByteArray &payload, QSize *box)
+{
+    return readAll(payload, [box](QDataStream &stream) { stream >> *box; }) && box->width() > 0
+        && box->height() > 0 && box->width() <= 4096 && box->height() <= 4096;
+}
+
+QByteArray encode(const ImageProperties &properties)
+{
+    const QImage thumbnail = properties.thumbnail.convertToFormat(QImage::Format_RGBA8888);
+    QByteArray pixels;
+    for (int y = 0; y < thumbnail.height(); ++y)
+        pixels.append(
+            reinterpret_cast<const char *>(thumbnail.constScanLine(y)), thumbnail.width() * 4);
+    return writeAll([&](QDataStream &stream) {
+        stream << qint32(properties.status) << properties.error << properties.size
+               << properties.resolution << qint32(properties.resolutionUnit) << properties.colours
+               << thumbnail.size() << pixels;
+    });
+}
+
+bool decode(const QByteArray &payload, const QSize &box, ImageProperties *properties)
+{
+    qint32 status = 0;
+    qint32 unit = 0;
+    QSize thumbnailSize;
+    QByteArray pixels;
+    const bool read = readAll(payload, [&](QDataStream &stream) {
+        stream >> status >> properties->error >> properties->size >> properties->resolution >> unit
+            >> properties->colours >> thumbnailSize >> pixels;
+    });
+    if (!read || status < ImageProperties::Read || status > ImageProperties::Cancelled
+        || unit < ImageProperties::UndefinedUnit || unit > ImageProperties::PixelsPerCentimetre)
+        return false;
+    properties->status = ImageProperties::Status(status);
+    properties->resolutionUnit = ImageProperties::ResolutionUnit(unit);
+    properties->thumbnail = QImage();
+    if (thumbnailSize.isEmpty())
+        return pixels.isEmpty();
+    if (thumbnailSize.width() > box.width() || thumbnailSize.height() > box.height()
+        || pixels.size() != thumbnailSize.width() * thumbnailSize.height() * 4)
+        return false;
+    QImage thumbnail(thumbnailSize, QImage::Format_RGBA8888);
+    for (int y = 0; y < thumbnail.height(); ++y)
+        std::memcpy(thumbnail.scanLine(y), pixels.constData() + y * thumbnail.width() * 4,
+            size_t(thumbnail.width()) * 4);
+    properties->thumbnail = thumbnail;
+    return true;
+}
+
+} // namespace WorkerProtocol

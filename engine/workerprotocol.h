@@ -1,0 +1,92 @@
+#ifndef WORKERPROTOCOL_H
+#define WORKERPROTOCOL_H
+
+#include <QByteArray>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+#include <QtGlobal>
+
+#include "conversionsettings.h"
+
+struct ImageProperties;
+
+// How the converting program and its sandboxed worker processes talk: framed messages over a
+// Unix stream socket, an open file handed along where a message needs one. Neither side trusts
+// the other's frames to be well formed; the program trusts the worker's least of all, since a
+// hostile picture may have taken the worker over. Stateless; each socket has one reader and
+// one writer at a time.
+namespace WorkerProtocol {
+
+enum class Message : quint32 {
+    // program to worker
+    Configure = 1, // the run's settings and limits; first, once
+    Convert, // one file: its name, with the file open for reading
+    Properties, // what the properties dialog shows of one file, with the file open
+    Granted, // the memory asked for is held for the file
+    // worker to program
+    Hold = 101, // the memory the file needs from here on; answered by Granted
+    Converted, // the outcome
+    Picture, // the encoded picture, after a Converted that says it converted
+    PropertiesRead, // what was read
+};
+
+// The worker's socket, as the program hands it over.
+constexpr int workerSocket = 3;
+
+// Sends one message, and fd along with it when it is not -1. False once the peer is gone.
+bool send(int socket, Message type, const QByteArray &payload, int fd = -1);
+
+// Waits for the next message. A descriptor sent along lands in *fd (close-on-exec), which is
+// -1 otherwise. False at the end of the stream, on an error, or when the frame announces more
+// than maxPayload bytes.
+bool receive(int socket, Message *type, QByteArray *payload, quint64 maxPayload, int *fd = nullptr);
+
+// The payloads. Each decode() is false for a payload that is not exactly what encode() makes.
+
+// Configure: what every file of the worker's life converts with.
+struct Configuration
+{
+    ConversionSettings settings;
+    bool decodeScaling = true;
+};
+QByteArray encode(const Configuration &configuration);
+bool decode(const QByteArray &payload, Configuration *configuration);
+
+// Convert: the file's name for messages, and the threads its codecs may use.
+struct Request
+{
+    QString name;
+    qint32 codecThreads = 1;
+    qint32 libraryThreads = 1;
+};
+QByteArray encode(const Request &request);
+bool decode(const QByteArray &payload, Request *request);
+
+// Converted: how it went, the encoded picture following as a message of its own
+// (dataSize bytes), so that it is never copied into a payload.
+struct Outcome
+{
+    bool converted = false;
+    QString reason; // why not, without the file's name
+    QStringList warnings; // without the file's name
+    quint64 dataSize = 0;
+};
+QByteArray encode(const Outcome &outcome);
+bool decode(const QByteArray &payload, Outcome *outcome);
+
+// Hold: bytes of memory.
+QByteArray encodeBytes(quint64 bytes);
+bool decodeBytes(const QByteArray &payload, quint64 *bytes);
+
+// Properties: the thumbnail's box. PropertiesRead: the properties, the thumbnail as raw pixels
+// so that the program never decodes a picture the worker made.
+QByteArray encodeBox(const QSize &box);
+bool decodeBox(const QByteArray &payload, QSize *box);
+QByteArray encode(const ImageProperties &properties);
+// The thumbnail must fit box.
+bool decode(const QByteArray &payload, const QSize &box, ImageProperties *properties);
+
+} // namespace WorkerProtocol
+
+#endif // WORKERPROTOCOL_H

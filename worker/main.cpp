@@ -1,0 +1,207 @@
+// tarvo-worker: decodes, processes and encodes the pictures its program hands it, one at a
+// time, shut in by Lockdown once its libraries are loaded. It reads only the files handed to
+// it open, and answers only through the socket its program gave it; everything it says is
+// checked there before it is believed. Started by WorkerProcess, never by hand:
+//     tarvo-worker PARENT-PID MEMORY-BUDGET ADDRESS-SPACE
+#include <QBuffer>
+#include <QByteArray>
+#include <QFileInfo>
+#include <QImageReader>
+
+#include <Magick++.h>
+
+#include <csignal>
+#include <cstdlib>
+#include <ctime>
+#include <malloc.h>
+#include <sys/prctl.h>
+#include <unistd.h>
+
+#include "imagedecoder.h"
+#include "imagepipeline.h"
+#include "imageproperties.h"
+#include "inputformats.h"
+#include "lockdown.h"
+#include "resourcelimits.h"
+#include "workerprotocol.h"
+
+namespace {
+
+using WorkerProtocol::Message;
+constexpr int programSocket = WorkerProtocol::workerSocket;
+
+// The program's messages are small but for the settings; a frame announcing more is not one.
+constexpr quint64 maxRequest = 1 << 20;
+
+// Whatever happens to the program, the worker has nobody left to answer: it ends, without
+// running the sanitizers' or anyone's exit handlers, which the sandbox would refuse.
+[[noreturn]] void leave(int status)
+{
+    std::_Exit(status);
+}
+
+// Loads now what the libraries would otherwise load on first use, from files the sandbox will
+// not let them open: the plug-ins of every format read through Qt, the library's colour names,
+// the time zone the PDF writer dates its files in, and the threads of the library's loops.
+void loadEverything()
+{
+    for (const QByteArray &format : InputFormats::pluginFormats()) {
+        QBuffer empty;
+        empty.open(QIODevice::ReadOnly);
+        QImageReader(&empty, format).canRead();
+    }
+    // Without TZ the C library reads /etc/localtime again at every local time it is asked for;
+    // named, the zone it read once is kept.
+    ::setenv("TZ", ":/etc/localtime", 0);
+    ::tzset();
+    Magick::Image picture(Magick::Geometry(16, 16), Magick::Color("white"));
+    picture.zoom(Magick::Geometry(8, 8));
+    for (const char *format : { "JPEG", "PNG", "GIF", "PDF" }) {
+        Magick::Image copy(picture);
+        copy.magick(format);
+        Magick::Blob blob;
+        copy.write(&blob);
+    }
+}
+
+// The broker of the memory budget: the program holds what the decoder needs before it goes on.
+void holdMemory(quint64 bytes)
+{
+    Message type;
+    QByteArray payload;
+    if (!WorkerProtocol::send(programSocket, Message::Hold, WorkerProtocol::encodeBytes(bytes))
+        || !WorkerProtocol::receive(programSocket, &type, &payload, maxRequest)
+        || type != Message::Granted)
+        leave(0);
+}
+
+QString withoutName(const QString &message, const QString &name)
+{
+    const QString prefix = name + QStringLiteral(": ");
+    return message.startsWith(prefix) ? message.mid(prefix.size()) : message;
+}
+
+void convert(const QByteArray &payload, int fd, const ConversionSettings &settings)
+{
+    WorkerProtocol::Request request;
+    if (fd < 0 || !WorkerProtocol::decode(payload, &request))
+        leave(2);
+    ResourceLimits::setThreadsPerWorker(request.codecThreads);
+    MagickLib::SetMagickResourceLimit(MagickLib::ThreadsResource, request.libraryThreads);
+
+    WorkerProtocol::Outcome outcome;
+    ImagePipeline::Encoded encoded;
+    Magick::Blob blob;
+    QString error;
+    try {
+        const ImageDecoder::ReadResult read
+            = ImageDecoder::readDescriptor(fd, request.name, blob, &error);
+        ::close(fd);
+        if (read == ImageDecoder::ReadResult::Read) {
+            encoded
+                = ImagePipeline::convertBytes(blob, settings, QFileInfo(request.name).baseName());
+            outcome.converted = encoded.status == ImagePipeline::FileResult::Converted;
+            outcome.reason = encoded.reason;
+            outcome.warnings = encoded.warnings;
+        } else {
+            outcome.reason = withoutName(error, request.name);
+        }
+    } catch (std::bad_alloc &) {
+        outcome.reason = QStringLiteral("not enough memory to read the file");
+    }
+    outcome.dataSize = outcome.converted ? quint64(encoded.data.size()) : 0;
+    if (!WorkerProtocol::send(programSocket, Message::Converted, WorkerProtocol::encode(outcome))
+        || (outcome.converted
+            && !WorkerProtocol::send(programSocket, Message::Picture, encoded.data)))
+        leave(0);
+}
+
+void readProperties(const QByteArray &payload, int fd)
+{
+    QSize box;
+    if (fd < 0 || !WorkerProtocol::decodeBox(payload, &box))
+        leave(2);
+    ImageProperties properties;
+    Magick::Blob blob;
+    QString error;
+    try {
+        if (ImageDecoder::readDescriptor(fd, QString(), blob, &error)
+            == ImageDecoder::ReadResult::Read) {
+            properties = ImageProperties::decode(blob, box);
+        } else {
+            properties.status = ImageProperties::CannotOpen;
+            properties.error = withoutName(error, QString());
+        }
+    } catch (std::bad_alloc &) {
+        properties.status = ImageProperties::Failed;
+        properties.error = QStringLiteral("not enough memory to show the image");
+    }
+    ::close(fd);
+    if (!WorkerProtocol::send(
+            programSocket, Message::PropertiesRead, WorkerProtocol::encode(properties)))
+        leave(0);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (argc != 4)
+        leave(2);
+    const pid_t parent = pid_t(QByteArray(argv[1]).toLongLong());
+    const quint64 budget = QByteArray(argv[2]).toULongLong();
+    quint64 addressSpace = QByteArray(argv[3]).toULongLong();
+    // Ends with its program, even one killed outright.
+    ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+    if (::getppid() != parent || budget == 0)
+        leave(0);
+    // Nothing of the program's but the socket.
+    ::close_range(programSocket + 1, ~0U, 0);
+    // Each allocator arena reserves 64 MiB of address space, one per thread on a machine of
+    // many cores; the address space is limited, and a few arenas serve a few busy threads.
+    ::mallopt(M_ARENA_MAX, 4);
+
+    MagickLib::ExceptionInfo exception;
+    MagickLib::GetExceptionInfo(&exception);
+    // The library's own crash handlers would turn every crash into an abort, hiding which it was.
+    MagickLib::InitializeMagickEx(argv[0], MAGICK_OPT_NO_SIGNAL_HANDER, &exception);
+    MagickLib::DestroyExceptionInfo(&exception);
+    ResourceLimits::setMemoryBudget(budget);
+    ResourceLimits::apply();
+    ResourceLimits::setBroker(holdMemory);
+    try {
+        loadEverything();
+    } catch (Magick::Exception &) {
+        // A library without one of these still reads what it can.
+    }
+#if defined(__SANITIZE_ADDRESS__)
+    // The sanitizer reserves terabytes of address space for its shadow memory.
+    addressSpace = 0;
+#endif
+    QString error;
+    if (!Lockdown::apply(addressSpace, &error))
+        leave(3);
+
+    Message type;
+    QByteArray payload;
+    int fd = -1;
+    WorkerProtocol::Configuration configuration;
+    if (!WorkerProtocol::receive(programSocket, &type, &payload, maxRequest)
+        || type != Message::Configure || !WorkerProtocol::decode(payload, &configuration))
+        leave(2);
+    ImagePipeline::setDecodeScaling(configuration.decodeScaling);
+
+    while (WorkerProtocol::receive(programSocket, &type, &payload, maxRequest, &fd)) {
+        switch (type) {
+        case Message::Convert:
+            convert(payload, fd, configuration.settings);
+            break;
+        case Message::Properties:
+            readProperties(payload, fd);
+            break;
+        default:
+            leave(2);
+        }
+    }
+    leave(0);
+}
