@@ -100,6 +100,12 @@ QVector<ImagePipeline::FileResult> BatchConverter::run(
 {
     const int count = inputs.size();
     const QVector<OutputNaming::Target> targets = planTargets(inputs);
+    // What a writer killed in an earlier run (kill -9, a power cut) left in these folders.
+    QSet<QString> folders;
+    for (const OutputNaming::Target &target : targets)
+        folders.insert(QFileInfo(target.path).absolutePath());
+    for (const QString &folder : qAsConst(folders))
+        OutputFile::removeLeftovers(folder);
 
     // The earlier jobs that must be complete before a job starts: every one that writes this
     // job's output (or its backup), or writes where this job reads, so the last of them wins

@@ -220,10 +220,13 @@ const QVector<Format> &table()
             [](const QByteArray &h) { return zipMimetype(h) == "image/openraster"; } },
         { "OpenEXR", D::Plugin, "exr", nullptr, { "exr" },
             [](const QByteArray &h) { return startsWith(h, "\x76\x2f\x31\x01", 4); } },
+        // The plug-in trusts the run lengths in the data: a 100-byte file makes it write far
+        // past its line buffer.
         { "Radiance HDR", D::Plugin, "hdr", nullptr, { "hdr" },
             [](const QByteArray &h) {
                 return h.startsWith("#?RADIANCE") || h.startsWith("#?RGBE");
-            } },
+            },
+            true },
         { "DPX", D::Library, "DPX", nullptr, { "dpx" },
             [](const QByteArray &h) { return h.startsWith("SDPX") || h.startsWith("XPDS"); } },
         { "Cineon", D::Library, "CIN", nullptr, { "cin" },

@@ -28,6 +28,10 @@ struct Format
     const char *fallback;
     QStringList suffixes; // without the dot, the usual one first
     bool (*matches)(const QByteArray &head);
+    // The decoder is known to write past its buffers on damaged files without always
+    // crashing: a worker that ran it converts nothing else, so what it corrupted stays with
+    // that file's output.
+    bool alone = false;
 };
 
 // The leading bytes that decide a file's format: identify() never needs more.

@@ -1,13 +1,16 @@
 #include "outputfile.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -29,37 +32,103 @@ bool writeAll(int fd, const char *data, qint64 size)
     return true;
 }
 
-// A name of its own in folder, short whatever the output's name: an output name may be
-// close to the longest a folder entry can hold, and the temporary must still fit.
-int createTemporary(const QString &folder, mode_t mode, QByteArray *name)
+// A temporary file of ours, kept open until its name is given away. It is locked from before
+// it has a name, so that a later run can tell the leftover of a writer that was killed (no
+// lock) from one still being written.
+struct Temporary
 {
-    const QByteArray prefix = QFile::encodeName(folder) + "/.tarvo-";
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        *name = prefix + QByteArray::number(QRandomGenerator::global()->generate64(), 36) + ".tmp";
-        const int fd = ::open(name->constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
-        if (fd >= 0 || errno != EEXIST)
-            return fd;
+    QByteArray name;
+    int fd = -1;
+
+    Temporary() = default;
+    Temporary(const Temporary &) = delete;
+    Temporary &operator=(const Temporary &) = delete;
+    ~Temporary()
+    {
+        if (fd >= 0)
+            ::close(fd);
     }
-    return -1;
+};
+
+const QByteArray temporaryPrefix(".tarvo-");
+const QByteArray temporarySuffix(".tmp");
+
+// A name of its own in folder, short whatever the output's name: an output name may be
+// close to the longest a folder entry can hold, and the temporary must still fit. make(name)
+// returns 0, or the errno of a name that cannot be had; EEXIST tries another.
+template <typename Make> int nameTemporary(const QString &folder, QByteArray *name, Make make)
+{
+    const QByteArray prefix = QFile::encodeName(folder) + '/' + temporaryPrefix;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        *name = prefix + QByteArray::number(QRandomGenerator::global()->generate64(), 36)
+            + temporarySuffix;
+        const int error = make(*name);
+        if (error != EEXIST)
+            return error;
+    }
+    return EEXIST;
+}
+
+// Opens a new temporary file in folder, locked. Where the file system can, the file has no
+// name yet (and a process killed while writing it leaves nothing); *named says whether it has.
+int openTemporary(const QString &folder, mode_t mode, Temporary *temporary, bool *named)
+{
+    *named = false;
+    temporary->fd
+        = ::open(QFile::encodeName(folder).constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
+    if (temporary->fd < 0) {
+        // File systems without unnamed files (network ones, FAT) and old kernels.
+        if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)
+            return errno;
+        *named = true;
+        const int error = nameTemporary(folder, &temporary->name, [&](const QByteArray &name) {
+            temporary->fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+            return temporary->fd >= 0 ? 0 : errno;
+        });
+        if (error != 0)
+            return error;
+    }
+    // Where locks are not kept (some network file systems) the file is still ours; a later run
+    // then leaves it alone only for its age.
+    ::flock(temporary->fd, LOCK_EX | LOCK_NB);
+    return 0;
 }
 
 // Writes data into a new temporary file in folder and waits until it is on the disk, so a
 // name given to it afterwards never shows a file that a crash would leave empty or cut.
 // mode < 0 leaves the permissions to the process's umask. Returns 0 or the errno.
 int writeTemporary(
-    const QString &folder, const char *data, qint64 size, int mode, QByteArray *temporary)
+    const QString &folder, const char *data, qint64 size, int mode, Temporary *temporary)
 {
-    const int fd = createTemporary(folder, mode < 0 ? 0666 : mode_t(mode), temporary);
-    if (fd < 0)
-        return errno;
-    bool ok = (mode < 0 || ::fchmod(fd, mode_t(mode)) == 0) && writeAll(fd, data, size)
-        && ::fdatasync(fd) == 0;
-    int error = ok ? 0 : errno;
-    if (::close(fd) != 0 && ok)
-        error = errno;
+    bool named = false;
+    int error = openTemporary(folder, mode < 0 ? 0666 : mode_t(mode), temporary, &named);
     if (error != 0)
-        ::unlink(temporary->constData());
+        return error;
+    const bool ok = (mode < 0 || ::fchmod(temporary->fd, mode_t(mode)) == 0)
+        && writeAll(temporary->fd, data, size) && ::fdatasync(temporary->fd) == 0;
+    error = ok ? 0 : errno;
+    if (error == 0 && !named) {
+        // Named only now that it is whole; the descriptor, and its lock, stay with us.
+        const QByteArray self = "/proc/self/fd/" + QByteArray::number(temporary->fd);
+        error = nameTemporary(folder, &temporary->name, [&](const QByteArray &name) {
+            return ::linkat(
+                       AT_FDCWD, self.constData(), AT_FDCWD, name.constData(), AT_SYMLINK_FOLLOW)
+                    == 0
+                ? 0
+                : errno;
+        });
+        if (error != 0)
+            temporary->name.clear();
+    }
+    if (error != 0 && !temporary->name.isEmpty())
+        ::unlink(temporary->name.constData());
     return error;
+}
+
+bool isTemporaryName(const QString &name)
+{
+    static const QRegularExpression pattern(QStringLiteral("^\\.tarvo-[0-9a-z]+\\.tmp$"));
+    return pattern.match(name).hasMatch();
 }
 
 // Gives temporary the name to unless an entry holds it already (EEXIST). Returns 0 or errno.
@@ -97,14 +166,14 @@ int copyWithoutReplacing(const QByteArray &from, const QByteArray &to)
     const QByteArray bytes = source.readAll();
     if (bytes.size() != source.size())
         return EIO;
-    QByteArray temporary;
+    Temporary temporary;
     const int error = writeTemporary(QFileInfo(QFile::decodeName(to)).absolutePath(),
         bytes.constData(), bytes.size(), int(info.st_mode & 07777), &temporary);
     if (error != 0)
         return error;
-    const int placed = placeWithoutReplacing(temporary, to);
+    const int placed = placeWithoutReplacing(temporary.name, to);
     if (placed != 0)
-        ::unlink(temporary.constData());
+        ::unlink(temporary.name.constData());
     return placed;
 }
 
@@ -138,7 +207,7 @@ bool write(
     // A replaced file keeps its permissions, as with a plain save.
     const bool replacing = target.mode != OutputNaming::Target::KeepExisting
         && ::lstat(name.constData(), &existing) == 0 && S_ISREG(existing.st_mode);
-    QByteArray temporary;
+    Temporary temporary;
     int failure = writeTemporary(QFileInfo(path).absolutePath(), data.constData(), data.size(),
         replacing ? int(existing.st_mode & 07777) : -1, &temporary);
     if (failure != 0) {
@@ -152,7 +221,7 @@ bool write(
         struct stat info;
         const bool taken = ::lstat(to.constData(), &info) == 0;
         if (!taken || target.mode == OutputNaming::Target::KeepExisting) {
-            failure = placeWithoutReplacing(temporary, to);
+            failure = placeWithoutReplacing(temporary.name, to);
             if (failure == EEXIST && target.mode == OutputNaming::Target::KeepExisting) {
                 path = OutputNaming::freeName(
                     target.plain.isEmpty() ? target.path : target.plain, OutputNaming::isTaken);
@@ -169,25 +238,55 @@ bool write(
             if (failure == ENOENT)
                 continue; // gone meanwhile: nothing left to keep
             if (failure != 0) {
-                ::unlink(temporary.constData());
+                ::unlink(temporary.name.constData());
                 *error = QStringLiteral("cannot make the backup %1: %2")
                              .arg(QDir::toNativeSeparators(backup), qt_error_string(failure));
                 return false;
             }
             backedUp = true;
         }
-        failure = ::rename(temporary.constData(), to.constData()) == 0 ? 0 : errno;
+        failure = ::rename(temporary.name.constData(), to.constData()) == 0 ? 0 : errno;
         if (failure != 0 && backedUp)
             ::unlink(QFile::encodeName(backup).constData());
         break;
     }
     if (failure != 0) {
-        ::unlink(temporary.constData());
+        ::unlink(temporary.name.constData());
         *error = qt_error_string(failure);
         return false;
     }
     *written = path;
     return true;
+}
+
+int removeLeftovers(const QString &folder)
+{
+    const QDir dir(folder);
+    int removed = 0;
+    const QStringList candidates = dir.entryList({ QStringLiteral(".tarvo-*.tmp") },
+        QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks);
+    const qint64 now = QDateTime::currentSecsSinceEpoch();
+    for (const QString &name : candidates) {
+        if (!isTemporaryName(name))
+            continue;
+        const QByteArray path = QFile::encodeName(dir.filePath(name));
+        const int fd = ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0)
+            continue;
+        struct stat opened;
+        struct stat atPath;
+        // Ours to remove: a plain file of this user's, which no process holds locked and
+        // nobody has written to for a minute (a writer that cannot lock, or is between making
+        // and locking it, is that quick), and which is still the entry at that name.
+        const bool leftover = ::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode)
+            && opened.st_uid == ::geteuid() && now - qint64(opened.st_mtime) >= 60
+            && ::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::lstat(path.constData(), &atPath) == 0
+            && atPath.st_dev == opened.st_dev && atPath.st_ino == opened.st_ino;
+        if (leftover && ::unlink(path.constData()) == 0)
+            ++removed;
+        ::close(fd);
+    }
+    return removed;
 }
 
 } // namespace OutputFile

@@ -18,6 +18,11 @@ namespace OutputFile {
 bool write(
     const OutputNaming::Target &target, const QByteArray &data, QString *written, QString *error);
 
+// Removes from folder the temporary files that a writer killed before it could finish (kill
+// -9, a power cut) left behind: only names of the pattern write() uses, only plain files of
+// this user, and only those no live writer holds. Returns how many went.
+int removeLeftovers(const QString &folder);
+
 } // namespace OutputFile
 
 #endif // OUTPUTFILE_H

@@ -10,6 +10,8 @@
 #include <cstring>
 #include <vector>
 
+#include <zlib.h>
+
 #include "diagnostics.h"
 #include "magickpixels.h"
 #include "resourcelimits.h"
@@ -106,6 +108,54 @@ QSize headerSize(const QByteArray &bytes, const QByteArray &format)
     return QSize();
 }
 
+// Krita and OpenRaster files are ZIP archives whose plug-ins decode the flattened picture they
+// hold, "mergedimage.png", whatever its size: a few kilobytes of archive may hold a PNG of
+// gigabytes. Its size, from its header chunk, inflated on its own; invalid when there is no
+// such entry or its header cannot be read.
+QSize archivedPictureSize(const QByteArray &bytes)
+{
+    static const QByteArray name("mergedimage.png");
+    for (int at = bytes.indexOf("PK\x03\x04"); at >= 0 && at + 30 <= bytes.size();
+         at = bytes.indexOf("PK\x03\x04", at + 4)) {
+        const int method = int(unsignedAt(bytes, at + 8, 2, false));
+        const int nameLength = int(unsignedAt(bytes, at + 26, 2, false));
+        const int extraLength = int(unsignedAt(bytes, at + 28, 2, false));
+        const int data = at + 30 + nameLength + extraLength;
+        if (bytes.mid(at + 30, nameLength) != name || data > bytes.size())
+            continue;
+        // The signature, the header chunk's length and name, and its width and height.
+        unsigned char head[24] = {};
+        if (method == 0) {
+            if (data + 24 > bytes.size())
+                return QSize();
+            std::memcpy(head, bytes.constData() + data, sizeof head);
+        } else if (method == 8) {
+            z_stream stream {};
+            if (inflateInit2(&stream, -MAX_WBITS) != Z_OK)
+                return QSize();
+            stream.next_in
+                = reinterpret_cast<Bytef *>(const_cast<char *>(bytes.constData() + data));
+            stream.avail_in = uInt(bytes.size() - data);
+            stream.next_out = head;
+            stream.avail_out = sizeof head;
+            const int status = inflate(&stream, Z_SYNC_FLUSH);
+            const bool whole = stream.avail_out == 0;
+            inflateEnd(&stream);
+            if (!whole || (status != Z_OK && status != Z_STREAM_END))
+                return QSize();
+        } else {
+            return QSize();
+        }
+        const QByteArray png(reinterpret_cast<const char *>(head), sizeof head);
+        if (!png.startsWith("\x89PNG\r\n\x1a\n") || png.mid(12, 4) != "IHDR")
+            return QSize();
+        const quint32 width = unsignedAt(png, 16, 4, true);
+        const quint32 height = unsignedAt(png, 20, 4, true);
+        return QSize(int(qMin<quint32>(width, INT_MAX)), int(qMin<quint32>(height, INT_MAX)));
+    }
+    return QSize();
+}
+
 } // namespace
 
 namespace QtImageBridge {
@@ -130,9 +180,11 @@ QImage read(
     // The pipeline applies the orientation tag itself; turning here as well would turn twice.
     reader.setAutoTransform(false);
 
-    // The plug-in allocates the whole image at once: refuse what this machine cannot hold.
-    QSize size = reader.size();
-    if (!size.isValid())
+    // The plug-in allocates the whole image at once: refuse what this machine cannot hold. An
+    // archive's picture is measured before its plug-in is asked, which would decode it to tell.
+    const bool archive = format == "kra" || format == "ora";
+    QSize size = archive ? archivedPictureSize(bytes) : reader.size();
+    if (!size.isValid() && !archive)
         size = headerSize(bytes, format);
     if (size.isValid())
         // The plug-in's image, perhaps a copy in another format, the packed rows handed to

@@ -21,6 +21,7 @@
 #include <unistd.h>
 
 #include "imagedecoder.h"
+#include "inputformats.h"
 #include "imageproperties.h"
 #include "outputfile.h"
 #include "resourcelimits.h"
@@ -104,9 +105,19 @@ QString signalName(int signal)
     }
 }
 
-// Opens an input for a worker to read: never blocks on a terminal, never follows the name
-// anywhere but where it leads now. Returns the descriptor, or -1 with result filled in.
-int openInput(const QString &input, const QString &name, FileResult *result)
+// An input opened for a worker to read.
+struct Input
+{
+    int fd = -1;
+    // What its leading bytes say; no verdict for a pipe, which cannot be read twice.
+    InputFormats::Verdict verdict;
+    bool sniffed = false;
+};
+
+// Opens an input for a worker to read: never as a terminal, never a folder, never one too
+// large to convert, and never one whose leading bytes name no picture, which is refused here
+// without troubling a worker. Returns false with result filled in.
+bool openInput(const QString &input, const QString &name, Input *opened, FileResult *result)
 {
     const int fd = ::open(QFile::encodeName(input).constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) {
@@ -116,24 +127,41 @@ int openInput(const QString &input, const QString &name, FileResult *result)
             result->status = FileResult::Unreadable;
             result->error = QStringLiteral("%1: %2").arg(name, qt_error_string(errno));
         }
-        return -1;
+        return false;
     }
+    const auto refuse = [&](FileResult::Status status, const QString &reason) {
+        result->status = status;
+        result->error = QStringLiteral("%1: %2").arg(name, reason);
+        ::close(fd);
+        return false;
+    };
     struct stat info;
-    if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
-        result->status = FileResult::Unreadable;
-        result->error = QStringLiteral("%1: %2").arg(
-            name, qt_error_string(S_ISDIR(info.st_mode) ? EISDIR : errno));
-        ::close(fd);
-        return -1;
+    if (::fstat(fd, &info) != 0)
+        return refuse(FileResult::Unreadable, qt_error_string(errno));
+    if (S_ISDIR(info.st_mode))
+        return refuse(FileResult::Unreadable, qt_error_string(EISDIR));
+    if (S_ISREG(info.st_mode)) {
+        // Never read whole only to learn it is too big.
+        if (!ImageDecoder::fitsInMemory(quint64(info.st_size), name, &result->error)) {
+            result->status = FileResult::Failed;
+            ::close(fd);
+            return false;
+        }
+        if (info.st_size == 0)
+            return refuse(FileResult::Failed, QStringLiteral("the file is empty"));
+        QByteArray head(
+            int(qMin<qint64>(info.st_size, InputFormats::headBytes)), Qt::Uninitialized);
+        const ssize_t read = ::pread(fd, head.data(), size_t(head.size()), 0);
+        if (read < 0)
+            return refuse(FileResult::Unreadable, qt_error_string(errno));
+        head.truncate(int(read));
+        opened->verdict = InputFormats::identify(head);
+        opened->sniffed = true;
+        if (!opened->verdict.format)
+            return refuse(FileResult::Failed, opened->verdict.refusal);
     }
-    // Never read whole only to learn it is too big.
-    if (S_ISREG(info.st_mode)
-        && !ImageDecoder::fitsInMemory(quint64(info.st_size), name, &result->error)) {
-        result->status = FileResult::Unreadable;
-        ::close(fd);
-        return -1;
-    }
-    return fd;
+    opened->fd = fd;
+    return true;
 }
 
 } // namespace
@@ -305,9 +333,12 @@ ImagePipeline::FileResult WorkerProcess::convert(
         result.status = FileResult::Stopped;
         return result;
     }
-    const int fd = openInput(input, name, &result);
-    if (fd < 0)
+    Input opened;
+    if (!openInput(input, name, &opened, &result))
         return result;
+    const int fd = opened.fd;
+    // A worker whose decoder may have corrupted it unseen converts nothing after this file.
+    const bool alone = !opened.sniffed || opened.verdict.format->alone;
     const auto failed = [&](const QString &reason) {
         result.status = stopping() ? FileResult::Stopped : FileResult::Failed;
         result.error = stopping() ? QString() : QStringLiteral("%1: %2").arg(name, reason);
@@ -397,6 +428,8 @@ ImagePipeline::FileResult WorkerProcess::convert(
             = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(result.outputPath), reason);
         return result;
     }
+    if (alone)
+        end();
     for (const QString &warning : qAsConst(outcome.warnings))
         result.warnings.append(QStringLiteral("%1: %2").arg(name, clean(warning)));
     return result;
@@ -417,14 +450,17 @@ ImageProperties WorkerProcess::readProperties(
         return properties;
     };
 
-    FileResult opened;
-    const QString name = QDir::toNativeSeparators(path);
-    const int fd = openInput(path, name, &opened);
-    if (fd < 0) {
-        // Too large to convert is a failure of the picture, not of the file.
-        const bool tooLarge = opened.error.contains(QLatin1String("too large"));
-        return fail(tooLarge ? ImageProperties::Failed : ImageProperties::CannotOpen, opened.error);
+    FileResult refused;
+    Input opened;
+    if (!openInput(path, QDir::toNativeSeparators(path), &opened, &refused)) {
+        // Only a file that is not there or cannot be read cannot be opened; the rest is the
+        // picture's failure, told in its own words.
+        if (refused.status == FileResult::Failed)
+            return fail(ImageProperties::Failed,
+                refused.error.mid(QDir::toNativeSeparators(path).size() + 2));
+        return fail(ImageProperties::CannotOpen, refused.error);
     }
+    const int fd = opened.fd;
     QString error;
     if (!ensureRunning(&error)) {
         ::close(fd);

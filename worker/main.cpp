@@ -48,7 +48,11 @@ void loadEverything()
     for (const QByteArray &format : InputFormats::pluginFormats()) {
         QBuffer empty;
         empty.open(QIODevice::ReadOnly);
-        QImageReader(&empty, format).canRead();
+        // Asking the format's own plug-in loads it; letting the reader look for another
+        // would load every plug-in installed.
+        QImageReader reader(&empty, format);
+        reader.setAutoDetectImageFormat(false);
+        reader.canRead();
     }
     // Without TZ the C library reads /etc/localtime again at every local time it is asked for;
     // named, the zone it read once is kept.
