@@ -626,6 +626,17 @@ void GraphicConverter::loadSettings()
         if (const Options::Option *option = Options::find(entry.group, entry.key))
             setWidgetValue(findChild<QWidget *>(QLatin1String(entry.widget)), option->get(stored));
     }
+
+    // Told now, while the user can still do something about it, rather than at the close
+    // that would lose the options chosen.
+    const QString unsaved = SettingsFile::whyNotWritable(file);
+    if (!unsaved.isEmpty()) {
+        const QString text = tr("The options will not be saved: %1 cannot be written (%2)")
+                                 .arg(QDir::toNativeSeparators(QFileInfo(file).absoluteFilePath()),
+                                     unsaved);
+        errorLabel->setText(text);
+        errorLabel->setToolTip(text);
+    }
 }
 
 void GraphicConverter::saveSettings()
@@ -652,6 +663,9 @@ void GraphicConverter::saveSettings()
     // The folder is kept as typed, also while outputs go beside the inputs.
     settings.setValue(QStringLiteral("Options/path"), ui->lineEditPath->text());
     settings.setValue(QStringLiteral("Options/addpath"), addPath);
+    settings.sync();
+    if (settings.status() != QSettings::NoError)
+        qDebug("Error: tarvo.ini: the options could not be saved");
 }
 
 void GraphicConverter::createPdfQuality()

@@ -17,7 +17,6 @@
 
 namespace {
 
-
 // Reads option values one by one and remembers the first problem.
 class Reader
 {
@@ -206,10 +205,18 @@ void applySettingsFile(Reader &read, CliArguments &result)
     if (!read.has("settings"))
         return;
     const QString file = read.value("settings");
-    if (!QFileInfo(file).isFile())
+    QString error;
+    result.settings = SettingsFile::check(file, &error);
+    if (error == QLatin1String("no such file")) {
         read.fail(QStringLiteral("--settings: no such file \"%1\"").arg(file));
-    else
-        result.settings = SettingsFile::read(file);
+        return;
+    }
+    // Where the file sends the outputs must exist, unless --output sends them elsewhere.
+    const QString folder = result.settings.path;
+    if (error.isEmpty() && !folder.isEmpty() && !read.has("output") && !QFileInfo(folder).isDir())
+        error = QStringLiteral("Options/path: no such folder \"%1\"").arg(folder);
+    if (!error.isEmpty())
+        read.fail(QStringLiteral("--settings \"%1\": %2").arg(file, error));
 }
 
 void applyOutput(Reader &read, CliArguments &result)
@@ -355,14 +362,14 @@ CliArguments parseCliArguments(const QStringList &arguments)
     const QVector<Declaration> options = declarations(qMax(1, QThread::idealThreadCount()));
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral(
-            "Converts image files to JPEG, GIF, PNG, JPEG 2000 or PDF, several at once.\n"
-            "Folders are searched, in any letter case, for\n%1\n"
-            "An existing file is never replaced without --overwrite: the output gets a free name\n"
-            "(photo_1.jpg); with --overwrite the replaced file is first kept as photo_backup_N.\n"
-            "Exit status: 0 when every file was converted, 1 when any failed, 2 for bad arguments.")
-            .arg(wrapped(Formats::imagePatterns(), 88)));
+    parser.setApplicationDescription(QStringLiteral(
+        "Converts image files to JPEG, GIF, PNG, JPEG 2000 or PDF, several at once.\n"
+        "Folders are searched, in any letter case, for\n%1\n"
+        "An existing file is never replaced without --overwrite: the output gets a free name\n"
+        "(photo_1.jpg); with --overwrite the replaced file is first kept as photo_backup_N.\n"
+        "Exit status: 0 when every file was converted, 1 when any failed, 2 for bad arguments,\n"
+        "128+N when signal N ended the run (130 for Ctrl-C, 143 for SIGTERM, 129 for SIGHUP).")
+                                         .arg(wrapped(Formats::imagePatterns(), 88)));
     parser.addPositionalArgument(QStringLiteral("FILE|FOLDER"),
         QStringLiteral("Images, or folders of images, to convert."),
         QStringLiteral("FILE|FOLDER..."));

@@ -1,7 +1,15 @@
+#include <QAtomicInt>
 #include <QCoreApplication>
 #include <QDir>
 
+#include <atomic>
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
+#include <cstring>
+#include <thread>
+
+#include <fcntl.h>
 #include <unistd.h>
 
 #include "batchconverter.h"
@@ -9,8 +17,77 @@
 #include "largepages.h"
 #include "resourcelimits.h"
 #include "tarvo_version.h"
+#include "workerprocess.h"
 
 namespace {
+
+// Ctrl-C, a kill or a closed terminal end the run, not the process: the files in flight are
+// given up, their workers ended, nothing half-written stays behind, and the summary says how
+// far the run got. The handler only writes the signal's number where a thread of ours waits.
+int signalPipe[2] = { -1, -1 };
+std::atomic<int> caughtSignal(0);
+
+void onSignal(int signal)
+{
+    int none = 0;
+    caughtSignal.compare_exchange_strong(none, signal);
+    const int saved = errno;
+    const char byte = char(signal);
+    [[maybe_unused]] const ssize_t written = ::write(signalPipe[1], &byte, 1);
+    errno = saved;
+}
+
+// Stops the run once a signal comes; ends with the run (stop()).
+class SignalWatch
+{
+public:
+    explicit SignalWatch(QAtomicInt *stopFlag)
+    {
+        if (::pipe2(signalPipe, O_CLOEXEC) != 0)
+            return;
+        struct sigaction action;
+        std::memset(&action, 0, sizeof action);
+        action.sa_handler = onSignal;
+        sigemptyset(&action.sa_mask);
+        action.sa_flags = SA_RESTART;
+        for (int signal : { SIGINT, SIGTERM, SIGHUP })
+            ::sigaction(signal, &action, nullptr);
+        watcher = std::thread([stopFlag] {
+            char byte = 0;
+            while (::read(signalPipe[0], &byte, 1) < 0 && errno == EINTR) { }
+            if (byte == 0)
+                return; // the run ended by itself
+            stopFlag->storeRelaxed(1);
+            WorkerProcess::stopAll();
+        });
+    }
+
+    ~SignalWatch()
+    {
+        if (!watcher.joinable())
+            return;
+        const char done = 0;
+        [[maybe_unused]] const ssize_t written = ::write(signalPipe[1], &done, 1);
+        watcher.join();
+    }
+
+private:
+    std::thread watcher;
+};
+
+QString signalName(int signal)
+{
+    switch (signal) {
+    case SIGINT:
+        return QStringLiteral("SIGINT");
+    case SIGTERM:
+        return QStringLiteral("SIGTERM");
+    case SIGHUP:
+        return QStringLiteral("SIGHUP");
+    default:
+        return QStringLiteral("signal %1").arg(signal);
+    }
+}
 
 void print(const QString &text)
 {
@@ -64,7 +141,13 @@ int main(int argc, char *argv[])
         print(QStringLiteral("%1: cannot be opened: the name is not valid UTF-8\n").arg(name));
         ++failed;
     }
-    BatchConverter batch(arguments.settings, { arguments.jobs, arguments.settings.stopOnFailure });
+    QAtomicInt stopFlag(0);
+    BatchConverter::Options options;
+    options.jobs = arguments.jobs;
+    options.stopOnError = arguments.settings.stopOnFailure;
+    options.stopFlag = &stopFlag;
+    BatchConverter batch(arguments.settings, options);
+    SignalWatch watch(&stopFlag);
     batch.run(files, [&](int index, const ImagePipeline::FileResult &result) {
         if (terminal)
             print(QStringLiteral("\r\033[K"));
@@ -85,10 +168,17 @@ int main(int argc, char *argv[])
     if (terminal)
         print(QStringLiteral("\r\033[K"));
 
+    const int signal = caughtSignal.load();
+    const int notConverted = files.size() + unnamable.size() - converted - failed;
     QString summary = QStringLiteral("%1 converted, %2 failed").arg(converted).arg(failed);
-    const int notStarted = files.size() - converted - failed;
-    if (notStarted > 0)
-        summary += QStringLiteral(", %1 not started").arg(notStarted);
+    if (signal != 0)
+        summary = QStringLiteral("Stopped by %1: %2, %3 not converted")
+                      .arg(signalName(signal), summary)
+                      .arg(notConverted);
+    else if (notConverted > 0)
+        summary += QStringLiteral(", %1 not started").arg(notConverted);
     print(summary + QLatin1Char('\n'));
+    if (signal != 0)
+        return 128 + signal;
     return failed > 0 ? 1 : 0;
 }

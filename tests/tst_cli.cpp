@@ -90,6 +90,8 @@ private slots:
     void arguments_data();
     void arguments();
     void settingsWrittenByTheWindow();
+    void settingsFileIsCheckedLikeArguments_data();
+    void settingsFileIsCheckedLikeArguments();
     void everyTableRowIsAnOverride();
     void folderExpansion();
     void collidingNamesDoNotDependOnJobs_data();
@@ -220,6 +222,53 @@ void tst_Cli::settingsWrittenByTheWindow()
     parsed = parseCliArguments({ "tarvo-convert", "--settings", ini, "--quality", "90", "x.png" });
     QVERIFY(describe(parsed.settings).contains("quality=90"));
     QVERIFY(describe(parsed.settings).contains("format=png"));
+}
+
+void tst_Cli::settingsFileIsCheckedLikeArguments_data()
+{
+    QTest::addColumn<QByteArray>("ini");
+    QTest::addColumn<QStringList>("extra"); // further arguments
+    QTest::addColumn<QString>("error"); // empty: accepted
+
+    QTest::newRow("format index past the list")
+        << QByteArray("[Options]\nformat=99\n") << QStringList()
+        << "Options/format: \"99\" is not one of 0 (jpeg) to 4 (pdf)";
+    QTest::newRow("colour that is none")
+        << QByteArray("[Global]\nbackgroundcolor=reddish\n") << QStringList()
+        << "Global/backgroundcolor: \"reddish\" is not a colour";
+    QTest::newRow("quality past its range")
+        << QByteArray("[JPEG]\nquality=150\n") << QStringList()
+        << "JPEG/quality: \"150\" is not a whole number from 1 to 100";
+    QTest::newRow("flag neither true nor false")
+        << QByteArray("[Global]\nstrip=maybe\n") << QStringList()
+        << "Global/strip: \"maybe\" is neither true nor false";
+    QTest::newRow("output folder that is not there")
+        << QByteArray("[Options]\npath=/no/such/folder\n") << QStringList()
+        << "Options/path: no such folder \"/no/such/folder\"";
+    QTest::newRow("output folder that is not there, but --output names one")
+        << QByteArray("[Options]\npath=/no/such/folder\n") << QStringList { "--output", "/" }
+        << QString();
+    QTest::newRow("a larger machine's files at once are the window's own")
+        << QByteArray("[Global]\njobs=64\n") << QStringList() << QString();
+    QTest::newRow("far larger than any settings file")
+        << QByteArray("[Options]\nformat=2\n") + QByteArray(2 << 20, ';') << QStringList()
+        << "the file is 2 MiB, far larger than any settings file; it is not read";
+}
+
+void tst_Cli::settingsFileIsCheckedLikeArguments()
+{
+    QFETCH(QByteArray, ini);
+    QFETCH(QStringList, extra);
+    QFETCH(QString, error);
+    const QString file = dir->filePath("tarvo.ini");
+    QVERIFY(TestSupport::writeFile(file, ini));
+    const CliArguments parsed = parseCliArguments(
+        QStringList { "tarvo-convert", "--settings", file } + extra + QStringList { "x.png" });
+    if (error.isEmpty()) {
+        QVERIFY2(parsed.error.isEmpty(), qPrintable(parsed.error));
+        return;
+    }
+    QCOMPARE(parsed.error, QString("--settings \"%1\": %2").arg(file, error));
 }
 
 void tst_Cli::everyTableRowIsAnOverride()

@@ -10,6 +10,8 @@
 #include <QRandomGenerator>
 #include <QtTest>
 
+#include <unistd.h>
+
 #include "graphicconverter.h"
 #include "options.h"
 #include "settingsfile.h"
@@ -46,13 +48,13 @@ static QString b(bool value)
 static QStringList fields(const ConversionSettings &s)
 {
     QStringList f = { "format=" + s.format, "path=" + s.path, "background=" + s.backgroundColor };
-    const QList<QPair<const char *, bool>> flags = { { "original", s.originalDirectory },
-        { "overwrite", s.overwrite }, { "strip", s.strip }, { "transparent", s.transparent },
-        { "stopOnFailure", s.stopOnFailure },
-        { "jpegHuffman", s.jpegHuffman }, { "jpegProgressive", s.jpegProgressive },
-        { "gifInterlace", s.gifInterlace }, { "gifDither", s.gifDither },
-        { "pngInterlace", s.pngInterlace }, { "resizeEnabled", s.resizeEnabled },
-        { "resizeExact", s.resizeExact }, { "resizeBaseWidth", s.resizeBaseWidth } };
+    const QList<QPair<const char *, bool>> flags
+        = { { "original", s.originalDirectory }, { "overwrite", s.overwrite }, { "strip", s.strip },
+              { "transparent", s.transparent }, { "stopOnFailure", s.stopOnFailure },
+              { "jpegHuffman", s.jpegHuffman }, { "jpegProgressive", s.jpegProgressive },
+              { "gifInterlace", s.gifInterlace }, { "gifDither", s.gifDither },
+              { "pngInterlace", s.pngInterlace }, { "resizeEnabled", s.resizeEnabled },
+              { "resizeExact", s.resizeExact }, { "resizeBaseWidth", s.resizeBaseWidth } };
     for (const auto &flag : flags)
         f.append(QString(flag.first) + '=' + b(flag.second));
     const QList<QPair<const char *, int>> numbers = { { "quality", s.quality },
@@ -92,6 +94,8 @@ private slots:
     void maximisedCloseKeepsTheGeometry();
     void damagedFile_data();
     void damagedFile();
+    void unsavableFileIsTold_data();
+    void unsavableFileIsTold();
     void formDefaultsAreTheTableDefaults();
     void currentSettingsAreWhatIsSaved_data();
     void currentSettingsAreWhatIsSaved();
@@ -434,6 +438,49 @@ void tst_Settings::damagedFile()
         QCOMPARE(QFileInfo("tarvo.ini.damaged").size(), sparseSize);
         QVERIFY(QFileInfo("tarvo.ini").size() < 4096);
     }
+}
+
+void tst_Settings::unsavableFileIsTold_data()
+{
+    QTest::addColumn<QString>("make"); // what stands in the way
+    QTest::addColumn<QString>("reason");
+
+    QTest::newRow("tarvo.ini is a folder") << "folder"
+                                           << "cannot be written (it is a folder)";
+    QTest::newRow("a folder the user cannot write to") << "read-only folder"
+                                                       << "(Permission denied)";
+    QTest::newRow("a writable file: nothing to tell") << "file" << QString();
+}
+
+void tst_Settings::unsavableFileIsTold()
+{
+    QFETCH(QString, make);
+    QFETCH(QString, reason);
+    QString folder = dir->path();
+    if (make == "folder") {
+        QVERIFY(QDir().mkdir("tarvo.ini"));
+    } else if (make == "read-only folder") {
+        if (::geteuid() == 0)
+            QSKIP("root writes to any folder");
+        folder = dir->filePath("locked");
+        QVERIFY(QDir().mkdir(folder));
+        QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+        QVERIFY(QDir::setCurrent(folder));
+    } else {
+        store("Options", "quality", 80);
+    }
+    GraphicConverter window;
+    const QString told = window.findChild<QLabel *>("labelError")->text();
+    QDir::setCurrent(dir->path());
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    if (reason.isEmpty()) {
+        QCOMPARE(told, QString());
+        return;
+    }
+    QVERIFY2(told.startsWith("The options will not be saved: "
+                 + QDir::toNativeSeparators(folder + "/tarvo.ini")),
+        qPrintable(told));
+    QVERIFY2(told.endsWith(reason), qPrintable(told));
 }
 
 void tst_Settings::formDefaultsAreTheTableDefaults()
