@@ -10,6 +10,8 @@ packages=(
     libopenjp2-7-dev libjpeg-dev liblcms2-dev zlib1g-dev libseccomp-dev
     kimageformat-plugins qt5-image-formats-plugins
     xvfb xauth
+    # the hostile-file tests watch the system calls of a run
+    strace
     # the packaging checks and the man page
     appstream desktop-file-utils help2man lintian
 )
