@@ -295,7 +295,8 @@ QString WorkerProcess::endedReason()
     if (WIFEXITED(status)) {
         if (WEXITSTATUS(status) == 3)
             return QStringLiteral("the sandbox for decoders cannot be set up on this system");
-        return QStringLiteral("the decoder ended unexpectedly (exit status %1)")
+        return QStringLiteral("the decoder ended unexpectedly (exit status %1); the file is "
+                              "probably damaged or hostile")
             .arg(WEXITSTATUS(status));
     }
     const int signal = WIFSIGNALED(status) ? WTERMSIG(status) : 0;

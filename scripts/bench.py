@@ -26,6 +26,13 @@ around each child; peak memory is the child's own maximum resident set (os.wait4
 is a report, not a test: the script exits 0 whether the targets are met or not, and non-zero
 only when a program is missing or a run fails.
 
+With --before DIR it compares instead the converter of an older build (DIR, holding
+cli/tarvo-convert) with this one on the chosen jobs, with one job and with two: what a change
+costs, such as converting in sandboxed worker processes. This build should take at most
+BEFORE_TARGET times the older one's time, or BEFORE_SMALL_TARGET on sets of small files (under
+SMALL_FILE_KIB on average), where a fixed cost per file weighs most; outputs must be identical
+(but for PDF, which dates its files).
+
 With --decode-scale it compares instead the engine with resize at decode off (the environment
 variable TARVO_NO_DECODE_SCALE=1, today's full decode) and on (the default), on resize jobs
 that shrink JPEGs: time, CPU time, peak memory and the PSNR of every output against the full
@@ -64,6 +71,9 @@ WINDOW_JOBS = [("JPEG", ["--format", "jpeg"])]
 ENGINE_TARGET = 1.05  # engine time / floor time, one job
 JOBS2_TARGET = 0.6  # two-job time / one-job time, on two cores
 MEMORY_SLACK = 1.20  # N-job peak <= N x one-job peak x this
+BEFORE_TARGET = 1.05  # this build's time / the older build's, photographs
+BEFORE_SMALL_TARGET = 1.15  # the same on small files
+SMALL_FILE_KIB = 100
 
 SUFFIX = {"jpeg": ".jpg", "gif": ".gif", "png": ".png", "pdf": ".pdf"}
 IMAGE_SUFFIXES = {
@@ -743,6 +753,9 @@ def main():
     parser.add_argument("--jp2", action="store_true",
                         help="JPEG 2000 jobs only: today's engine, this one, two jobs and "
                              "opj_compress with two threads")
+    parser.add_argument("--before", metavar="DIR",
+                        help="compare an older build's converter (DIR/cli/tarvo-convert) with "
+                             "this one, one job and two")
     parser.add_argument("--jp2-before", metavar="DIR",
                         help="with --jp2: build directory of today's engine to compare with")
     args = parser.parse_args()
@@ -786,7 +799,8 @@ def main():
         fail("--jobs-only and --decode-scale need %s" % engine)
     if args.decode_scale and shutil.which("gm") is None:
         fail("--decode-scale needs the GraphicsMagick command 'gm' to compare outputs")
-    if not args.jobs_only and not args.window and not args.decode_scale and not have_floor:
+    if (not args.jobs_only and not args.window and not args.decode_scale and not args.before
+            and not have_floor):
         fail("%s not found; build the tarvo-floor target first" % floor)
     notes = []
     if not have_engine:
@@ -821,6 +835,8 @@ def main():
         present = [p for p, have in ((floor, have_floor), (engine, have_engine)) if have]
         if args.window:
             present = [window]
+        if args.before:
+            present = [engine, os.path.join(os.path.abspath(args.before), "cli", "tarvo-convert")]
         for program in present:
             out_dir = tempfile.mkdtemp(dir=scratch)
             try:
@@ -839,7 +855,19 @@ def main():
             return 1 if failed else 0
 
         plans = []
-        if args.window:
+        before_target = BEFORE_TARGET
+        if args.before:
+            before = os.path.join(os.path.abspath(args.before), "cli", "tarvo-convert")
+            if not os.access(before, os.X_OK) or not have_engine:
+                fail("--before needs %s and %s" % (before, engine))
+            if total_bytes / len(files) < SMALL_FILE_KIB * 1024:
+                before_target = BEFORE_SMALL_TARGET
+            for label, job_args in jobs:
+                for count in ("1", "2"):
+                    plans.append((label, "before / this, jobs %s" % count, job_args, [
+                        Side("before", [before, "--jobs", count] + job_args),
+                        Side("this", [engine, "--jobs", count] + job_args)]))
+        elif args.window:
             plans = window_plans(window)
         elif not args.jobs_only:
             for label, job_args in jobs:
@@ -847,7 +875,7 @@ def main():
                 if have_engine:
                     sides.append(Side("engine", [engine, "--jobs", "1"] + job_args))
                 plans.append((label, "floor / engine", job_args, sides))
-        if have_engine and not args.window:
+        if have_engine and not args.window and not args.before:
             for label, job_args in jobs:
                 if label in PARALLEL_JOBS:
                     sides = [Side("jobs 1", [engine, "--jobs", "1"] + job_args),
@@ -878,6 +906,13 @@ def main():
                 failed = True
             if kind.startswith("floor"):
                 time_mark, memory_mark = mark(ratio <= ENGINE_TARGET), "-"
+            elif kind.startswith("before"):
+                if suffix == ".pdf":  # dated, and titled by a temporary file's name before
+                    outputs, complete = check_outputs(b, files, suffix)
+                    failed = failed or not complete
+                elif "size diff" in outputs:
+                    failed = True
+                time_mark, memory_mark = mark(ratio <= before_target), "-"
             else:
                 time_mark = mark(ratio <= JOBS2_TARGET)
                 memory_mark = mark(b.peak_mib() <= 2 * a.peak_mib() * MEMORY_SLACK)
@@ -895,6 +930,10 @@ def main():
     if args.window:
         notes.append("window 1 / 2 at once: the targets of jobs 1 / jobs 2; on a busy machine "
                      "compare CPU, which two at once should not raise much")
+    if args.before:
+        notes.append("before / this: this build's median at most %.2f x the older build's "
+                     "(%s files)" % (before_target,
+                                     "small" if before_target == BEFORE_SMALL_TARGET else "large"))
     print_table(rows, cores, notes)
     return 1 if failed else 0
 

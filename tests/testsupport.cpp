@@ -116,6 +116,17 @@ QByteArray photoshopFile(
     return psd;
 }
 
+QByteArray crashingHdr()
+{
+    QByteArray hdr("#?RADIANCE\nFORMAT=32-bit_rle_rgbe\n\n-Y 2 +X 4\n");
+    hdr.append("\x0a\x14\x1e\x80", 4);
+    // Each marker shifts the next run's length by a byte: the last asks for 127 << 24 pixels.
+    for (int i = 0; i < 3; ++i)
+        hdr.append("\x01\x01\x01\x00", 4);
+    hdr.append("\x01\x01\x01\x7f", 4);
+    return hdr + QByteArray(64, '\0');
+}
+
 QByteArray oversizedPng(quint32 width, quint32 height)
 {
     QByteArray png("\x89PNG\r\n\x1a\n", 8);

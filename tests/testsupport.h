@@ -65,6 +65,10 @@ QByteArray bmpFile(int width, int height, int bits, int headerSize, bool calibra
     bool junk = false);
 QRgb bmpPixel(int x, int y);
 
+// A 129-byte Radiance HDR file whose run-length markers make Qt's plug-in copy gigabytes past
+// its line buffer: a decoder crash, made to order.
+QByteArray crashingHdr();
+
 // A real ICC profile made by Little CMS for the colour space named as in a profile's header:
 // "RGB " (Adobe RGB primaries, gamma 2.2), "GRAY" (gamma 2.2) or "Lab ".
 QByteArray iccProfile(const QByteArray &colourSpace);

@@ -332,6 +332,12 @@ void tst_Dialogs::unreadableFiles_data()
         << "Cannot show this picture: not a picture this program can read" << true;
     QTest::newRow("header claiming more pixels than memory holds")
         << true << TestSupport::oversizedPng(25200, 33300) << "Cannot show this picture: " << true;
+    // Read in a worker: what the file does to its decoder stays there.
+    QTest::newRow("PostScript named like a picture")
+        << true << QByteArray("%!PS\n(/etc/hostname) (r) file pop showpage\n")
+        << "Cannot show this picture: this is a PostScript document, not a picture" << true;
+    QTest::newRow("a file that crashes its decoder")
+        << true << TestSupport::crashingHdr() << "Cannot show this picture: the decoder " << true;
 }
 
 void tst_Dialogs::unreadableFiles()

@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
@@ -66,8 +67,14 @@ Run run(const QStringList &arguments, const QStringList &environment, const QStr
     QList<QByteArray> env;
     for (char **entry = environ; *entry; ++entry)
         env.append(*entry);
-    for (const QString &entry : environment)
+    for (const QString &entry : environment) {
+        // An entry given replaces the inherited one: the first of two is the one read.
+        const QByteArray name = entry.section('=', 0, 0).toLocal8Bit() + '=';
+        env.erase(std::remove_if(env.begin(), env.end(),
+                      [&name](const QByteArray &e) { return e.startsWith(name); }),
+            env.end());
         env.append(entry.toLocal8Bit());
+    }
     QVector<char *> envp;
     for (QByteArray &entry : env)
         envp.append(entry.data());
@@ -185,17 +192,6 @@ QByteArray zipArchive(const QVector<QPair<QByteArray, QByteArray>> &entries)
     return archive + directory + end;
 }
 
-// A Radiance file whose run-length markers make Qt's plug-in copy gigabytes past its line.
-QByteArray crashingHdr()
-{
-    QByteArray hdr("#?RADIANCE\nFORMAT=32-bit_rle_rgbe\n\n-Y 2 +X 4\n");
-    hdr.append("\x0a\x14\x1e\x80", 4);
-    for (int i = 0; i < 3; ++i)
-        hdr.append("\x01\x01\x01\x00", 4);
-    hdr.append("\x01\x01\x01\x7f", 4);
-    return hdr + QByteArray(64, '\0');
-}
-
 } // namespace
 
 class tst_Hostile : public QObject
@@ -300,9 +296,10 @@ void tst_Hostile::failsAloneReachingNothing_data()
         << QByteArray("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"90\" height=\"30\">"
                       "<text x=\"5\" y=\"20\">Hello</text></svg>\n")
         << qint64(0) << "this is an SVG drawing, not a picture";
+    // A segmentation fault; in a build with the address sanitizer, the sanitizer's exit.
     QTest::newRow("Radiance HDR that crashes its decoder")
-        << "sunset.jpg" << crashingHdr() << qint64(0)
-        << "the decoder crashed (segmentation fault); the file is probably damaged or hostile";
+        << "sunset.jpg" << TestSupport::crashingHdr() << qint64(0)
+        << "the file is probably damaged or hostile";
     QTest::newRow("Krita archive holding a 22000x22000 picture")
         << "sketch.kra"
         << zipArchive({ { "mimetype", "application/x-krita" },
@@ -337,8 +334,11 @@ void tst_Hostile::failsAloneReachingNothing()
             { "TMPDIR=" + dir->filePath("tmp") }, dir->filePath("errors.txt"));
 
     QVERIFY2(result.exitCode == 1, qPrintable(result.errors));
-    QVERIFY2(result.errors.contains(QDir::toNativeSeparators(input) + ": " + reason),
-        qPrintable(result.errors));
+    // The file's line: its name, then its reason.
+    const QString named = QDir::toNativeSeparators(input) + ": ";
+    const QStringList lines = result.errors.split('\n').filter(
+        QRegularExpression("^" + QRegularExpression::escape(named)));
+    QVERIFY2(lines.size() == 1 && lines.first().contains(reason), qPrintable(result.errors));
     // The good file after it converts; nothing else is written.
     QCOMPARE(QDir(dir->filePath("out")).entryList(QDir::Files | QDir::Hidden),
         QStringList { "good.png" });
@@ -360,7 +360,7 @@ QStringList tst_Hostile::hostileSet()
             "xmlns:xlink=\"http://www.w3.org/1999/xlink\" "
             "width=\"9\" height=\"9\"><image width=\"9\" height=\"9\" xlink:href=\""
                 + QFile::encodeName(baitFolder) + "/private.png\"/></svg>\n" },
-        { "sunset.jpg", crashingHdr() },
+        { "sunset.jpg", TestSupport::crashingHdr() },
     };
     QStringList inputs;
     for (const auto &file : files) {

@@ -130,6 +130,15 @@ bool limit(int resource, rlim_t value, QString *error)
 
 bool apply(quint64 addressSpace, QString *error)
 {
+    // The address sanitizer reserves terabytes of address space for its shadow memory; a
+    // build made with it has its own limits on what a process may allocate.
+#if defined(__SANITIZE_ADDRESS__)
+    addressSpace = 0;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+    addressSpace = 0;
+#endif
+#endif
     if (!limit(RLIMIT_CORE, 0, error))
         return false;
     if (addressSpace > 0 && !limit(RLIMIT_AS, rlim_t(addressSpace), error))

@@ -12,7 +12,8 @@
 // believes a header's lies fails that file instead of the machine.
 namespace Lockdown {
 
-// Limits the address space to addressSpace bytes (0: none) and allows no core files. Then
+// Limits the address space to addressSpace bytes (0, and in builds with the address
+// sanitizer: none) and allows no core files. Then
 // installs the system call filter; every thread started later inherits it. Returns false,
 // with the reason in *error, when the kernel refuses; the worker must then not go on.
 bool apply(quint64 addressSpace, QString *error);

@@ -154,7 +154,7 @@ int main(int argc, char *argv[])
         leave(2);
     const pid_t parent = pid_t(QByteArray(argv[1]).toLongLong());
     const quint64 budget = QByteArray(argv[2]).toULongLong();
-    quint64 addressSpace = QByteArray(argv[3]).toULongLong();
+    const quint64 addressSpace = QByteArray(argv[3]).toULongLong();
     // Ends with its program, even one killed outright.
     ::prctl(PR_SET_PDEATHSIG, SIGKILL);
     if (::getppid() != parent || budget == 0)
@@ -178,10 +178,6 @@ int main(int argc, char *argv[])
     } catch (Magick::Exception &) {
         // A library without one of these still reads what it can.
     }
-#if defined(__SANITIZE_ADDRESS__)
-    // The sanitizer reserves terabytes of address space for its shadow memory.
-    addressSpace = 0;
-#endif
     QString error;
     if (!Lockdown::apply(addressSpace, &error))
         leave(3);
