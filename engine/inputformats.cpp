@@ -309,16 +309,21 @@ QStringList patterns()
     return patterns;
 }
 
-QList<QByteArray> pluginFormats()
+QList<QByteArray> pluginsFor(const Format *format)
 {
-    QList<QByteArray> formats;
-    for (const Format &format : table()) {
-        if (format.decoder == Decoder::Plugin)
-            formats.append(format.coder);
-        if (format.fallback)
-            formats.append(format.fallback);
+    // Readers built into Qt itself, which no plug-in brings.
+    static const QSet<QByteArray> builtIn = { "bmp", "xpm", "xbm", "png", "ppm", "pgm", "pbm" };
+    QList<QByteArray> plugins;
+    for (const Format &each : table()) {
+        if (format && &each != format)
+            continue;
+        for (const char *plugin :
+            { each.decoder == Decoder::Plugin ? each.coder : nullptr, each.fallback }) {
+            if (plugin && !builtIn.contains(plugin) && !plugins.contains(plugin))
+                plugins.append(plugin);
+        }
     }
-    return formats;
+    return plugins;
 }
 
 } // namespace InputFormats

@@ -53,8 +53,9 @@ Verdict identify(const QByteArray &head);
 // "*.psd", "*.png", ...: the eight the window always offered first, then every other suffix.
 QStringList patterns();
 
-// The Qt plug-in formats some format may need, to be loaded before a sandbox forbids it.
-QList<QByteArray> pluginFormats();
+// The Qt plug-ins a format's decoders may load, which a sandbox must load before it forbids
+// opening them; nullptr for every format at once (all() and Qt's own readers need none).
+QList<QByteArray> pluginsFor(const Format *format);
 
 } // namespace InputFormats
 

@@ -208,10 +208,16 @@ void WorkerProcess::setBeforeWrite(std::function<void()> hook)
     registry().beforeWrite = std::move(hook);
 }
 
-bool WorkerProcess::ensureRunning(QString *error)
+bool WorkerProcess::ensureRunning(const QList<QByteArray> &needed, QString *error)
 {
-    if (pid > 0)
+    QList<QByteArray> wanted = pid > 0 ? plugins : QList<QByteArray>();
+    for (const QByteArray &plugin : needed) {
+        if (!wanted.contains(plugin))
+            wanted.append(plugin);
+    }
+    if (pid > 0 && wanted.size() == plugins.size())
         return true;
+    end();
     int ends[2];
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, ends) != 0) {
         *error = qt_error_string(errno);
@@ -231,9 +237,10 @@ bool WorkerProcess::ensureRunning(QString *error)
     const quint64 budget = ResourceLimits::memoryBudget();
     const QByteArray memory = QByteArray::number(budget);
     const QByteArray addressSpace = QByteArray::number(budget + addressSpaceMargin);
+    const QByteArray pluginList = wanted.join(',');
     char *argv[] = { const_cast<char *>(path.constData()), const_cast<char *>(parent.constData()),
         const_cast<char *>(memory.constData()), const_cast<char *>(addressSpace.constData()),
-        nullptr };
+        const_cast<char *>(pluginList.constData()), nullptr };
 
     Registry &r = registry();
     int spawned;
@@ -257,6 +264,7 @@ bool WorkerProcess::ensureRunning(QString *error)
         return false;
     }
     socket = ends[0];
+    plugins = wanted;
     WorkerProtocol::Configuration configuration;
     configuration.settings = settings;
     configuration.decodeScaling = ImagePipeline::decodeScaling();
@@ -347,7 +355,8 @@ ImagePipeline::FileResult WorkerProcess::convert(
     };
 
     QString error;
-    if (!ensureRunning(&error)) {
+    if (!ensureRunning(
+            InputFormats::pluginsFor(opened.sniffed ? opened.verdict.format : nullptr), &error)) {
         ::close(fd);
         return failed(QStringLiteral("cannot start the decoder's process (%1)").arg(error));
     }
@@ -463,7 +472,8 @@ ImageProperties WorkerProcess::readProperties(
     }
     const int fd = opened.fd;
     QString error;
-    if (!ensureRunning(&error)) {
+    if (!ensureRunning(
+            InputFormats::pluginsFor(opened.sniffed ? opened.verdict.format : nullptr), &error)) {
         ::close(fd);
         return fail(ImageProperties::Failed,
             QStringLiteral("cannot start the decoder's process (%1)").arg(error));

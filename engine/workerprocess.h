@@ -53,7 +53,9 @@ public:
     static QString program();
 
 private:
-    bool ensureRunning(QString *error);
+    // A worker that has loaded these Qt plug-ins (and those it loaded before), which it cannot
+    // do once shut in: started, or started again with them, when the one running has not.
+    bool ensureRunning(const QList<QByteArray> &plugins, QString *error);
     // Waits for the worker's next message; false when it ended first, or (with *cancel set
     // meanwhile) at once with *cancelled set.
     bool receive(WorkerProtocol::Message *type, QByteArray *payload, quint64 maxPayload,
@@ -66,6 +68,7 @@ private:
     ConversionSettings settings;
     pid_t pid = -1;
     int socket = -1;
+    QList<QByteArray> plugins; // what the running worker loaded
 };
 
 #endif // WORKERPROCESS_H

@@ -2,7 +2,7 @@
 // time, shut in by Lockdown once its libraries are loaded. It reads only the files handed to
 // it open, and answers only through the socket its program gave it; everything it says is
 // checked there before it is believed. Started by WorkerProcess, never by hand:
-//     tarvo-worker PARENT-PID MEMORY-BUDGET ADDRESS-SPACE
+//     tarvo-worker PARENT-PID MEMORY-BUDGET ADDRESS-SPACE QT-PLUGIN,...
 #include <QBuffer>
 #include <QByteArray>
 #include <QFileInfo>
@@ -41,11 +41,14 @@ constexpr quint64 maxRequest = 1 << 20;
 }
 
 // Loads now what the libraries would otherwise load on first use, from files the sandbox will
-// not let them open: the plug-ins of every format read through Qt, the library's colour names,
-// the time zone the PDF writer dates its files in, and the threads of the library's loops.
-void loadEverything()
+// not let them open: the Qt plug-ins its program asked for (those of the formats it will hand
+// over), the library's colour names and the time zone the PDF writer dates its files in.
+void loadEverything(const QList<QByteArray> &plugins)
 {
-    for (const QByteArray &format : InputFormats::pluginFormats()) {
+    const QList<QByteArray> known = InputFormats::pluginsFor(nullptr);
+    for (const QByteArray &format : plugins) {
+        if (!known.contains(format))
+            continue;
         QBuffer empty;
         empty.open(QIODevice::ReadOnly);
         // Asking the format's own plug-in loads it; letting the reader look for another
@@ -58,14 +61,7 @@ void loadEverything()
     // named, the zone it read once is kept.
     ::setenv("TZ", ":/etc/localtime", 0);
     ::tzset();
-    Magick::Image picture(Magick::Geometry(16, 16), Magick::Color("white"));
-    picture.zoom(Magick::Geometry(8, 8));
-    for (const char *format : { "JPEG", "PNG", "GIF", "PDF" }) {
-        Magick::Image copy(picture);
-        copy.magick(format);
-        Magick::Blob blob;
-        copy.write(&blob);
-    }
+    const Magick::Color named("white");
 }
 
 // The broker of the memory budget: the program holds what the decoder needs before it goes on.
@@ -150,7 +146,7 @@ void readProperties(const QByteArray &payload, int fd)
 
 int main(int argc, char *argv[])
 {
-    if (argc != 4)
+    if (argc != 5)
         leave(2);
     const pid_t parent = pid_t(QByteArray(argv[1]).toLongLong());
     const quint64 budget = QByteArray(argv[2]).toULongLong();
@@ -174,7 +170,7 @@ int main(int argc, char *argv[])
     ResourceLimits::apply();
     ResourceLimits::setBroker(holdMemory);
     try {
-        loadEverything();
+        loadEverything(QByteArray(argv[4]).split(','));
     } catch (Magick::Exception &) {
         // A library without one of these still reads what it can.
     }
