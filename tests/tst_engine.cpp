@@ -8,7 +8,11 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <csignal>
+
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "imageconvertengine.h"
 #include "testsupport.h"
@@ -90,6 +94,7 @@ private slots:
     void destroyedWithSeveralAtOnce();
     void failureWithSeveralAtOnce_data();
     void failureWithSeveralAtOnce();
+    void killedWorkerFailsOneFile();
 
 private:
     QString makeImage(const QString &name, QSize size = QSize(32, 24));
@@ -165,7 +170,7 @@ void tst_Engine::reportsEachHandledFile()
 
     ImageConvertEngine engine;
     QSignalSpy items(&engine, SIGNAL(doneItem(int)));
-    QSignalSpy failures(&engine, SIGNAL(error(int,QString)));
+    QSignalSpy failures(&engine, SIGNAL(error(int, QString)));
     QSignalSpy done(&engine, SIGNAL(done()));
     engine.start(files, pngToJpeg(dir->filePath("out")));
     QVERIFY(done.wait(20000));
@@ -204,7 +209,7 @@ void tst_Engine::failedFileEndsTheRunOnlyWhenAsked()
 
     ImageConvertEngine engine;
     QSignalSpy items(&engine, SIGNAL(doneItem(int)));
-    QSignalSpy errors(&engine, SIGNAL(error(int,QString)));
+    QSignalSpy errors(&engine, SIGNAL(error(int, QString)));
     QSignalSpy done(&engine, SIGNAL(done()));
     engine.start({ a, text, c }, std::move(settings));
     QVERIFY(done.wait(20000));
@@ -238,8 +243,8 @@ void tst_Engine::warningIsToldAndTheFileConverts()
 
     ImageConvertEngine engine;
     QSignalSpy items(&engine, SIGNAL(doneItem(int)));
-    QSignalSpy errors(&engine, SIGNAL(error(int,QString)));
-    QSignalSpy warnings(&engine, SIGNAL(warning(int,QString)));
+    QSignalSpy errors(&engine, SIGNAL(error(int, QString)));
+    QSignalSpy warnings(&engine, SIGNAL(warning(int, QString)));
     QSignalSpy done(&engine, SIGNAL(done()));
     engine.start({ bmp, c }, std::move(settings));
     QVERIFY(done.wait(20000));
@@ -264,7 +269,7 @@ void tst_Engine::unwritableOutputIsReportedAndTheRunGoesOn()
 
     ImageConvertEngine engine;
     QSignalSpy items(&engine, SIGNAL(doneItem(int)));
-    QSignalSpy errors(&engine, SIGNAL(error(int,QString)));
+    QSignalSpy errors(&engine, SIGNAL(error(int, QString)));
     QSignalSpy done(&engine, SIGNAL(done()));
     engine.start({ a, b }, std::move(settings));
     QVERIFY(done.wait(20000));
@@ -310,7 +315,7 @@ void tst_Engine::outputFolderRemovedDuringTheRun()
     const auto settings = pngToJpeg(out);
     ImageConverter worker(files, settings.get(), &stopFlag);
     QSignalSpy items(&worker, SIGNAL(_doneItem(int)));
-    QSignalSpy failures(&worker, SIGNAL(_error(int,QString)));
+    QSignalSpy failures(&worker, SIGNAL(_error(int, QString)));
     connect(&worker, &ImageConverter::_doneItem, [&](int) { QDir(out).removeRecursively(); });
     worker.convert();
 
@@ -632,7 +637,7 @@ void tst_Engine::failureWithSeveralAtOnce()
     const auto unhook = qScopeGuard([] { TestSupport::pauseWhenSaving(0, nullptr); });
     connect(&engine, &ImageConvertEngine::doneItem, [&] { reported.release(); });
     connect(&engine, &ImageConvertEngine::error, [&] { reported.release(); });
-    QSignalSpy errors(&engine, SIGNAL(error(int,QString)));
+    QSignalSpy errors(&engine, SIGNAL(error(int, QString)));
     QSignalSpy done(&engine, SIGNAL(done()));
     QVERIFY(engine.start(files, std::move(settings)));
     QVERIFY(done.wait(60000));
@@ -640,6 +645,45 @@ void tst_Engine::failureWithSeveralAtOnce()
     QCOMPARE(errors.count(), failed);
     QStringList found = QDir(dir->path()).entryList({ "*.jpg" }, QDir::Files, QDir::Name);
     QCOMPARE(found, outputs);
+}
+
+void tst_Engine::killedWorkerFailsOneFile()
+{
+    // The worker is held reading a pipe whose writer never writes, and then killed, as the
+    // system kills a process that takes too much memory: that file fails, the run goes on.
+    const QString pipe = dir->filePath("stalled.png");
+    QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const QString later = makeImage("later.png");
+    ImageConvertEngine engine;
+    QSignalSpy items(&engine, SIGNAL(doneItem(int)));
+    QSignalSpy failures(&engine, SIGNAL(error(int, QString)));
+    QSignalSpy done(&engine, SIGNAL(done()));
+    QVERIFY(engine.start({ pipe, later }, pngToJpeg()));
+    // The run opens the pipe once a writer has it open.
+    const int writer = ::open(QFile::encodeName(pipe).constData(), O_WRONLY);
+    const auto workers = [] {
+        QList<pid_t> found;
+        for (const QString &entry : QDir("/proc").entryList(QDir::Dirs)) {
+            const QByteArray stat = TestSupport::readFile("/proc/" + entry + "/stat");
+            const int close = stat.lastIndexOf(") ");
+            if (stat.contains("(tarvo-worker)") && close > 0
+                && stat.mid(close + 2).split(' ').value(1).toInt() == ::getpid())
+                found.append(pid_t(entry.toInt()));
+        }
+        return found;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(!workers().isEmpty(), 30000);
+    ::kill(workers().first(), SIGKILL);
+    QVERIFY(done.wait(30000));
+    ::close(writer);
+
+    QCOMPARE(indices(items), QList<int> { 1 });
+    QCOMPARE(indices(failures), QList<int> { 0 });
+    QCOMPARE(failures.first().at(1).toString(),
+        QDir::toNativeSeparators(pipe)
+            + ": the decoder crashed (killed, perhaps for lack of memory); the file is probably "
+              "damaged or hostile");
+    QVERIFY(QFileInfo::exists(dir->filePath("later.jpg")));
 }
 
 QTEST_GUILESS_MAIN(tst_Engine)

@@ -103,6 +103,26 @@ Run run(const QStringList &arguments, const QStringList &environment, const QStr
     return result;
 }
 
+// The worker processes a program has started, by their ids.
+QList<pid_t> workersOf(pid_t program)
+{
+    QList<pid_t> found;
+    for (const QString &entry : QDir("/proc").entryList(QDir::Dirs)) {
+        bool number = false;
+        const pid_t pid = pid_t(entry.toInt(&number));
+        if (!number)
+            continue;
+        // "pid (comm) state ppid ...", where comm may hold spaces but not ") ".
+        const QByteArray stat = TestSupport::readFile("/proc/" + entry + "/stat");
+        const int close = stat.lastIndexOf(") ");
+        if (close < 0 || !stat.contains("(tarvo-worker)"))
+            continue;
+        if (stat.mid(close + 2).split(' ').value(1).toInt() == program)
+            found.append(pid);
+    }
+    return found;
+}
+
 // A grey PNG of width x height whose data really holds every row, as a decompression bomb
 // does: kilobytes that decode to width * height bytes.
 QByteArray bombPng(quint32 width, quint32 height)
@@ -209,6 +229,7 @@ private slots:
     void signalEndsTheRunCleanly_data();
     void signalEndsTheRunCleanly();
     void leftTemporariesAreRemoved();
+    void workersEndWithTheirProgram();
 
 private:
     QString good();
@@ -508,6 +529,50 @@ void tst_Hostile::leftTemporariesAreRemoved()
         QStringList({ ".tarvo-0link.tmp", ".tarvo-4d5e6f.tmp", ".tarvo-7g8h9i.tmp",
             ".tarvo-notes.txt", "good.jpg", "photo.tmp" }));
     checkBait();
+}
+
+void tst_Hostile::workersEndWithTheirProgram()
+{
+    // A picture whose PNG takes the worker seconds to compress; the program is killed with -9
+    // meanwhile, which gives it no chance to end its workers: they must end on their own.
+    QImage noise(3000, 2000, QImage::Format_RGB32);
+    for (int y = 0; y < noise.height(); ++y) {
+        auto *line = reinterpret_cast<quint32 *>(noise.scanLine(y));
+        for (int x = 0; x < noise.width(); ++x)
+            line[x] = quint32(x * 2654435761u ^ y * 40503u);
+    }
+    const QString slow = dir->filePath("noise.bmp");
+    QVERIFY(noise.save(slow));
+    QList<pid_t> workers;
+    QString limits;
+    const Run result = run({ TARVO_CONVERT, "--jobs", "1", "--format", "png", "--png-level", "9",
+                               "--output", dir->filePath("out"), slow },
+        {}, dir->filePath("errors.txt"), [&](pid_t program) {
+            QTRY_VERIFY_WITH_TIMEOUT(!workersOf(program).isEmpty(), 30000);
+            workers = workersOf(program);
+            // Shut in once its libraries are loaded, which ends with no core file allowed.
+            const QString file = QString("/proc/%1/limits").arg(workers.first());
+            QTRY_VERIFY_WITH_TIMEOUT(
+                (limits = QString::fromUtf8(TestSupport::readFile(file)))
+                    .contains(QRegularExpression("Max core file size +0 +0 ")),
+                30000);
+            ::kill(program, SIGKILL);
+        });
+    QCOMPARE(result.signal, int(SIGKILL));
+    QVERIFY(!workers.isEmpty());
+    for (pid_t worker : qAsConst(workers))
+        QTRY_VERIFY_WITH_TIMEOUT(!QFileInfo::exists(QString("/proc/%1").arg(worker)), 10000);
+    // And while it lived, its processor time was limited and no core file allowed.
+    const auto limit = [&limits](const char *name) {
+        return limits.split('\n')
+            .filter(QRegularExpression(QString("^") + name))
+            .value(0)
+            .simplified();
+    };
+    QVERIFY2(
+        !limit("Max cpu time").isEmpty() && !limit("Max cpu time").contains("unlimited unlimited"),
+        qPrintable(limits));
+    QVERIFY2(limit("Max core file size").startsWith("Max core file size 0 0"), qPrintable(limits));
 }
 
 QTEST_GUILESS_MAIN(tst_Hostile)
