@@ -264,8 +264,13 @@ void readWithCoder(Magick::Image &image, const Magick::Blob &blob, const char *c
     GetExceptionInfo(&exception);
     MagickLib::Image *read = BlobToImage(info, blob.data(), blob.length(), &exception);
     DestroyImageInfo(info);
-    if (read && read->next)
-        DestroyImageList(read->next), read->next = nullptr;
+    if (read && read->next) {
+        // Unlinked first: the library destroys a list from its first image.
+        MagickLib::Image *rest = read->next;
+        read->next = nullptr;
+        rest->previous = nullptr;
+        DestroyImageList(rest);
+    }
     if (read)
         image.replaceImage(read);
     const auto release = qScopeGuard([&exception] { DestroyExceptionInfo(&exception); });

@@ -21,8 +21,8 @@
 #include <unistd.h>
 
 #include "imagedecoder.h"
-#include "inputformats.h"
 #include "imageproperties.h"
+#include "inputformats.h"
 #include "outputfile.h"
 #include "resourcelimits.h"
 #include "workerprotocol.h"
