@@ -150,7 +150,8 @@ QVector<ImagePipeline::FileResult> BatchConverter::run(
 
     // Several files at once already keep the cores busy; the library's own threads on top
     // would only fight over them.
-    const int libraryThreads = jobs > 1 ? 1 : qMax(1, QThread::idealThreadCount());
+    const int cores = qMax(1, QThread::idealThreadCount());
+    const int libraryThreads = jobs > 1 ? 1 : cores;
     const auto work = [&] {
         const ResourceLimits::BusyWorker busy;
         WorkerProcess worker(settings);
@@ -165,8 +166,9 @@ QVector<ImagePipeline::FileResult> BatchConverter::run(
             const int i = order[taken];
             for (int earlier : waitsFor[i])
                 done[size_t(earlier)].wait();
-            ImagePipeline::FileResult result = worker.convert(
-                inputs[i], targets[i], ResourceLimits::threadsPerWorker(), libraryThreads);
+            ImagePipeline::FileResult result = worker.convert(inputs[i], targets[i],
+                ResourceLimits::threadsPerWorker(ResourceLimits::busyWorkers(), cores),
+                libraryThreads);
             if (result.status == ImagePipeline::FileResult::Missing)
                 result.error
                     = QStringLiteral("%1: no such file").arg(QDir::toNativeSeparators(inputs[i]));

@@ -239,10 +239,12 @@ void Reservation::reserve(quint64 width, quint64 height, quint64 decodeBytesPerP
             + " MiB, more than the memory budget of " + std::to_string(megabytes(budget))
             + " MiB)");
 
-    if (broker)
-        broker(needed);
-    else
+    if (broker) {
+        broker(needed, !brokered);
+        brokered = true;
+    } else {
         share.hold(needed);
+    }
 }
 
 quint64 reservedBytes()

@@ -70,10 +70,11 @@ private:
 };
 
 // In a worker process the memory is its program's to hand out among all its workers: with a
-// broker set, a reservation asks the broker for what it needs (blocking until it is held)
-// instead of this process's own budget. The broker keeps the memory until the file's outcome
-// reaches the program. Set before any conversion starts.
-using Broker = std::function<void(quint64 bytes)>;
+// broker set, a reservation asks the broker for what it needs instead of this process's own
+// budget; first blocking until it is held, later (holding some already, which never waits)
+// only telling the new amount. The broker keeps the memory until the file's outcome reaches
+// the program. Set before any conversion starts.
+using Broker = std::function<void(quint64 bytes, bool first)>;
 void setBroker(Broker broker);
 
 // One conversion's share of the budget, held from the decoder's size check until the
@@ -103,6 +104,7 @@ private:
     QString output;
     Estimate estimate;
     Share share;
+    bool brokered = false; // the broker holds memory for it already
     Reservation *outer;
 };
 

@@ -390,7 +390,7 @@ ImagePipeline::FileResult WorkerProcess::convert(
     for (;;) {
         if (!receive(&type, &payload, maxAnswer, nullptr, &cancelled))
             return failed(endedReason());
-        if (type != Message::Hold)
+        if (type != Message::Hold && type != Message::Adjust)
             break;
         quint64 bytes = 0;
         if (!WorkerProtocol::decodeBytes(payload, &bytes) || bytes > budget) {
@@ -399,7 +399,7 @@ ImagePipeline::FileResult WorkerProcess::convert(
         }
         memory.hold(bytes);
         allowCpu(cpuSecondsFor(bytes));
-        if (!WorkerProtocol::send(socket, Message::Granted, QByteArray()))
+        if (type == Message::Hold && !WorkerProtocol::send(socket, Message::Granted, QByteArray()))
             return failed(endedReason());
     }
     WorkerProtocol::Outcome outcome;

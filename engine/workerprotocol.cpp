@@ -58,10 +58,13 @@ bool receiveAll(int socket, char *data, size_t size)
 bool send(int socket, Message type, const QByteArray &payload, int fd)
 {
     Header header { quint32(type), 0, quint64(payload.size()) };
-    iovec part { &header, sizeof header };
+    // Header and payload in one call where the socket takes them, the descriptor with the
+    // first byte.
+    iovec parts[2] = { { &header, sizeof header },
+        { const_cast<char *>(payload.constData()), size_t(payload.size()) } };
     msghdr message {};
-    message.msg_iov = &part;
-    message.msg_iovlen = 1;
+    message.msg_iov = parts;
+    message.msg_iovlen = payload.isEmpty() ? 1 : 2;
     alignas(cmsghdr) char control[CMSG_SPACE(sizeof(int))];
     if (fd >= 0) {
         std::memset(control, 0, sizeof control);
@@ -79,10 +82,15 @@ bool send(int socket, Message type, const QByteArray &payload, int fd)
     } while (sent < 0 && errno == EINTR);
     if (sent <= 0)
         return false;
-    // The descriptor went with the first byte; the rest of the header follows plainly.
-    const char *rest = reinterpret_cast<const char *>(&header) + sent;
-    return sendAll(socket, rest, sizeof header - size_t(sent))
-        && sendAll(socket, payload.constData(), size_t(payload.size()));
+    // What did not fit goes after, plainly.
+    size_t done = size_t(sent);
+    if (done < sizeof header) {
+        if (!sendAll(socket, reinterpret_cast<const char *>(&header) + done, sizeof header - done))
+            return false;
+        done = sizeof header;
+    }
+    done -= sizeof header;
+    return sendAll(socket, payload.constData() + done, size_t(payload.size()) - done);
 }
 
 bool receive(int socket, Message *type, QByteArray *payload, quint64 maxPayload, int *fd)

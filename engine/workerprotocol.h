@@ -26,6 +26,7 @@ enum class Message : quint32 {
     Granted, // the memory asked for is held for the file
     // worker to program
     Hold = 101, // the memory the file needs from here on; answered by Granted
+    Adjust, // the same for a file that holds memory already; not answered
     Converted, // the outcome
     Picture, // the encoded picture, after a Converted that says it converted
     PropertiesRead, // what was read

@@ -65,8 +65,15 @@ void loadEverything(const QList<QByteArray> &plugins)
 }
 
 // The broker of the memory budget: the program holds what the decoder needs before it goes on.
-void holdMemory(quint64 bytes)
+// Holding some already, the program never waits to change it; the worker does not wait either.
+void holdMemory(quint64 bytes, bool first)
 {
+    if (!first) {
+        if (!WorkerProtocol::send(
+                programSocket, Message::Adjust, WorkerProtocol::encodeBytes(bytes)))
+            leave(0);
+        return;
+    }
     Message type;
     QByteArray payload;
     if (!WorkerProtocol::send(programSocket, Message::Hold, WorkerProtocol::encodeBytes(bytes))
