@@ -60,6 +60,10 @@ constexpr quint64 maxAnswer = 1 << 20;
 // every format maps about 500 MiB, of which it keeps 30 when idle.
 constexpr quint64 addressSpaceMargin = quint64(1) << 30;
 
+// Memory held for every file before its worker has it, so that the decoder of a small picture
+// (an icon, a thumbnail) need not ask and wait for an answer.
+constexpr quint64 smallPicture = quint64(16) << 20;
+
 // Processor time a file may take before its worker is ended: enough for any picture that fits
 // the memory it asked for, not for a decoder looping on a hostile header.
 constexpr int baseCpuSeconds = 60;
@@ -360,30 +364,35 @@ ImagePipeline::FileResult WorkerProcess::convert(
         ::close(fd);
         return failed(QStringLiteral("cannot start the decoder's process (%1)").arg(error));
     }
-    const auto allowCpu = [this](int seconds) {
+    int allowed = 0;
+    const auto allowCpu = [this, &allowed](int seconds) {
+        if (seconds <= allowed)
+            return;
         clockid_t clock;
         timespec used {};
         if (::clock_getcpuclockid(pid, &clock) == 0)
             ::clock_gettime(clock, &used);
         const rlimit cpu { rlim_t(used.tv_sec + 1 + seconds), RLIM_INFINITY };
         ::prlimit(pid, RLIMIT_CPU, &cpu, nullptr);
+        allowed = seconds;
     };
     allowCpu(baseCpuSeconds);
 
+    // Held until the output is written, as the memory of a conversion in this process would be.
+    ResourceLimits::Share memory;
+    const quint64 budget = ResourceLimits::memoryBudget();
     WorkerProtocol::Request request;
     request.name = name;
     request.codecThreads = codecThreads;
     request.libraryThreads = libraryThreads;
+    request.granted = qMin(smallPicture, budget);
+    memory.hold(request.granted);
     const bool sent
         = WorkerProtocol::send(socket, Message::Convert, WorkerProtocol::encode(request), fd);
     ::close(fd);
     if (!sent)
         return failed(endedReason());
 
-    // Held from the decoder's first request until the output is written, as the memory of a
-    // conversion in this process would be.
-    ResourceLimits::Share memory;
-    const quint64 budget = ResourceLimits::memoryBudget();
     Message type;
     QByteArray payload;
     bool cancelled = false;
@@ -397,7 +406,14 @@ ImagePipeline::FileResult WorkerProcess::convert(
             end();
             return failed(malformed());
         }
-        memory.hold(bytes);
+        if (type == Message::Hold) {
+            // More than was held for it: it waits its turn like any conversion, holding
+            // nothing meanwhile, so that two waiting for each other cannot be.
+            memory.hold(0);
+            memory.hold(bytes);
+        } else {
+            memory.hold(bytes);
+        }
         allowCpu(cpuSecondsFor(bytes));
         if (type == Message::Hold && !WorkerProtocol::send(socket, Message::Granted, QByteArray()))
             return failed(endedReason());

@@ -192,14 +192,15 @@ bool decode(const QByteArray &payload, Configuration *configuration)
 QByteArray encode(const Request &request)
 {
     return writeAll([&request](QDataStream &stream) {
-        stream << request.name << request.codecThreads << request.libraryThreads;
+        stream << request.name << request.codecThreads << request.libraryThreads << request.granted;
     });
 }
 
 bool decode(const QByteArray &payload, Request *request)
 {
     return readAll(payload, [request](QDataStream &stream) {
-        stream >> request->name >> request->codecThreads >> request->libraryThreads;
+        stream >> request->name >> request->codecThreads >> request->libraryThreads
+            >> request->granted;
     });
 }
 

@@ -26,7 +26,7 @@ enum class Message : quint32 {
     Granted, // the memory asked for is held for the file
     // worker to program
     Hold = 101, // the memory the file needs from here on; answered by Granted
-    Adjust, // the same for a file that holds memory already; not answered
+    Adjust, // the same, when no more than what is held already; not answered
     Converted, // the outcome
     Picture, // the encoded picture, after a Converted that says it converted
     PropertiesRead, // what was read
@@ -54,12 +54,14 @@ struct Configuration
 QByteArray encode(const Configuration &configuration);
 bool decode(const QByteArray &payload, Configuration *configuration);
 
-// Convert: the file's name for messages, and the threads its codecs may use.
+// Convert: the file's name for messages, the threads its codecs may use, and the memory held
+// for it already, which its decoder need not ask for.
 struct Request
 {
     QString name;
     qint32 codecThreads = 1;
     qint32 libraryThreads = 1;
+    quint64 granted = 0;
 };
 QByteArray encode(const Request &request);
 bool decode(const QByteArray &payload, Request *request);

@@ -64,11 +64,14 @@ void loadEverything(const QList<QByteArray> &plugins)
     const Magick::Color named("white");
 }
 
+// What the program held for the file in hand before handing it over.
+quint64 granted = 0;
+
 // The broker of the memory budget: the program holds what the decoder needs before it goes on.
-// Holding some already, the program never waits to change it; the worker does not wait either.
+// What it held already, or holds for the file after a first answer, only needs telling.
 void holdMemory(quint64 bytes, bool first)
 {
-    if (!first) {
+    if (!first || bytes <= granted) {
         if (!WorkerProtocol::send(
                 programSocket, Message::Adjust, WorkerProtocol::encodeBytes(bytes)))
             leave(0);
@@ -94,6 +97,7 @@ void convert(const QByteArray &payload, int fd, const ConversionSettings &settin
     if (fd < 0 || !WorkerProtocol::decode(payload, &request))
         leave(2);
     ResourceLimits::setThreadsPerWorker(request.codecThreads);
+    granted = request.granted;
     MagickLib::SetMagickResourceLimit(MagickLib::ThreadsResource, request.libraryThreads);
 
     WorkerProtocol::Outcome outcome;
