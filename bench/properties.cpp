@@ -19,6 +19,7 @@
 #include <cstdio>
 
 #include "imageproperties.h"
+#include "workerprocess.h"
 
 namespace {
 
@@ -55,7 +56,7 @@ int main(int argc, char **argv)
     for (const QString &path : files) {
         QElapsedTimer timer;
         timer.start();
-        const ImageProperties properties = ImageProperties::read(path, QSize(350, 200));
+        const ImageProperties properties = WorkerProcess::readProperties(path, QSize(350, 200));
         const qint64 readTime = timer.elapsed();
         if (properties.status != ImageProperties::Read) {
             std::printf(

@@ -22,7 +22,7 @@ fi
 bash scripts/build.sh >/dev/null
 corpus=build-fuzz/corpus
 rm -rf "$corpus/seed" && mkdir -p "$corpus/seed" build-fuzz/artifacts
-TARVO_CORPUS_DIR="$PWD/$corpus/seed" QT_QPA_PLATFORM=offscreen build/tests/tst_brokenfiles >/dev/null
+TARVO_CORPUS_DIR="$PWD/$corpus/seed" QT_QPA_PLATFORM=offscreen build/tests/unit/tst_brokenfiles >/dev/null
 
 if [ ! -f build-fuzz/CMakeCache.txt ]; then
     cmake -S . -B build-fuzz -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \

@@ -731,8 +731,8 @@ def write_jpeg(canvas, path):
 
 
 def main(argv):
-    images = os.path.join(ROOT, "res", "images")
-    icons = os.path.join(ROOT, "res", "icons")
+    images = os.path.join(ROOT, "app", "res", "images")
+    icons = os.path.join(ROOT, "app", "res", "icons")
     for name, make in ICONS.items():
         save_png(make(), os.path.join(images, name + ".png"))
     save_png(picture_like(), os.path.join(images, "like.png"))
@@ -747,7 +747,7 @@ def main(argv):
         entries.append((size, rgba))
     write_file(os.path.join(icons, "tarvo.ico"), ico_bytes(entries))
 
-    write_file(os.path.join(ROOT, "res", "styles", "plain.qss"), PLAIN_QSS)
+    write_file(os.path.join(ROOT, "app", "res", "styles", "plain.qss"), PLAIN_QSS)
     return 0
 
 

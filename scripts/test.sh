@@ -17,7 +17,7 @@ fi
 cmake --build "$sanitized" -j"$(nproc)"
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-export LSAN_OPTIONS=suppressions="$PWD/tests/lsan.supp":print_suppressions=0
+export LSAN_OPTIONS=suppressions="$PWD/tests/support/lsan.supp":print_suppressions=0
 # A sanitizer's report from inside a worker process fails that file; its words are wanted too.
 export TARVO_WORKER_STDERR=1
 cd "$sanitized" && ctest --output-on-failure -j"$(nproc)"

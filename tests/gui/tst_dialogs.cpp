@@ -14,6 +14,7 @@
 #include "graphicconverter.h"
 #include "imageinfodialog.h"
 #include "imageproperties.h"
+#include "workerprocess.h"
 #include "jp2coder.h"
 #include "testsupport.h"
 #include "windowtestsupport.h"
@@ -143,7 +144,7 @@ void tst_Dialogs::fileSizeColoursAndResolution()
     QCOMPARE(text(dialog, "labelResolution"), QString("300x150"));
     // Not shown, but the engine's answer carries it for whoever needs it.
     QCOMPARE(
-        ImageProperties::read(path, QSize(1, 1)).resolutionUnit, ImageProperties::PixelsPerInch);
+        WorkerProcess::readProperties(path, QSize(1, 1)).resolutionUnit, ImageProperties::PixelsPerInch);
     QCOMPARE(text(dialog, "labelSize"), QString("120x90"));
 }
 
@@ -178,7 +179,7 @@ void tst_Dialogs::coloursCountedAsTheLibraryCounts()
     const QString path = dir->filePath(name);
     image.write(QFile::encodeName(path).toStdString());
 
-    const qint64 colours = ImageProperties::read(path, QSize(1, 1)).colours;
+    const qint64 colours = WorkerProcess::readProperties(path, QSize(1, 1)).colours;
     QVERIFY(colours > 1);
     QCOMPARE(colours, qint64(Magick::Image(QFile::encodeName(path).toStdString()).totalColors()));
 }

@@ -46,14 +46,9 @@ struct ImageProperties
     // RGB whatever the picture's colour space.
     QImage thumbnail;
 
-    // Reads the file in a worker process, which a hostile file can take down without taking
-    // the caller along. A reader on another thread may set *cancel at any time; the read then
-    // ends soon after with the status Cancelled.
-    static ImageProperties read(
-        const QString &path, const QSize &thumbnailBox, const QAtomicInt *cancel = nullptr);
-
-    // The same from the file's bytes, decoded in this process (the worker's side of read()).
-    // *cancel is looked at between steps and while counting colours.
+    // Decodes a file's bytes in this process (the worker's side of
+    // WorkerProcess::readProperties). *cancel is looked at between steps and while counting
+    // colours.
     static ImageProperties decode(
         Magick::Blob &blob, const QSize &thumbnailBox, const QAtomicInt *cancel = nullptr);
 };

@@ -35,9 +35,11 @@ public:
     ImagePipeline::FileResult convert(const QString &input, const OutputNaming::Target &target,
         int codecThreads, int libraryThreads);
 
-    // What the properties dialog shows, read in the worker. Never throws.
-    ImageProperties readProperties(
-        const QString &path, const QSize &thumbnailBox, const QAtomicInt *cancel);
+    // What the properties dialog shows of a file, read in a worker of its own, which a hostile
+    // file can take down without taking the caller along. Another thread may set *cancel at
+    // any time; the read then ends soon after with the status Cancelled. Never throws.
+    static ImageProperties readProperties(
+        const QString &path, const QSize &thumbnailBox, const QAtomicInt *cancel = nullptr);
 
     // Ends every worker of this process at once, for a run that must end now (a signal): the
     // files in flight come back Stopped, and no worker starts again. Safe from any thread.
@@ -53,6 +55,8 @@ public:
     static QString program();
 
 private:
+    ImageProperties properties(
+        const QString &path, const QSize &thumbnailBox, const QAtomicInt *cancel);
     // A worker that has loaded these Qt plug-ins (and those it loaded before), which it cannot
     // do once shut in: started, or started again with them, when the one running has not.
     bool ensureRunning(const QList<QByteArray> &plugins, QString *error);

@@ -14,8 +14,6 @@
 #include "imagedecoder.h"
 #include "imagepipeline.h"
 #include "resourcelimits.h"
-#include "settingsfile.h"
-#include "workerprocess.h"
 
 namespace {
 
@@ -130,12 +128,6 @@ qint64 countColours(const Magick::Image &image, const QAtomicInt *cancel)
 }
 
 } // namespace
-
-ImageProperties ImageProperties::read(
-    const QString &path, const QSize &thumbnailBox, const QAtomicInt *cancel)
-{
-    return WorkerProcess(SettingsFile::defaults()).readProperties(path, thumbnailBox, cancel);
-}
 
 ImageProperties ImageProperties::decode(
     Magick::Blob &blob, const QSize &thumbnailBox, const QAtomicInt *cancel)

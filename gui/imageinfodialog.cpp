@@ -12,6 +12,7 @@
 #include "appshell.h"
 #include "diagnostics.h"
 #include "imageproperties.h"
+#include "workerprocess.h"
 #include "ui_imageinfodialog.h"
 
 // Shared by the dialog and the reading thread, so whichever ends last frees it. The mutex
@@ -76,7 +77,7 @@ void ImageInfoDialog::readImage()
     QThreadPool::globalInstance()->start(
         QRunnable::create([request = request, path = filePath, thumbnailBox] {
             const ImageProperties image
-                = ImageProperties::read(path, thumbnailBox, &request->cancel);
+                = WorkerProcess::readProperties(path, thumbnailBox, &request->cancel);
             QMutexLocker lock(&request->mutex);
             if (ImageInfoDialog *dialog = request->dialog)
                 QMetaObject::invokeMethod(

@@ -464,6 +464,13 @@ ImagePipeline::FileResult WorkerProcess::convert(
 ImageProperties WorkerProcess::readProperties(
     const QString &path, const QSize &thumbnailBox, const QAtomicInt *cancel)
 {
+    // The settings are a conversion's; reading a file's properties takes none.
+    return WorkerProcess(ConversionSettings()).properties(path, thumbnailBox, cancel);
+}
+
+ImageProperties WorkerProcess::properties(
+    const QString &path, const QSize &thumbnailBox, const QAtomicInt *cancel)
+{
     ImageProperties properties;
     const QFileInfo file(path);
     properties.fileSize = file.exists() ? file.size() : 0;
