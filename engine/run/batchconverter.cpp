@@ -32,14 +32,6 @@ BatchConverter::BatchConverter(const ConversionSettings &settings, const Options
 {
 }
 
-QStringList BatchConverter::plan(const QStringList &inputs) const
-{
-    QStringList outputs;
-    for (const OutputNaming::Target &target : planTargets(inputs))
-        outputs.append(target.path);
-    return outputs;
-}
-
 QVector<OutputNaming::Target> BatchConverter::planTargets(const QStringList &inputs) const
 {
     QSet<QString> planned; // outputs and backups

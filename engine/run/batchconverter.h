@@ -36,9 +36,6 @@ public:
 
     BatchConverter(const ConversionSettings &settings, const Options &options);
 
-    // Output path of every input, in order, as they will be written.
-    QStringList plan(const QStringList &inputs) const;
-
     // Returns one result per input; a file never started (after a failure with stopOnError,
     // or once stopFlag is raised), or stopped in flight (WorkerProcess::stopAll), keeps status
     // Missing and an empty error, and is not handed to finished.
