@@ -6,6 +6,7 @@
 
 #include <sys/stat.h>
 
+#include "conversionsettings.h"
 #include "formats.h"
 
 namespace {
@@ -42,17 +43,18 @@ QString suffixForFormat(const QString &format)
     return suffix.isEmpty() ? QLatin1Char('.') + format : suffix;
 }
 
-QString pathIn(const QString &directory, const QString &input, const QString &format)
+Rule Rule::of(const ConversionSettings &settings)
 {
-    return directory + QLatin1Char('/') + QFileInfo(input).baseName() + suffixForFormat(format);
+    return { settings.path, suffixForFormat(settings.format), settings.overwrite };
 }
 
-QString plainPath(const QString &input, const QString &dirPath, const QString &format)
+QString plainPath(const Rule &rule, const QString &input)
 {
-    const QDir dir(dirPath);
-    return pathIn((dir.exists() && !dirPath.isEmpty()) ? dir.absolutePath()
-                                                       : QFileInfo(input).canonicalPath(),
-        input, format);
+    const QDir dir(rule.folder);
+    const QString folder = (dir.exists() && !rule.folder.isEmpty())
+        ? dir.absolutePath()
+        : QFileInfo(input).canonicalPath();
+    return folder + QLatin1Char('/') + QFileInfo(input).baseName() + rule.suffix;
 }
 
 QString freeName(const QString &out, const Taken &taken)
@@ -67,21 +69,12 @@ QString backupName(const QString &file, const Taken &taken)
     return firstFree(file, QStringLiteral("_backup_%1"), taken);
 }
 
-QString outputFilePath(const QString &input, const QString &dirPath, const QString &format,
-    bool overwrite, const Taken &taken)
+Target target(const Rule &rule, const QString &input, const Taken &taken)
 {
-    const QString out = plainPath(input, dirPath, format);
-    if (overwrite || !taken(out))
-        return out;
-    return freeName(out, taken);
-}
-
-OutputNaming::Target outputTarget(const QString &input, const QString &dirPath,
-    const QString &format, bool overwrite, const Taken &taken)
-{
-    OutputNaming::Target target(outputFilePath(input, dirPath, format, overwrite, taken),
-        overwrite ? OutputNaming::Target::ReplaceAfterBackup : OutputNaming::Target::KeepExisting);
-    target.plain = plainPath(input, dirPath, format);
+    const QString plain = plainPath(rule, input);
+    Target target(rule.overwrite || !taken(plain) ? plain : freeName(plain, taken),
+        rule.overwrite ? Target::ReplaceAfterBackup : Target::KeepExisting);
+    target.plain = plain;
     return target;
 }
 

@@ -5,6 +5,8 @@
 
 #include <functional>
 
+struct ConversionSettings;
+
 // Where each output goes and what a replaced file is kept as: the one home of these names
 // for the window's worker, the batch planned ahead and the write itself. Stateless.
 namespace OutputNaming {
@@ -42,21 +44,29 @@ bool isTaken(const QString &path);
 // The suffix an output in format gets, with its dot.
 QString suffixForFormat(const QString &format);
 
-// Where the output of input goes. dirPath empty (or no existing folder) means beside the
-// input. With overwrite, the plain name, whose file the write keeps as a numbered backup
-// before replacing it; without it, a free numbered name so nothing is replaced.
-QString outputFilePath(const QString &input, const QString &dirPath, const QString &format,
-    bool overwrite, const Taken &taken = isTaken);
-// The same name, with how the write treats what it finds there.
-Target outputTarget(const QString &input, const QString &dirPath, const QString &format,
-    bool overwrite, const Taken &taken = isTaken);
+// How a run names its outputs. A new way of naming (a pattern for the name, sub-folders that
+// follow the inputs') is a field here and a step in plainPath().
+struct Rule
+{
+    // Where outputs go; empty, or a folder that does not exist, means beside each input.
+    QString folder;
+    // What every output's name ends in, with its dot.
+    QString suffix;
+    // Whether an output replaces a file at its name (kept first as a numbered backup) rather
+    // than taking a free numbered name.
+    bool overwrite = false;
 
-// directory, the input's name up to its first dot, and the format's suffix.
-QString pathIn(const QString &directory, const QString &input, const QString &format);
+    static Rule of(const ConversionSettings &settings);
+};
 
-// The output folder (the chosen one when it exists, else the input's own), the input's name
-// up to its first dot, and the format's suffix.
-QString plainPath(const QString &input, const QString &dirPath, const QString &format);
+// The output folder (the rule's when it exists, else the input's own), the input's name up to
+// its first dot, and the suffix: the name before any clash is settled.
+QString plainPath(const Rule &rule, const QString &input);
+
+// Where the output of input goes, and how the write treats what it finds there: with
+// overwrite, the plain name, whose file the write keeps as a numbered backup before replacing
+// it; without it, a free numbered name so nothing is replaced.
+Target target(const Rule &rule, const QString &input, const Taken &taken = isTaken);
 
 // The first "name_N.suffix" beside out that `taken` does not claim, N counted from 1 and
 // always built from out itself.

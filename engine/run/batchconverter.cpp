@@ -38,12 +38,12 @@ QVector<OutputNaming::Target> BatchConverter::planTargets(const QStringList &inp
     const auto taken = [&planned](const QString &path) {
         return planned.contains(key(path)) || OutputNaming::isTaken(path);
     };
+    const OutputNaming::Rule rule = OutputNaming::Rule::of(settings);
     QVector<OutputNaming::Target> targets;
     for (const QString &input : inputs) {
         // With overwrite, a later file replaces an earlier one's output after a backup, as
         // it would one after the other; without it, every output gets a name of its own.
-        OutputNaming::Target target = OutputNaming::outputTarget(
-            input, settings.path, settings.format, settings.overwrite, taken);
+        OutputNaming::Target target = OutputNaming::target(rule, input, taken);
         if (settings.overwrite && taken(target.path)) {
             target.backup = OutputNaming::backupName(target.path, taken);
             planned.insert(key(target.backup));

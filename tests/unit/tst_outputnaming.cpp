@@ -162,9 +162,9 @@ void tst_OutputNaming::outputFilePath()
     for (const QString &file : existing)
         QVERIFY(TestSupport::writeFile(root + '/' + file, file.toUtf8()));
 
-    const QString dirPath = dir.isEmpty() ? QString() : root + '/' + dir;
-    const QString result
-        = OutputNaming::outputFilePath(root + '/' + input, dirPath, format, overwrite);
+    const OutputNaming::Rule rule { dir.isEmpty() ? QString() : root + '/' + dir,
+        OutputNaming::suffixForFormat(format), overwrite };
+    const QString result = OutputNaming::target(rule, root + '/' + input).path;
     QCOMPARE(result, root + '/' + expected);
 
     // Written as the worker writes it; only then is a replaced file kept as a backup.
@@ -173,8 +173,7 @@ void tst_OutputNaming::outputFilePath()
     QCOMPARE(filesUnder(root), before);
     QString written;
     QString error;
-    const OutputNaming::Target target
-        = OutputNaming::outputTarget(root + '/' + input, dirPath, format, overwrite);
+    const OutputNaming::Target target = OutputNaming::target(rule, root + '/' + input);
     QVERIFY2(OutputFile::write(target, "new", &written, &error), qPrintable(error));
     QCOMPARE(written, result);
     QCOMPARE(TestSupport::readFile(result), QByteArray("new"));
@@ -205,7 +204,7 @@ void tst_OutputNaming::backupsAreNumberedFromTheOriginalName()
     for (int run = 1; run <= 3; ++run) {
         QString written;
         QString error;
-        QVERIFY2(OutputFile::write(OutputNaming::outputTarget(a, QString(), "jpeg", true),
+        QVERIFY2(OutputFile::write(OutputNaming::target({ QString(), ".jpg", true }, a),
                      QByteArray::number(run), &written, &error),
             qPrintable(error));
         QCOMPARE(written, a);
@@ -225,7 +224,7 @@ void tst_OutputNaming::freeNamesAreNumberedFromTheOriginalName()
     QVERIFY(TestSupport::writeFile(temp.path() + "/photo.jpg", "jpg"));
     QStringList outputs;
     for (int run = 0; run < 3; ++run) {
-        const QString out = OutputNaming::outputFilePath(input, QString(), "jpeg", false);
+        const QString out = OutputNaming::target({ QString(), ".jpg", false }, input).path;
         outputs.append(QFileInfo(out).fileName());
         QVERIFY(TestSupport::writeFile(out, "new"));
     }
