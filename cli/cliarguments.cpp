@@ -10,7 +10,8 @@
 #include <functional>
 
 #include "filenames.h"
-#include "formats.h"
+#include "inputformats.h"
+#include "outputformat.h"
 #include "imagefolders.h"
 #include "options.h"
 #include "settingsfile.h"
@@ -81,8 +82,8 @@ private:
 // "WxH" or "WxH!"; both sides within the ranges the window allows.
 bool parseBox(const QString &text, int *width, int *height, bool *exact)
 {
-    const Options::Option *w = Options::find("Resize", "width");
-    const Options::Option *h = Options::find("Resize", "height");
+    const Options::Option &w = Options::resizeWidth();
+    const Options::Option &h = Options::resizeHeight();
     QString box = text.trimmed();
     *exact = box.endsWith(QLatin1Char('!'));
     if (*exact)
@@ -94,8 +95,8 @@ bool parseBox(const QString &text, int *width, int *height, bool *exact)
     bool okHeight = false;
     *width = sides[0].toInt(&okWidth);
     *height = sides[1].toInt(&okHeight);
-    return okWidth && okHeight && *width >= w->minimum && *width <= w->maximum
-        && *height >= h->minimum && *height <= h->maximum;
+    return okWidth && okHeight && *width >= w.minimum && *width <= w.maximum
+        && *height >= h.minimum && *height <= h.maximum;
 }
 
 // "512M", "2G", "1.5G" or a number of MiB; 0 when the text is no size of at least 1 MiB.
@@ -134,8 +135,8 @@ struct Declaration
 // the override that clears it.
 QVector<Declaration> fromOption(const Options::Option &option)
 {
-    const QString name = QLatin1String(option.cliName);
-    const QString help = QLatin1String(option.cliHelp);
+    const QString name = QLatin1String(option.cli.name);
+    const QString help = QLatin1String(option.cli.help);
     const QString fallback = option.defaultValue.toString();
     switch (option.type) {
     case Options::Type::Number:
@@ -174,7 +175,7 @@ QVector<Declaration> fromOption(const Options::Option &option)
                 option.set(result.settings, color.name());
             } } };
     case Options::Type::Flag: {
-        const QString off = QLatin1String(option.cliOffName);
+        const QString off = QLatin1String(option.cli.offName);
         const auto apply = [&option, name, off](Reader &read, CliArguments &result) {
             const bool on = !name.isEmpty() && read.has(name);
             const bool cleared = !off.isEmpty() && read.has(off);
@@ -187,7 +188,7 @@ QVector<Declaration> fromOption(const Options::Option &option)
         };
         QVector<Declaration> declarations;
         if (!off.isEmpty())
-            declarations.append({ off, QString(), QLatin1String(option.cliOffHelp), nullptr });
+            declarations.append({ off, QString(), QLatin1String(option.cli.offHelp), nullptr });
         if (!name.isEmpty())
             declarations.append({ name, QString(), help, nullptr });
         declarations.last().apply = apply;
@@ -253,8 +254,8 @@ void applyScale(Reader &read, CliArguments &result)
     ConversionSettings &s = result.settings;
     if (!read.has("scale"))
         return;
-    const Options::Option *proportion = Options::find("Resize", "proportion");
-    read.number("scale", proportion->minimum, proportion->maximum, &s.resizeProportion);
+    const Options::Option &proportion = Options::resizeProportion();
+    read.number("scale", proportion.minimum, proportion.maximum, &s.resizeProportion);
     if (s.resizeProportion == 0)
         read.fail(QStringLiteral("--scale takes a factor from -10 to 10 other than 0"));
     s.resizeEnabled = true;
@@ -299,10 +300,10 @@ QVector<Declaration> declarations(int cores)
                 applyScale } },
     };
     for (const Options::Option &option : Options::all()) {
-        if (!option.cliName && !option.cliOffName)
+        if (!option.cli.name && !option.cli.offName)
             continue;
         for (const auto &entry : placedBefore) {
-            if (entry.first == QLatin1String(option.cliName))
+            if (entry.first == QLatin1String(option.cli.name))
                 list.append(entry.second);
         }
         list += fromOption(option);
@@ -363,13 +364,13 @@ CliArguments parseCliArguments(const QStringList &arguments)
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
-        "Converts image files to JPEG, GIF, PNG, JPEG 2000 or PDF, several at once.\n"
+        "Converts image files to %2, several at once.\n"
         "Folders are searched, in any letter case, for\n%1\n"
         "An existing file is never replaced without --overwrite: the output gets a free name\n"
         "(photo_1.jpg); with --overwrite the replaced file is first kept as photo_backup_N.\n"
         "Exit status: 0 when every file was converted, 1 when any failed, 2 for bad arguments,\n"
         "128+N when signal N ended the run (130 for Ctrl-C, 143 for SIGTERM, 129 for SIGHUP).")
-                                         .arg(wrapped(Formats::imagePatterns(), 88)));
+                                         .arg(wrapped(InputFormats::patterns(), 88), OutputFormats::titles(QStringLiteral("or"))));
     parser.addPositionalArgument(QStringLiteral("FILE|FOLDER"),
         QStringLiteral("Images, or folders of images, to convert."),
         QStringLiteral("FILE|FOLDER..."));

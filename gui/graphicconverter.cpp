@@ -25,9 +25,11 @@
 #include "aboutdialog.h"
 #include "appshell.h"
 #include "filenames.h"
-#include "formats.h"
+#include "inputformats.h"
+#include "outputformat.h"
 #include "imagefolders.h"
 #include "imageinfodialog.h"
+#include "optionform.h"
 #include "options.h"
 #include "runreportdialog.h"
 #include "settingsfile.h"
@@ -76,10 +78,9 @@ GraphicConverter::GraphicConverter(QWidget *parent)
 
     setWindowTitle(tr("Tarvo Image Converter") + QStringLiteral(" v" TARVO_VERSION));
     createPdfQuality();
-    // The number of cores is the machine's, so the form cannot hold the range.
-    const Options::Option *jobs = Options::find("Global", "jobs");
-    ui->spinBoxJobs->setRange(jobs->minimum, jobs->maximum);
-    ui->spinBoxJobs->setValue(jobs->defaultValue.toInt());
+    for (const OutputFormat *format : OutputFormats::all())
+        ui->comboBoxFormat->addItem(QLatin1String(format->label));
+    form = new OptionForm(this, ui->listWidgetOptions, ui->stackedWidgetOptions);
 
     // clang-format off
     connect(ui->pushButtonAdd,                     SIGNAL(clicked()),                          this,                                  SLOT(addItems()));
@@ -113,17 +114,10 @@ GraphicConverter::GraphicConverter(QWidget *parent)
     connect(ui->spinBoxPNGLevel,                   SIGNAL(valueChanged(int)),                  ui->horizontalSliderPNGLevel,          SLOT(setValue(int)));
     connect(ui->horizontalSliderResizeProportion,  SIGNAL(valueChanged(int)),                  ui->spinBoxResizeProportion,           SLOT(setValue(int)));
     connect(ui->spinBoxResizeProportion,           SIGNAL(valueChanged(int)),                  ui->horizontalSliderResizeProportion,  SLOT(setValue(int)));
-    connect(ui->pushButtonGlobalDefault,           SIGNAL(clicked()),                          this,                                  SLOT(resetGlobalOptions()));
-    connect(ui->pushButtonJPEGDefault,             SIGNAL(clicked()),                          this,                                  SLOT(resetJPEGOptions()));
-    connect(ui->pushButtonGIFDefault,              SIGNAL(clicked()),                          this,                                  SLOT(resetGIFOptions()));
-    connect(ui->pushButtonPNGDefault,              SIGNAL(clicked()),                          this,                                  SLOT(resetPNGOptions()));
-    connect(ui->pushButtonResizeDefault,           SIGNAL(clicked()),                          this,                                  SLOT(resetResizeOptions()));
     connect(&engine,                               SIGNAL(done()),                             this,                                  SLOT(done()));
     connect(&engine,                               SIGNAL(doneItem(int)),                      this,                                  SLOT(doneItem(int)));
     connect(ui->comboBoxFormat,                    SIGNAL(currentIndexChanged(int)),           this,                                  SLOT(showFormatQuality(int)));
     connect(ui->spinBoxQuality,                    SIGNAL(valueChanged(int)),                  this,                                  SLOT(setFormatQuality(int)));
-    connect(ui->spinBoxJPEGQuality,                SIGNAL(valueChanged(int)),                  this,                                  SLOT(followFormatQuality()));
-    connect(pdfQuality,                            SIGNAL(valueChanged(int)),                  this,                                  SLOT(followFormatQuality()));
     connect(ui->checkBoxResizeEnabled,             SIGNAL(toggled(bool)),                      this,                                  SLOT(updateResizeStates()));
     connect(ui->spinBoxResizeProportion,           SIGNAL(valueChanged(int)),                  this,                                  SLOT(updateResizeStates()));
     connect(ui->comboBoxResizeOperator,            SIGNAL(currentIndexChanged(int)),           this,                                  SLOT(updateResizeStates()));
@@ -131,6 +125,11 @@ GraphicConverter::GraphicConverter(QWidget *parent)
     connect(&engine, &ImageConvertEngine::error, this, &GraphicConverter::showError);
     connect(&engine, &ImageConvertEngine::converted, this, &GraphicConverter::fileConverted);
     connect(&engine, &ImageConvertEngine::warning, this, &GraphicConverter::fileWarned);
+    for (const OutputFormat *format : OutputFormats::all()) {
+        if (QSpinBox *quality = formatQualitySource(format))
+            connect(quality, SIGNAL(valueChanged(int)), this, SLOT(followFormatQuality()),
+                Qt::UniqueConnection);
+    }
 
     updateItemCount();
     showFormatQuality(ui->comboBoxFormat->currentIndex());
@@ -167,7 +166,7 @@ void GraphicConverter::closeEvent(QCloseEvent *event)
 void GraphicConverter::addItems()
 {
     const QStringList files = QFileDialog::getOpenFileNames(
-        this, tr("Open Files"), addPath, Formats::imageFilter() + tr(";;All Files (*.*)"));
+        this, tr("Open Files"), addPath, InputFormats::filter() + tr(";;All Files (*.*)"));
     if (files.isEmpty())
         return;
     addPath = QFileInfo(files.first()).absolutePath();
@@ -432,31 +431,6 @@ void GraphicConverter::showListMenu(QPoint pos)
     qDebug() << "show list menu" << pos.x() << pos.y();
 }
 
-void GraphicConverter::resetGlobalOptions()
-{
-    resetOptions("Global");
-}
-
-void GraphicConverter::resetJPEGOptions()
-{
-    resetOptions("JPEG");
-}
-
-void GraphicConverter::resetGIFOptions()
-{
-    resetOptions("GIF");
-}
-
-void GraphicConverter::resetPNGOptions()
-{
-    resetOptions("PNG");
-}
-
-void GraphicConverter::resetResizeOptions()
-{
-    resetOptions("Resize");
-}
-
 void GraphicConverter::updateItemCount()
 {
     const int count = ui->listWidget->count();
@@ -501,104 +475,13 @@ void GraphicConverter::showError(int index, const QString &message)
     errorLabel->setToolTip(text);
 }
 
-// In the option table's order, which the loading relies on: "exact" is applied before
-// "base_width".
-const QVector<GraphicConverter::OptionWidget> &GraphicConverter::optionWidgets()
-{
-    static const QVector<OptionWidget> widgets = {
-        { "Options", "original", "checkBoxOriginal" },
-        { "Options", "format", "comboBoxFormat" },
-        { "Options", "quality", "spinBoxPDFQuality" },
-        { "Global", "stoponfailure", "checkBoxStopOnFailure" },
-        { "Global", "jobs", "spinBoxJobs" },
-        { "Global", "overwrite", "checkBoxOverwrite" },
-        { "Global", "strip", "checkBoxStrip" },
-        { "Global", "backgroundcolor", "labelBackgroundColor" },
-        { "Global", "transparent", "checkBoxTransparent" },
-        { "Resize", "enabled", "checkBoxResizeEnabled" },
-        { "Resize", "proportion", "spinBoxResizeProportion" },
-        { "Resize", "width", "spinBoxResizeWidth" },
-        { "Resize", "height", "spinBoxResizeHeight" },
-        { "Resize", "exact", "radioButtonResizeExact" },
-        { "Resize", "base_width", "radioButtonResizeWidth" },
-        { "Resize", "operator", "comboBoxResizeOperator" },
-        { "Resize", "filter", "comboBoxResizeFilterType" },
-        { "JPEG", "quality", "spinBoxJPEGQuality" },
-        { "JPEG", "dpi", "spinBoxJPEGDPI" },
-        { "JPEG", "progressive", "checkBoxJPEGProgressive" },
-        { "JPEG", "huffman", "checkBoxJPEGHuffman" },
-        { "JPEG", "type", "comboBoxJPEGImageType" },
-        { "JPEG", "colorspace", "comboBoxJPEGColorspaceType" },
-        { "JPEG", "compression", "comboBoxJPEGCompressionType" },
-        { "GIF", "type", "comboBoxGIFImageType" },
-        { "GIF", "interlace", "checkBoxGIFInterlace" },
-        { "GIF", "dither", "checkBoxGIFQuantizeDither" },
-        { "GIF", "quantizecolorspace", "comboBoxGIFQuantizeColorspace" },
-        { "GIF", "quantizecolors", "spinBoxGIFQuantizeColors" },
-        { "GIF", "quantizetreedepth", "spinBoxGIFQuantizeTreeDepth" },
-        { "PNG", "type", "comboBoxPNGImageType" },
-        { "PNG", "colorspace", "comboBoxPNGColorspace" },
-        { "PNG", "interlace", "checkBoxPNGInterlace" },
-        { "PNG", "level", "spinBoxPNGLevel" },
-        { "PNG", "filter", "comboBoxPNGFilter" },
-    };
-    return widgets;
-}
-
-namespace {
-
-// Values go through each widget's own setter, so the couplings react as for a user's change
-// and out-of-range numbers are clamped by the widget.
-void setWidgetValue(QWidget *widget, const QVariant &value)
-{
-    if (auto button = qobject_cast<QAbstractButton *>(widget)) {
-        button->setChecked(value.toBool());
-    } else if (auto spinBox = qobject_cast<QSpinBox *>(widget)) {
-        spinBox->setValue(value.toInt());
-    } else if (auto comboBox = qobject_cast<QComboBox *>(widget)) {
-        comboBox->setCurrentIndex(value.toInt());
-    } else if (auto label = qobject_cast<QLabel *>(widget)) {
-        const QColor color(value.toString());
-        label->setPalette(QPalette(color));
-        label->setText(color.name());
-    }
-}
-
-QVariant widgetValue(const QWidget *widget)
-{
-    if (auto button = qobject_cast<const QAbstractButton *>(widget))
-        return button->isChecked();
-    if (auto spinBox = qobject_cast<const QSpinBox *>(widget))
-        return spinBox->value();
-    if (auto comboBox = qobject_cast<const QComboBox *>(widget))
-        return comboBox->currentIndex();
-    if (auto label = qobject_cast<const QLabel *>(widget))
-        return label->text();
-    return QVariant();
-}
-
-} // namespace
-
 ConversionSettings GraphicConverter::currentSettings() const
 {
-    // Options without a widget keep their defaults.
     ConversionSettings s = SettingsFile::defaults();
-    for (const OptionWidget &entry : optionWidgets()) {
-        if (const Options::Option *option = Options::find(entry.group, entry.key))
-            option->set(s, widgetValue(findChild<QWidget *>(QLatin1String(entry.widget))));
-    }
+    form->read(s);
     if (!ui->lineEditPath->text().isEmpty() && !ui->checkBoxOriginal->isChecked())
         s.path = ui->lineEditPath->text();
     return s;
-}
-
-void GraphicConverter::resetOptions(const char *group)
-{
-    for (const OptionWidget &entry : optionWidgets()) {
-        const Options::Option *option = Options::find(entry.group, entry.key);
-        if (option && qstrcmp(entry.group, group) == 0)
-            setWidgetValue(findChild<QWidget *>(QLatin1String(entry.widget)), option->defaultValue);
-    }
 }
 
 void GraphicConverter::loadSettings()
@@ -617,15 +500,11 @@ void GraphicConverter::loadSettings()
     QString folder = qEnvironmentVariable("TARVO_DEFAULT_FOLDER");
     if (folder.isEmpty() || !QDir(folder).exists())
         folder = QDir::currentPath();
-    const QString path = settings.value(QStringLiteral("Options/path"), folder).toString();
+    const QString path = settings.value(Options::outputFolder().settingsKey(), folder).toString();
     ui->lineEditPath->setText(QDir(path).exists() ? path : folder);
     addPath = settings.value(QStringLiteral("Options/addpath"), folder).toString();
 
-    const ConversionSettings stored = SettingsFile::read(file);
-    for (const OptionWidget &entry : optionWidgets()) {
-        if (const Options::Option *option = Options::find(entry.group, entry.key))
-            setWidgetValue(findChild<QWidget *>(QLatin1String(entry.widget)), option->get(stored));
-    }
+    form->show(SettingsFile::read(file));
 
     // Told now, while the user can still do something about it, rather than at the close
     // that would lose the options chosen.
@@ -661,7 +540,7 @@ void GraphicConverter::saveSettings()
     }
     SettingsFile::write(settings, currentSettings());
     // The folder is kept as typed, also while outputs go beside the inputs.
-    settings.setValue(QStringLiteral("Options/path"), ui->lineEditPath->text());
+    settings.setValue(Options::outputFolder().settingsKey(), ui->lineEditPath->text());
     settings.setValue(QStringLiteral("Options/addpath"), addPath);
     settings.sync();
     if (settings.status() != QSettings::NoError)
@@ -671,39 +550,40 @@ void GraphicConverter::saveSettings()
 void GraphicConverter::createPdfQuality()
 {
     pdfQuality = new QSpinBox(this);
-    pdfQuality->setObjectName(QStringLiteral("spinBoxPDFQuality"));
-    const Options::Option *quality = Options::find("Options", "quality");
-    pdfQuality->setRange(quality->minimum, quality->maximum);
-    pdfQuality->setValue(quality->defaultValue.toInt());
+    const Options::Option &quality = Options::generalQuality();
+    pdfQuality->setObjectName(QLatin1String(quality.widget));
+    pdfQuality->setRange(quality.minimum, quality.maximum);
+    pdfQuality->setValue(quality.defaultValue.toInt());
     pdfQuality->hide();
 }
 
-// The JPEG writer takes the JPEG page's quality over the general one; of the other writers
-// only the PDF one reads the general quality (as JPEG quality, or as zip effort).
-QSpinBox *GraphicConverter::formatQualitySource() const
+// A format's quality is the row of its options marked as such, or the general one; for a
+// format without, the control shows the general quality, disabled.
+QSpinBox *GraphicConverter::formatQualitySource(const OutputFormat *format) const
 {
-    const QString format = Formats::outputFormatNames().value(ui->comboBoxFormat->currentIndex());
-    return format == QLatin1String("jpeg") ? ui->spinBoxJPEGQuality : pdfQuality;
+    if (format && !format->takesGeneralQuality) {
+        for (const Options::Option &option : format->options) {
+            if (option.quality)
+                return qobject_cast<QSpinBox *>(form->widget(option));
+        }
+    }
+    return format && format->takesGeneralQuality ? pdfQuality : nullptr;
 }
 
-void GraphicConverter::showFormatQuality(int format)
+QSpinBox *GraphicConverter::currentQualitySource() const
 {
-    const QString name = Formats::outputFormatNames().value(format);
-    QString tip;
-    if (name == QLatin1String("jpeg"))
-        tip = tr("JPEG quality, the same as on the JPEG page: higher keeps more detail in a "
-                 "larger file");
-    else if (name == QLatin1String("pdf"))
-        tip = tr("PDF quality: photos kept as JPEG keep more detail in a larger file; other "
-                 "pictures are packed tighter");
-    else if (name == QLatin1String("gif"))
-        tip = tr("GIF has no quality: it keeps up to 256 colours, as set on the GIF page");
-    else if (name == QLatin1String("png"))
-        tip = tr("PNG has no quality: it keeps every pixel; its compression is set on the PNG "
-                 "page");
-    else if (name == QLatin1String("jp2"))
-        tip = tr("JPEG2000 has no quality here: it is written without loss");
-    const bool applies = name == QLatin1String("jpeg") || name == QLatin1String("pdf");
+    QSpinBox *source
+        = formatQualitySource(OutputFormats::all().value(ui->comboBoxFormat->currentIndex()));
+    return source ? source : pdfQuality;
+}
+
+void GraphicConverter::showFormatQuality(int index)
+{
+    const OutputFormat *format = OutputFormats::all().value(index);
+    const QString tip = format && format->qualityTip
+        ? QCoreApplication::translate("GraphicConverter", format->qualityTip)
+        : QString();
+    const bool applies = formatQualitySource(format) != nullptr;
     const QList<QWidget *> controls
         = { ui->label_3, ui->horizontalSliderQuality, ui->spinBoxQuality };
     for (QWidget *widget : controls) {
@@ -715,12 +595,12 @@ void GraphicConverter::showFormatQuality(int format)
 
 void GraphicConverter::setFormatQuality(int value)
 {
-    formatQualitySource()->setValue(value);
+    currentQualitySource()->setValue(value);
 }
 
 void GraphicConverter::followFormatQuality()
 {
-    ui->spinBoxQuality->setValue(formatQualitySource()->value());
+    ui->spinBoxQuality->setValue(currentQualitySource()->value());
 }
 
 void GraphicConverter::updateResizeStates()

@@ -12,6 +12,8 @@
 #include "imageconvertengine.h"
 #include "runreport.h"
 
+class OptionForm;
+struct OutputFormat;
 class QLabel;
 class QListWidgetItem;
 class RunReportDialog;
@@ -42,16 +44,6 @@ public:
     // The options as the widgets show them, as convert() hands them to the engine.
     ConversionSettings currentSettings() const;
 
-    // Which widget shows which row of the option table, by object name. The output folder is
-    // not among them: its line edit keeps its text even while outputs go beside the inputs.
-    struct OptionWidget
-    {
-        const char *group;
-        const char *key;
-        const char *widget;
-    };
-    static const QVector<OptionWidget> &optionWidgets();
-
 protected:
     void closeEvent(QCloseEvent *event) override;
 
@@ -74,18 +66,12 @@ private slots:
     void openFileDirectory();
     void selectBackgroundColor();
     void showListMenu(QPoint pos);
-    void resetGlobalOptions();
-    void resetJPEGOptions();
-    void resetGIFOptions();
-    void resetPNGOptions();
-    void resetResizeOptions();
-    void showFormatQuality(int format);
+    void showFormatQuality(int index);
     void setFormatQuality(int value);
     void followFormatQuality();
     void updateResizeStates();
 
 private:
-    void resetOptions(const char *group);
     void appendFile(const QString &path);
     void chooseFolderToImport(bool recursive);
     bool handleDrop(QEvent *event);
@@ -98,9 +84,12 @@ private:
     void loadSettings();
     void saveSettings();
     void createPdfQuality();
-    QSpinBox *formatQualitySource() const;
+    // nullptr for a format without a quality of its own or the general one.
+    QSpinBox *formatQualitySource(const OutputFormat *format) const;
+    QSpinBox *currentQualitySource() const;
 
     Ui::GraphicConverter *ui;
+    OptionForm *form = nullptr; // child of the window
     ImageConvertEngine engine;
     QMenu listMenu;
     QLabel *errorLabel = nullptr; // child of the status bar

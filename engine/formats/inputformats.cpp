@@ -309,6 +309,18 @@ QStringList patterns()
     return patterns;
 }
 
+QString filter()
+{
+    // Qt's own picker matches in any case, but the GTK one that Qt uses under GNOME matches
+    // case by case: UPPER.JPG from a camera would not be shown there without its own pattern.
+    const QStringList all = patterns();
+    QStringList upper;
+    for (const QString &pattern : all)
+        upper.append(pattern.toUpper());
+    return QStringLiteral("Images (%1 %2)")
+        .arg(all.join(QLatin1Char(' ')), upper.join(QLatin1Char(' ')));
+}
+
 QList<QByteArray> pluginsFor(const Format *format)
 {
     // Readers built into Qt itself, which no plug-in brings.

@@ -51,7 +51,12 @@ struct Verdict
 Verdict identify(const QByteArray &head);
 
 // "*.psd", "*.png", ...: the eight the window always offered first, then every other suffix.
+// The Add picker offers them, Import Folder takes and the command line searches folders for
+// them, matched in any letter case.
 QStringList patterns();
+// The picker's filter line for those patterns, then the same in capitals:
+// "Images (*.psd *.png ... *.PSD *.PNG ...)".
+QString filter();
 
 // The Qt plug-ins a format's decoders may load, which a sandbox must load before it forbids
 // opening them; nullptr for every format at once (all() and Qt's own readers need none).

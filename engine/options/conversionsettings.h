@@ -2,6 +2,7 @@
 #define CONVERSIONSETTINGS_H
 
 #include <QString>
+#include <QVariantMap>
 
 // Every option of one conversion run, as raw widget values. Combo boxes are kept as their
 // current index; the worker maps an index to a library value and skips a setting whose index
@@ -50,6 +51,10 @@ struct ConversionSettings
     bool resizeBaseWidth = false;
     int resizeOperator = 0;
     int resizeFilter = 0;
+
+    // The options of formats that keep no field here, by their "Group/key" (Options::flag and
+    // the like without a field).
+    QVariantMap values;
 };
 
 #endif // CONVERSIONSETTINGS_H

@@ -4,7 +4,7 @@
 #include <QFileInfo>
 
 #include "filenames.h"
-#include "formats.h"
+#include "inputformats.h"
 
 namespace ImageFolders {
 
@@ -21,7 +21,7 @@ void collect(const QString &folder, bool recursive, QStringList *files, QSet<QSt
     QStringList *unnamable)
 {
     const QDir dir(folder);
-    const QStringList patterns = Formats::imagePatterns();
+    const QStringList patterns = InputFormats::patterns();
     *unnamable += FileNames::unnamableEntries(dir.absolutePath(), patterns, recursive);
     for (const QString &name :
         dir.entryList(patterns, QDir::Files, QDir::Name | QDir::IgnoreCase)) {

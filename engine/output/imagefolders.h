@@ -9,7 +9,7 @@
 // line take them. Reads the file system only; safe on any thread.
 namespace ImageFolders {
 
-// Appends to *files the images of folder (Formats::imagePatterns, by name ignoring case), with
+// Appends to *files the images of folder (InputFormats::patterns, by name ignoring case), with
 // recursive its sub-folders' too, each folder's files before its sub-folders. *seen holds the
 // real path of every file and folder met so far: links make a tree a graph, and a link back
 // up it would otherwise be followed until the kernel refuses. Entries whose names are not

@@ -7,7 +7,7 @@
 #include <sys/stat.h>
 
 #include "conversionsettings.h"
-#include "formats.h"
+#include "outputformat.h"
 
 namespace {
 
@@ -39,7 +39,7 @@ bool isTaken(const QString &path)
 QString suffixForFormat(const QString &format)
 {
     // A name outside the list (an empty one too) keeps its own spelling after the dot.
-    const QString suffix = Formats::suffixFor(format);
+    const QString suffix = OutputFormats::suffixFor(format);
     return suffix.isEmpty() ? QLatin1Char('.') + format : suffix;
 }
 

@@ -20,8 +20,8 @@
 #include "conversionsettings.h"
 #include "diagnostics.h"
 #include "imagedecoder.h"
-#include "jp2coder.h"
 #include "outputfile.h"
+#include "outputformat.h"
 #include "resourcelimits.h"
 
 using namespace MagickLib;
@@ -29,13 +29,6 @@ using namespace MagickLib;
 namespace ImagePipeline {
 
 namespace {
-
-int lookup(int index, std::initializer_list<int> table)
-{
-    if (index < 0 || index >= int(table.size()))
-        return -1;
-    return table.begin()[index];
-}
 
 void flatten(Magick::Image &image, const ConversionSettings &settings)
 {
@@ -76,76 +69,6 @@ void resize(Magick::Image &image, const ConversionSettings &settings, const QSiz
     default:
         break;
     }
-}
-
-void applyGif(Magick::Image &image, const ConversionSettings &settings)
-{
-    if (settings.gifInterlace)
-        image.interlaceType(LineInterlace);
-    image.quantizeDither(settings.gifDither);
-    if (settings.gifType == 1)
-        image.type(BilevelType);
-    const int colorspace = gifColorspaceValue(settings.gifQuantizeColorspace);
-    if (colorspace >= 0)
-        image.quantizeColorSpace(ColorspaceType(colorspace));
-    image.quantizeColors(settings.gifQuantizeColors);
-    image.quantizeTreeDepth(settings.gifQuantizeTreeDepth);
-    image.quantize(false);
-    image.page(Magick::Geometry(0, 0, 0, 0, false, false));
-}
-
-void applyJpeg(Magick::Image &image, const ConversionSettings &settings)
-{
-    image.quality(settings.jpegQuality);
-    // The density is given in dots per inch; left alone, the unit would stay the input's (a PNG
-    // or BMP counts per centimetre) and 72 would be written as 183 dpi.
-    image.resolutionUnits(PixelsPerInchResolution);
-    image.density(
-        Magick::Geometry(settings.jpegDensityX, settings.jpegDensityY, 0, 0, false, false));
-    if (settings.jpegProgressive)
-        image.interlaceType(LineInterlace);
-    image.defineValue("jpeg", "optimize-coding", settings.jpegHuffman ? "TRUE" : "FALSE");
-    const int type = jpegTypeValue(settings.jpegType);
-    if (type >= 0)
-        image.type(ImageType(type));
-    const int colorspace = jpegColorspaceValue(settings.jpegColorspace);
-    if (colorspace >= 0)
-        image.colorSpace(ColorspaceType(colorspace));
-    const int compression = jpegCompressionValue(settings.jpegCompression);
-    if (compression >= 0)
-        image.compressType(CompressionType(compression));
-}
-
-void applyPng(Magick::Image &image, const ConversionSettings &settings)
-{
-    image.quality(settings.pngLevel * 10 + settings.pngFilter);
-    const int type = pngTypeValue(settings.pngType);
-    if (type >= 0)
-        image.type(ImageType(type));
-    const int colorspace = pngColorspaceValue(settings.pngColorspace);
-    if (colorspace >= 0)
-        image.colorSpace(ColorspaceType(colorspace));
-    if (settings.pngInterlace)
-        image.interlaceType(LineInterlace);
-}
-
-// What encoding takes per pixel of the image it encodes, the image included. Peak resident
-// memory of tarvo-convert --jobs 1 (default options) turning a noisy 6000x4500 and 12000x9000
-// JPEG into each format, in bytes per pixel (decoding alone: 9.6 and 9.5):
-//   JPEG 12.0 and 11.6, PNG 14.4 and 13.9, JPEG 2000 13.6 (6000x4500), GIF 13.4, PDF 16.3.
-// A one-colour 22500x33300 JPEG took 17.6 to JPEG: the optimised type turns it into a palette
-// image beside the original. Rounded up, with that case for JPEG.
-quint64 encodeBytesPerPixel(const QString &format)
-{
-    if (format == QLatin1String("jpeg"))
-        return 18;
-    if (format == QLatin1String("png"))
-        return 15;
-    if (format == QLatin1String("gif"))
-        return 14;
-    if (format == QLatin1String("pdf"))
-        return 17;
-    return 15; // JPEG 2000: the image beside one tile's worth of OpenJPEG's buffers
 }
 
 // The size the resize step makes of a columns x rows picture, as the library works it out
@@ -368,50 +291,15 @@ quint64 peakBytes(quint64 columns, quint64 rows, quint64 decodeBytesPerPixel, bo
         const quint64 between = qMax(width * rows, columns * height);
         peak = qMax(peak, (pixels + between + width * height) * ResourceLimits::pixelBytes);
     }
-    return qMax(peak, width * height * encodeBytesPerPixel(settings.format));
+    // Encoding takes what the format says per pixel of the image it encodes, the image
+    // included (a name outside the list fails at the encoder, after no more than this).
+    const OutputFormat *format = OutputFormats::find(settings.format);
+    return qMax(peak, width * height * (format ? format->encodeBytesPerPixel : 15));
 }
 
 int resizeFilterValue(int index)
 {
     return (index >= 0 && index <= 14) ? int(PointFilter) + index : -1;
-}
-
-int gifColorspaceValue(int index)
-{
-    return lookup(index,
-        { YUVColorspace, RGBColorspace, GRAYColorspace, OHTAColorspace, XYZColorspace,
-            YCCColorspace, YIQColorspace, YPbPrColorspace, Rec601YCbCrColorspace, CMYKColorspace,
-            sRGBColorspace, HSLColorspace, HWBColorspace, LABColorspace, CineonLogRGBColorspace });
-}
-
-int jpegTypeValue(int index)
-{
-    return lookup(index, { OptimizeType, GrayscaleType, BilevelType });
-}
-
-int jpegColorspaceValue(int index)
-{
-    return lookup(
-        index, { Rec601YCbCrColorspace, RGBColorspace, Rec601LumaColorspace, CMYKColorspace });
-}
-
-int jpegCompressionValue(int index)
-{
-    return lookup(index, { JPEGCompression, LosslessJPEGCompression });
-}
-
-int pngTypeValue(int index)
-{
-    // "TrueColor" (0) leaves the type to the encoder.
-    return index == 0 ? -1 : lookup(index, { 0, GrayscaleType, BilevelType });
-}
-
-int pngColorspaceValue(int index)
-{
-    return lookup(index,
-        { RGBColorspace, Rec601LumaColorspace, OHTAColorspace, XYZColorspace, YCCColorspace,
-            YIQColorspace, YUVColorspace, YPbPrColorspace, Rec601YCbCrColorspace, CMYKColorspace,
-            sRGBColorspace, HSLColorspace, HWBColorspace, LABColorspace, CineonLogRGBColorspace });
 }
 
 void orientUpright(Magick::Image &image)
@@ -443,22 +331,18 @@ void prepare(Magick::Image &image, const ConversionSettings &settings, const QSi
     if (settings.resizeEnabled)
         resize(image, settings, resized);
 
-    if (settings.format == QLatin1String("gif"))
-        applyGif(image, settings);
-    else if (settings.format == QLatin1String("jpeg"))
-        applyJpeg(image, settings);
-    else if (settings.format == QLatin1String("png"))
-        applyPng(image, settings);
-    else if (settings.format == QLatin1String("jp2"))
-        image.compressType(LosslessJPEGCompression);
+    const OutputFormat *format = OutputFormats::find(settings.format);
+    if (format && format->apply)
+        format->apply(image, settings);
 }
 
 QByteArray encode(Magick::Image &image, const ConversionSettings &settings, QStringList *warnings)
 {
     if (settings.strip)
         image.strip();
-    if (settings.format == QLatin1String("jp2"))
-        return Jp2Coder::encode(std::move(image));
+    const OutputFormat *format = OutputFormats::find(settings.format);
+    if (format && format->encode)
+        return format->encode(std::move(image), settings);
     image.quiet(false);
     QByteArray data;
     Magick::Blob blob;

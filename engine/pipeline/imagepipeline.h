@@ -56,27 +56,22 @@ bool decodeScaling();
 quint64 peakBytes(quint64 columns, quint64 rows, quint64 decodeBytesPerPixel, bool opacity,
     const ConversionSettings &settings, const QSize &resized = QSize());
 
-// Option index to library value (the numeric value of the library's enumeration), or -1 when
-// the index lies outside the table and the setting is skipped.
+// The resize filter's index to the library's filter (the numeric value of its enumeration), or
+// -1 when the index lies outside the list and the setting is skipped.
 int resizeFilterValue(int index);
-int gifColorspaceValue(int index);
-int jpegTypeValue(int index);
-int jpegColorspaceValue(int index);
-int jpegCompressionValue(int index);
-int pngTypeValue(int index);
-int pngColorspaceValue(int index);
 
 // Decoding may leave the camera's orientation in a tag that most outputs drop or ignore;
 // this turns the pixels upright and resets the tag to "upright", whatever its stored type.
 void orientUpright(Magick::Image &image);
-// Global quality, encoder, flattening, resize and the per-format settings, in that order. A
+// Global quality, encoder, flattening, resize and the format's own settings, in that order. A
 // valid resized size replaces the resize geometry: what the full picture would have been
 // resized to, for a picture decoded at a scale.
 void prepare(
     Magick::Image &image, const ConversionSettings &settings, const QSize &resized = QSize());
-// Strips if asked and encodes into memory with the encoder prepare() chose. What the encoder
-// warned about is added to *warnings; a warning does not stop the encoding. JPEG 2000 takes
-// the image over and leaves it empty, so that its pixels are freed before the codestream grows.
+// Strips if asked and encodes into memory with the format's encoder (or the library's, which
+// prepare() chose). What the encoder warned about is added to *warnings; a warning does not
+// stop the encoding. An encoder of our own takes the image over and may leave it empty, so
+// that its pixels are freed before its output grows.
 QByteArray encode(
     Magick::Image &image, const ConversionSettings &settings, QStringList *warnings = nullptr);
 struct FileResult

@@ -18,7 +18,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "formats.h"
+#include "outputformat.h"
 #include "graphicconverter.h"
 #include "tarvo_version.h"
 #include "testsupport.h"
@@ -225,8 +225,8 @@ void tst_MainWindow::catalogue_data()
     // The .ui lists the formats for the designer; the window stores the index into the engine's
     // table, so the two must name the same formats in the same order.
     QStringList formatLabels;
-    for (const Formats::OutputFormat &format : Formats::outputFormats())
-        formatLabels.append(format.label);
+    for (const OutputFormat *format : OutputFormats::all())
+        formatLabels.append(format->label);
     row("comboBoxFormat", "QComboBox", "items", formatLabels);
     row("comboBoxFormat", "QComboBox", "currentIndex", 0);
     row("horizontalSliderQuality", "QSlider", "range", "1..100");
@@ -548,7 +548,7 @@ void tst_MainWindow::qualityFollowsTheFormat()
     auto spinBox = window.findChild<QSpinBox *>("spinBoxQuality");
     auto slider = window.findChild<QSlider *>("horizontalSliderQuality");
     auto jpegPage = window.findChild<QSpinBox *>("spinBoxJPEGQuality");
-    const QStringList names = Formats::outputFormatNames();
+    const QStringList names = OutputFormats::names();
 
     // The JPEG page at 80; the general quality at 40, given while PDF is chosen.
     jpegPage->setValue(80);

@@ -19,57 +19,23 @@
 #include "ui_graphicconverter.h"
 #include "windowtestsupport.h"
 
-// Every key the window keeps, group by group, with the value an all-default start writes
-// ("*" where the value depends on the machine).
-static const QList<QPair<QString, QStringList>> keyTable = {
-    { "MainWindow", { "size=*", "pos=*" } },
-    { "Options", { "path=*", "addpath=*", "original=false", "quality=75", "format=0" } },
-    { "Global",
-        { "overwrite=false", "strip=true", "transparent=false", "backgroundcolor=#ffffff",
-            "stoponfailure=false", "jobs=*" } },
-    { "JPEG",
-        { "quality=75", "dpi=72", "progressive=true", "huffman=true", "type=0", "colorspace=0",
-            "compression=0" } },
-    { "GIF",
-        { "type=0", "interlace=false", "dither=false", "quantizecolorspace=0", "quantizecolors=256",
-            "quantizetreedepth=0" } },
-    { "PNG", { "type=0", "colorspace=0", "interlace=false", "level=7", "filter=5" } },
-    { "Resize",
-        { "enabled=false", "proportion=0", "width=640", "height=480", "exact=true",
-            "base_width=false", "operator=0", "filter=12" } },
-};
+// The keys the window keeps beside the option table's.
+static const QStringList windowKeys
+    = { "MainWindow/size", "MainWindow/pos", "Options/path", "Options/addpath" };
 
 static QString b(bool value)
 {
     return value ? "true" : "false";
 }
 
-// Every field of the record, to compare two records and see where they differ.
+// Every option of the record, to compare two records and see where they differ.
 static QStringList fields(const ConversionSettings &s)
 {
-    QStringList f = { "format=" + s.format, "path=" + s.path, "background=" + s.backgroundColor };
-    const QList<QPair<const char *, bool>> flags
-        = { { "original", s.originalDirectory }, { "overwrite", s.overwrite }, { "strip", s.strip },
-              { "transparent", s.transparent }, { "stopOnFailure", s.stopOnFailure },
-              { "jpegHuffman", s.jpegHuffman }, { "jpegProgressive", s.jpegProgressive },
-              { "gifInterlace", s.gifInterlace }, { "gifDither", s.gifDither },
-              { "pngInterlace", s.pngInterlace }, { "resizeEnabled", s.resizeEnabled },
-              { "resizeExact", s.resizeExact }, { "resizeBaseWidth", s.resizeBaseWidth } };
-    for (const auto &flag : flags)
-        f.append(QString(flag.first) + '=' + b(flag.second));
-    const QList<QPair<const char *, int>> numbers = { { "quality", s.quality },
-        { "jpegType", s.jpegType }, { "jpegDensityX", s.jpegDensityX },
-        { "jpegDensityY", s.jpegDensityY }, { "jpegColorspace", s.jpegColorspace },
-        { "jpegCompression", s.jpegCompression }, { "jpegQuality", s.jpegQuality },
-        { "gifType", s.gifType }, { "gifQuantizeColorspace", s.gifQuantizeColorspace },
-        { "gifQuantizeColors", s.gifQuantizeColors },
-        { "gifQuantizeTreeDepth", s.gifQuantizeTreeDepth }, { "pngType", s.pngType },
-        { "jobs", s.jobs }, { "pngLevel", s.pngLevel }, { "pngFilter", s.pngFilter },
-        { "pngColorspace", s.pngColorspace }, { "resizeProportion", s.resizeProportion },
-        { "resizeWidth", s.resizeWidth }, { "resizeHeight", s.resizeHeight },
-        { "resizeOperator", s.resizeOperator }, { "resizeFilter", s.resizeFilter } };
-    for (const auto &number : numbers)
-        f.append(QString(number.first) + '=' + QString::number(number.second));
+    QStringList f = { "path=" + s.path };
+    for (const Options::Option &option : Options::all()) {
+        if (option.type != Options::Type::Folder)
+            f.append(option.settingsKey() + '=' + option.get(s).toString());
+    }
     return f;
 }
 
@@ -96,7 +62,8 @@ private slots:
     void damagedFile();
     void unsavableFileIsTold_data();
     void unsavableFileIsTold();
-    void formDefaultsAreTheTableDefaults();
+    void formHasOneWidgetPerRow();
+    void earlierFileIsKept();
     void currentSettingsAreWhatIsSaved_data();
     void currentSettingsAreWhatIsSaved();
 
@@ -141,31 +108,18 @@ void tst_Settings::allDefaultStartWritesEveryKey()
         window.close();
     }
     QSettings settings("tarvo.ini", QSettings::IniFormat);
-    QStringList groups;
-    int keys = 0;
-    for (const auto &group : keyTable) {
-        groups.append(group.first);
-        settings.beginGroup(group.first);
-        QStringList expected;
-        for (const QString &entry : group.second)
-            expected.append(entry.section('=', 0, 0));
-        QStringList actual = settings.childKeys();
-        actual.sort();
-        expected.sort();
-        QCOMPARE(actual, expected);
-        for (const QString &entry : group.second) {
-            const QString value = entry.section('=', 1);
-            if (value != "*")
-                QCOMPARE(settings.value(entry.section('=', 0, 0)).toString(), value);
-        }
-        keys += actual.size();
-        settings.endGroup();
+    QStringList expected = windowKeys;
+    for (const Options::Option &option : Options::all()) {
+        if (!expected.contains(option.settingsKey()))
+            expected.append(option.settingsKey());
+        if (!option.machineBound && option.type != Options::Type::Folder)
+            QCOMPARE(option.settingsKey() + '=' + settings.value(option.settingsKey()).toString(),
+                option.settingsKey() + '=' + option.defaultValue.toString());
     }
-    QCOMPARE(keys, 39);
-    QStringList actualGroups = settings.childGroups();
-    actualGroups.sort();
-    groups.sort();
-    QCOMPARE(actualGroups, groups);
+    QStringList actual = settings.allKeys();
+    actual.sort();
+    expected.sort();
+    QCOMPARE(actual, expected);
     QCOMPARE(settings.value("MainWindow/size").toSize(), QSize(760, 618));
     QCOMPARE(settings.value("Options/path").toString(), QDir::currentPath());
     QCOMPARE(settings.value("Global/jobs").toInt(), qMax(1, QThread::idealThreadCount()));
@@ -426,13 +380,10 @@ void tst_Settings::damagedFile()
     // What is written back is a whole, valid settings file with every key of the window.
     QSettings settings("tarvo.ini", QSettings::IniFormat);
     QCOMPARE(settings.status(), QSettings::NoError);
-    QVERIFY(settings.allKeys().size() >= 36);
     const int quality = settings.value("Options/quality").toInt();
     QVERIFY(quality >= 1 && quality <= 100);
-    for (const auto &group : keyTable) {
-        for (const QString &entry : group.second)
-            QVERIFY(settings.contains(group.first + '/' + entry.section('=', 0, 0)));
-    }
+    for (const Options::Option &option : Options::all())
+        QVERIFY2(settings.contains(option.settingsKey()), qPrintable(option.settingsKey()));
     if (sparseSize > 0) {
         // The damaged file is kept aside, not lost.
         QCOMPARE(QFileInfo("tarvo.ini.damaged").size(), sparseSize);
@@ -483,50 +434,90 @@ void tst_Settings::unsavableFileIsTold()
     QVERIFY2(told.endsWith(reason), qPrintable(told));
 }
 
-void tst_Settings::formDefaultsAreTheTableDefaults()
+// Each row's widget in the form as designed, before any settings are loaded into it: one of
+// the row's kind, with the row's range and default.
+void tst_Settings::formHasOneWidgetPerRow()
 {
-    // The form as designed, before any settings are loaded into it.
     QMainWindow host;
     Ui::GraphicConverter form;
     form.setupUi(&host);
-    for (const GraphicConverter::OptionWidget &entry : GraphicConverter::optionWidgets()) {
-        const Options::Option *option = Options::find(entry.group, entry.key);
-        QVERIFY2(option, entry.key);
-        const QString name = QString(entry.group) + '/' + entry.key;
-        QWidget *widget = host.findChild<QWidget *>(entry.widget);
-        // The general quality has no widget in the form: the window keeps it aside, from the
-        // table's range and default, while the main control shows the JPEG page's quality.
-        if (!widget && qstrcmp(entry.widget, "spinBoxPDFQuality") == 0)
+    for (const Options::Option &option : Options::all()) {
+        const QString name = option.settingsKey();
+        // The window keeps the general quality aside while the main control shows the JPEG
+        // page's, fills the list of formats, and sets the range of what depends on the
+        // machine.
+        if (option.type == Options::Type::Folder || option.machineBound
+            || name == Options::generalQuality().settingsKey()
+            || name == Options::format().settingsKey())
             continue;
-        // Files at once go up to the machine's cores, which the window sets.
-        if (qstrcmp(entry.widget, "spinBoxJobs") == 0)
-            continue;
-        QVERIFY2(widget, entry.widget);
-        if (auto spin = qobject_cast<QSpinBox *>(widget)) {
-            QCOMPARE(QString("%1 %2 in %3..%4")
-                         .arg(name)
-                         .arg(spin->value())
-                         .arg(spin->minimum())
-                         .arg(spin->maximum()),
-                QString("%1 %2 in %3..%4")
-                    .arg(name)
-                    .arg(option->defaultValue.toInt())
-                    .arg(option->minimum)
-                    .arg(option->maximum));
-        } else if (auto combo = qobject_cast<QComboBox *>(widget)) {
-            QCOMPARE(
-                QString("%1 %2 of %3").arg(name).arg(combo->currentIndex()).arg(combo->count()),
-                QString("%1 %2 of %3")
-                    .arg(name)
-                    .arg(option->defaultValue.toInt())
-                    .arg(option->choices.size()));
-        } else if (auto button = qobject_cast<QAbstractButton *>(widget)) {
-            QCOMPARE(
-                name + '=' + b(button->isChecked()), name + '=' + b(option->defaultValue.toBool()));
-        } else {
-            QCOMPARE(name + '=' + static_cast<QLabel *>(widget)->text(),
-                name + '=' + option->defaultValue.toString());
+        QVERIFY2(option.widget, qPrintable(name));
+        const QList<QWidget *> found = host.findChildren<QWidget *>(option.widget);
+        QCOMPARE(name + ' ' + QString::number(found.size()), name + " 1");
+        QWidget *widget = found.first();
+        QString actual;
+        QString expected;
+        switch (option.type) {
+        case Options::Type::Number:
+            if (auto spin = qobject_cast<QSpinBox *>(widget))
+                actual = QString("%1 in %2..%3").arg(spin->value()).arg(spin->minimum()).arg(spin->maximum());
+            expected = QString("%1 in %2..%3").arg(option.defaultValue.toInt()).arg(option.minimum).arg(option.maximum);
+            break;
+        case Options::Type::Choice:
+            if (auto combo = qobject_cast<QComboBox *>(widget))
+                actual = QString("%1 of %2").arg(combo->currentIndex()).arg(combo->count());
+            expected = QString("%1 of %2").arg(option.defaultValue.toInt()).arg(option.choices.size());
+            break;
+        case Options::Type::Flag:
+            if (auto button = qobject_cast<QAbstractButton *>(widget); button && button->isCheckable())
+                actual = b(button->isChecked());
+            expected = b(option.defaultValue.toBool());
+            break;
+        case Options::Type::Colour:
+            if (auto label = qobject_cast<QLabel *>(widget))
+                actual = label->text();
+            expected = option.defaultValue.toString();
+            break;
+        case Options::Type::Folder:
+            break;
         }
+        QCOMPARE(name + '=' + actual, name + '=' + expected);
+    }
+
+    GraphicConverter window;
+    const auto range = [&](const char *name) {
+        const QList<QSpinBox *> found = window.findChildren<QSpinBox *>(name);
+        return found.size() != 1
+            ? QString("%1 spin boxes").arg(found.size())
+            : QString("%1..%2").arg(found.first()->minimum()).arg(found.first()->maximum());
+    };
+    const Options::Option &quality = Options::generalQuality();
+    QCOMPARE(range(quality.widget), QString("%1..%2").arg(quality.minimum).arg(quality.maximum));
+    QCOMPARE(range("spinBoxJobs"), QString("1..%1").arg(qMax(1, QThread::idealThreadCount())));
+    QCOMPARE(window.findChild<QComboBox *>(Options::format().widget)->count(),
+        Options::format().choices.size());
+}
+
+// A tarvo.ini written by the window of an earlier release: every value is read as it meant,
+// and written back as it was.
+void tst_Settings::earlierFileIsKept()
+{
+    const QString reference = QFINDTESTDATA("data/tarvo.ini");
+    QVERIFY(QFile::copy(reference, "tarvo.ini"));
+    QVERIFY(QFile::setPermissions("tarvo.ini", QFile::ReadOwner | QFile::WriteOwner));
+    {
+        GraphicConverter window;
+        const ConversionSettings shown = window.currentSettings();
+        QCOMPARE(shown.format, QString("png"));
+        QCOMPARE(shown.jpegDensityY, 300);
+        QCOMPARE(shown.backgroundColor, QString("#ff8000"));
+        window.close();
+    }
+    QSettings before(reference, QSettings::IniFormat);
+    QSettings after("tarvo.ini", QSettings::IniFormat);
+    QCOMPARE(after.allKeys(), before.allKeys());
+    for (const QString &key : before.allKeys()) {
+        if (key != "MainWindow/pos")
+            QCOMPARE(key + '=' + after.value(key).toString(), key + '=' + before.value(key).toString());
     }
 }
 

@@ -4,7 +4,7 @@
 # Usage: check_layers.sh SOURCE_DIR
 set -eu
 cd "$1"
-layers="engine/system engine/codecs engine/formats engine/options engine/output engine/pipeline engine/run"
+layers="engine/system engine/codecs engine/options engine/formats engine/settings engine/output engine/pipeline engine/run"
 above="gui cli worker app"
 
 # The layer (its position, from 1) that holds a header, or 0 when none does.

@@ -276,7 +276,7 @@ void tst_Cli::everyTableRowIsAnOverride()
     // Each row is moved to the end of its range, list or state, away from its default.
     const QString help = parseCliArguments({ "tarvo-convert" }).helpText;
     for (const Options::Option &option : Options::all()) {
-        const char *name = option.cliName ? option.cliName : option.cliOffName;
+        const char *name = option.cli.name ? option.cli.name : option.cli.offName;
         if (!name)
             continue;
         QVERIFY2(help.contains(QString("--") + name), name);
@@ -297,7 +297,7 @@ void tst_Cli::everyTableRowIsAnOverride()
             break;
         case Options::Type::Flag:
             expected = !option.defaultValue.toBool();
-            name = expected.toBool() ? option.cliName : option.cliOffName;
+            name = expected.toBool() ? option.cli.name : option.cli.offName;
             QVERIFY2(name, option.key);
             break;
         case Options::Type::Folder:

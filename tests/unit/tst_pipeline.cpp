@@ -8,6 +8,7 @@
 
 #include "imagepipeline.h"
 #include "jp2coder.h"
+#include "options.h"
 #include "resourcelimits.h"
 #include "settingsfile.h"
 #include "testsupport.h"
@@ -239,27 +240,27 @@ void tst_Pipeline::mappingTables_data()
     QTest::newRow("filter Sinc is the last") << "filter" << 14 << 15;
     QTest::newRow("filter past the end is skipped") << "filter" << 15 << -1;
     QTest::newRow("filter -1 is skipped") << "filter" << -1 << -1;
-    QTest::newRow("GIF YUV first") << "gif" << 0 << 9;
-    QTest::newRow("GIF GRAY is plain grey") << "gif" << 2 << 2;
-    QTest::newRow("GIF YCbCr is Rec601") << "gif" << 8 << 17;
-    QTest::newRow("GIF Cineon last") << "gif" << 14 << 15;
-    QTest::newRow("GIF past the end") << "gif" << 15 << -1;
-    QTest::newRow("JPEG TrueColor optimises") << "jpegType" << 0 << 10;
-    QTest::newRow("JPEG Monochrome is bilevel") << "jpegType" << 2 << 1;
-    QTest::newRow("JPEG type 3 is skipped") << "jpegType" << 3 << -1;
-    QTest::newRow("JPEG YCbCr") << "jpegColorspace" << 0 << 17;
-    QTest::newRow("JPEG GRAY is luma") << "jpegColorspace" << 2 << 16;
-    QTest::newRow("JPEG CMYK") << "jpegColorspace" << 3 << 10;
-    QTest::newRow("JPEG lossless compression") << "jpegCompression" << 1 << 6;
-    QTest::newRow("JPEG compression -1 skipped") << "jpegCompression" << -1 << -1;
-    QTest::newRow("PNG TrueColor sets no type") << "pngType" << 0 << -1;
-    QTest::newRow("PNG Grayscale") << "pngType" << 1 << 2;
-    QTest::newRow("PNG Monochrome") << "pngType" << 2 << 1;
-    QTest::newRow("PNG RGB first") << "png" << 0 << 1;
-    QTest::newRow("PNG GRAY is luma") << "png" << 1 << 16;
-    QTest::newRow("PNG YUV") << "png" << 6 << 9;
-    QTest::newRow("PNG Cineon last") << "png" << 14 << 15;
-    QTest::newRow("PNG past the end") << "png" << 15 << -1;
+    QTest::newRow("GIF YUV first") << "GIF/quantizecolorspace" << 0 << 9;
+    QTest::newRow("GIF GRAY is plain grey") << "GIF/quantizecolorspace" << 2 << 2;
+    QTest::newRow("GIF YCbCr is Rec601") << "GIF/quantizecolorspace" << 8 << 17;
+    QTest::newRow("GIF Cineon last") << "GIF/quantizecolorspace" << 14 << 15;
+    QTest::newRow("GIF past the end") << "GIF/quantizecolorspace" << 15 << -1;
+    QTest::newRow("JPEG TrueColor optimises") << "JPEG/type" << 0 << 10;
+    QTest::newRow("JPEG Monochrome is bilevel") << "JPEG/type" << 2 << 1;
+    QTest::newRow("JPEG type 3 is skipped") << "JPEG/type" << 3 << -1;
+    QTest::newRow("JPEG YCbCr") << "JPEG/colorspace" << 0 << 17;
+    QTest::newRow("JPEG GRAY is luma") << "JPEG/colorspace" << 2 << 16;
+    QTest::newRow("JPEG CMYK") << "JPEG/colorspace" << 3 << 10;
+    QTest::newRow("JPEG lossless compression") << "JPEG/compression" << 1 << 6;
+    QTest::newRow("JPEG compression -1 skipped") << "JPEG/compression" << -1 << -1;
+    QTest::newRow("PNG TrueColor sets no type") << "PNG/type" << 0 << -1;
+    QTest::newRow("PNG Grayscale") << "PNG/type" << 1 << 2;
+    QTest::newRow("PNG Monochrome") << "PNG/type" << 2 << 1;
+    QTest::newRow("PNG RGB first") << "PNG/colorspace" << 0 << 1;
+    QTest::newRow("PNG GRAY is luma") << "PNG/colorspace" << 1 << 16;
+    QTest::newRow("PNG YUV") << "PNG/colorspace" << 6 << 9;
+    QTest::newRow("PNG Cineon last") << "PNG/colorspace" << 14 << 15;
+    QTest::newRow("PNG past the end") << "PNG/colorspace" << 15 << -1;
 }
 
 void tst_Pipeline::mappingTables()
@@ -267,16 +268,14 @@ void tst_Pipeline::mappingTables()
     QFETCH(QString, table);
     QFETCH(int, index);
     QFETCH(int, value);
-    const QMap<QString, int (*)(int)> tables {
-        { "filter", ImagePipeline::resizeFilterValue },
-        { "gif", ImagePipeline::gifColorspaceValue },
-        { "jpegType", ImagePipeline::jpegTypeValue },
-        { "jpegColorspace", ImagePipeline::jpegColorspaceValue },
-        { "jpegCompression", ImagePipeline::jpegCompressionValue },
-        { "pngType", ImagePipeline::pngTypeValue },
-        { "png", ImagePipeline::pngColorspaceValue },
-    };
-    QCOMPARE(tables.value(table)(index), value);
+    if (table == QLatin1String("filter")) {
+        QCOMPARE(ImagePipeline::resizeFilterValue(index), value);
+        return;
+    }
+    const QStringList key = table.split(QLatin1Char('/'));
+    const Options::Option *option = Options::find(qPrintable(key[0]), qPrintable(key[1]));
+    QVERIFY(option);
+    QCOMPARE(option->libraryValue(index), value);
 }
 
 void tst_Pipeline::resizeGeometry_data()

@@ -154,8 +154,9 @@ ConversionSettings check(const QString &path, QString *error)
         return s;
     }
     for (const Options::Option &option : Options::all()) {
-        // How many files the window converts at once depends on the machine that wrote it.
-        if (qstrcmp(option.key, "jobs") == 0 || !settings.contains(option.settingsKey()))
+        // What depends on the machine that wrote the file (how many files the window converts
+        // at once) is not this machine's to take.
+        if (option.machineBound || !settings.contains(option.settingsKey()))
             continue;
         QString problem;
         const QVariant value = checked(option, settings.value(option.settingsKey()), &problem);

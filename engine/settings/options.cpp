@@ -1,0 +1,160 @@
+#include "options.h"
+
+#include <QThread>
+
+#include "outputformat.h"
+
+namespace Options {
+
+namespace {
+
+using S = ConversionSettings;
+
+} // namespace
+
+const Option &outputFolder()
+{
+    static const Option row = [] {
+        Option folder = flag<&S::path>("Options", "path", false, "lineEditPath");
+        folder.type = Type::Folder;
+        folder.defaultValue = QString();
+        return folder;
+    }();
+    return row;
+}
+
+namespace {
+
+const Option &background()
+{
+    static const Option row = [] {
+        Option colour = flag<&S::backgroundColor>("Global", "backgroundcolor", false,
+            "labelBackgroundColor",
+            { "flatten", "Flatten transparent images onto COLOR, a name or #rrggbb" });
+        colour.type = Type::Colour;
+        colour.defaultValue = QStringLiteral("#ffffff");
+        return colour;
+    }();
+    return row;
+}
+
+const Option &filesAtOnce()
+{
+    static const Option row = [] {
+        // The window's own: tarvo-convert takes --jobs alone, so a settings file written on a
+        // machine with more cores does not change how many files it converts at once.
+        const int cores = qMax(1, QThread::idealThreadCount());
+        Option jobs = number<&S::jobs>("Global", "jobs", cores, 1, cores, "spinBoxJobs");
+        jobs.machineBound = true;
+        return jobs;
+    }();
+    return row;
+}
+
+QVector<Option> makeTable()
+{
+    QVector<Option> table = {
+        outputFolder(),
+        flag<&S::originalDirectory>("Options", "original", false, "checkBoxOriginal"),
+        format(),
+        generalQuality(),
+
+        flag<&S::stopOnFailure>("Global", "stoponfailure", false, "checkBoxStopOnFailure",
+            { "stop-on-error", "Stop after the first file that fails (default: go on).",
+                "keep-going", "Go on past a file that fails (the default; overrides --settings)." }),
+        filesAtOnce(),
+        flag<&S::overwrite>("Global", "overwrite", false, "checkBoxOverwrite",
+            { "overwrite", "Replace existing files, after a numbered backup copy of each." }),
+        flag<&S::strip>("Global", "strip", true, "checkBoxStrip",
+            { "strip", "Strip profiles and comments (the default; overrides --settings).",
+                "keep-profiles",
+                "Keep EXIF, ICC and other profiles and comments (default: strip them)." }),
+        background(),
+        flag<&S::transparent>("Global", "transparent", false, "checkBoxTransparent",
+            { "keep-transparency", "Keep transparency instead of flattening." }),
+
+        flag<&S::resizeEnabled>("Resize", "enabled", false, "checkBoxResizeEnabled"),
+        resizeProportion(),
+        resizeWidth(),
+        resizeHeight(),
+        flag<&S::resizeExact>("Resize", "exact", true, "radioButtonResizeExact"),
+        flag<&S::resizeBaseWidth>("Resize", "base_width", false, "radioButtonResizeWidth"),
+        choice<&S::resizeOperator>("Resize", "operator", 0,
+            { "balanced", "optimization", "customized" }, "comboBoxResizeOperator",
+            { "resize-operator", "How to resize" }),
+        choice<&S::resizeFilter>("Resize", "filter", 12,
+            { "point", "box", "triangle", "hermite", "hanning", "hamming", "blackman", "gaussian",
+                "quadratic", "cubic", "catrom", "mitchell", "lanczos", "bessel", "sinc" },
+            "comboBoxResizeFilterType",
+            { "resize-filter", "Filter of the customized operator (implies it)" }),
+    };
+    for (const OutputFormat *outputFormat : OutputFormats::all())
+        table += outputFormat->options;
+    return table;
+}
+
+} // namespace
+
+const QVector<Option> &all()
+{
+    static const QVector<Option> table = makeTable();
+    return table;
+}
+
+const Option *find(const char *group, const char *key)
+{
+    for (const Option &option : all()) {
+        if (qstrcmp(option.group, group) == 0 && qstrcmp(option.key, key) == 0)
+            return &option;
+    }
+    return nullptr;
+}
+
+const Option &format()
+{
+    static const Option row = [] {
+        const QStringList names = OutputFormats::names();
+        Option formats = choice<&S::format>("Options", "format", 0, names, "comboBoxFormat",
+            { "format", "Output format" });
+        // The record keeps the format by name; an index outside the list leaves it empty.
+        formats.read = [](const Option &, const S &s) {
+            return QVariant(OutputFormats::names().indexOf(s.format));
+        };
+        formats.write = [](const Option &, S &s, const QVariant &value) {
+            s.format = OutputFormats::names().value(value.toInt());
+        };
+        return formats;
+    }();
+    return row;
+}
+
+const Option &generalQuality()
+{
+    static const Option row = number<&S::quality>("Options", "quality", 75, 1, 100,
+        "spinBoxPDFQuality",
+        { "quality", "Quality of PDF output (JPEG output takes --jpeg-quality)" });
+    return row;
+}
+
+const Option &resizeProportion()
+{
+    static const Option row = number<&S::resizeProportion>(
+        "Resize", "proportion", 0, -10, 10, "spinBoxResizeProportion");
+    return row;
+}
+
+const Option &resizeWidth()
+{
+    static const Option row
+        = number<&S::resizeWidth>("Resize", "width", 640, 1, 9999, "spinBoxResizeWidth");
+    return row;
+}
+
+const Option &resizeHeight()
+{
+    static const Option row
+        = number<&S::resizeHeight>("Resize", "height", 480, 1, 9999, "spinBoxResizeHeight");
+    return row;
+}
+
+} // namespace Options

@@ -1,0 +1,46 @@
+#ifndef OPTIONFORM_H
+#define OPTIONFORM_H
+
+#include <QHash>
+#include <QObject>
+#include <QSet>
+
+#include "conversionsettings.h"
+#include "option.h"
+
+class QListWidget;
+class QStackedWidget;
+class QWidget;
+
+// Binds every row of the option table to the window's widget for it: the form's own, found by
+// the object name the row gives, or, for a row that names none (a format's options without a
+// page in the form), one made on a page of its group added after the form's pages. The output
+// folder is left to the window, whose line edit keeps its text while outputs go beside the
+// inputs.
+class OptionForm : public QObject
+{
+    Q_OBJECT
+
+public:
+    OptionForm(QWidget *window, QListWidget *pageList, QStackedWidget *pages);
+
+    // nullptr for the output folder. A format's rows may be given as the format holds them.
+    QWidget *widget(const Options::Option &option) const;
+
+    // Values go through each widget's own setter, so the couplings react as for a user's change
+    // and out-of-range numbers are clamped by the widget.
+    void show(const ConversionSettings &settings);
+    void read(ConversionSettings &settings) const;
+    // Back to the rows' defaults, for a page's Default button.
+    void reset(const QString &group);
+
+private:
+    QWidget *makeWidget(const Options::Option &option, QListWidget *pageList,
+        QStackedWidget *pages);
+
+    QHash<QString, QWidget *> widgets; // by the rows' settings keys
+    QHash<QString, QWidget *> madePages; // by group
+    QSet<QObject *> defaultButtons;
+};
+
+#endif // OPTIONFORM_H
