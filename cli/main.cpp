@@ -94,11 +94,11 @@ void print(const QString &text)
     std::fputs(qPrintable(text), stderr);
 }
 
-// "<file>: <reason>", without naming the file twice when the reason already does.
-QString failureLine(const QString &input, const QString &error)
+// "<input>: <reason>", or "<input>: <output>: <reason>" for an output that could not be written.
+QString failureLine(const ImagePipeline::FileResult &result)
 {
-    const QString name = QDir::toNativeSeparators(input);
-    return error.startsWith(name) ? error : name + QStringLiteral(": ") + error;
+    return result.about == result.input ? result.error()
+                                        : QStringLiteral("%1: %2").arg(result.input, result.error());
 }
 
 } // namespace
@@ -151,13 +151,13 @@ int main(int argc, char *argv[])
     batch.run(files, [&](int index, const ImagePipeline::FileResult &result) {
         if (terminal)
             print(QStringLiteral("\r\033[K"));
-        for (const QString &warning : result.warnings)
+        for (const QString &warning : result.warningLines())
             print(QStringLiteral("Warning: %1\n").arg(warning));
         if (result.status == ImagePipeline::FileResult::Converted) {
             ++converted;
         } else {
             ++failed;
-            print(failureLine(files[index], result.error) + QLatin1Char('\n'));
+            print(failureLine(result) + QLatin1Char('\n'));
         }
         if (terminal)
             print(QStringLiteral("[%1/%2] %3")

@@ -122,9 +122,7 @@ GraphicConverter::GraphicConverter(QWidget *parent)
     connect(ui->spinBoxResizeProportion,           SIGNAL(valueChanged(int)),                  this,                                  SLOT(updateResizeStates()));
     connect(ui->comboBoxResizeOperator,            SIGNAL(currentIndexChanged(int)),           this,                                  SLOT(updateResizeStates()));
     // clang-format on
-    connect(&engine, &ImageConvertEngine::error, this, &GraphicConverter::showError);
-    connect(&engine, &ImageConvertEngine::converted, this, &GraphicConverter::fileConverted);
-    connect(&engine, &ImageConvertEngine::warning, this, &GraphicConverter::fileWarned);
+    connect(&engine, &ImageConvertEngine::finished, this, &GraphicConverter::fileFinished);
     for (const OutputFormat *format : OutputFormats::all()) {
         if (QSpinBox *quality = formatQualitySource(format))
             connect(quality, SIGNAL(valueChanged(int)), this, SLOT(followFormatQuality()),
@@ -359,14 +357,11 @@ void GraphicConverter::doneItem(int index)
     ui->listWidget->setCurrentRow(index);
 }
 
-void GraphicConverter::fileConverted(int index, const QString &outputPath)
+void GraphicConverter::fileFinished(int index, const ImagePipeline::FileResult &result)
 {
-    report.converted(index, QDir::toNativeSeparators(outputPath));
-}
-
-void GraphicConverter::fileWarned(int index, const QString &message)
-{
-    report.warned(index, message);
+    report.record(index, result);
+    if (result.status != ImagePipeline::FileResult::Converted)
+        showError(index, result);
 }
 
 void GraphicConverter::showOutcome(int index)
@@ -461,16 +456,16 @@ void GraphicConverter::setRunLocked(bool locked)
     ui->listWidget->setEnabled(enabled);
 }
 
-void GraphicConverter::showError(int index, const QString &message)
+void GraphicConverter::showError(int index, const ImagePipeline::FileResult &result)
 {
-    report.failed(index, message);
     showOutcome(index);
     const QListWidgetItem *item = ui->listWidget->item(index);
-    QString text = message;
-    if (item && message.startsWith(item->text()))
-        text = tr("Could not convert %1").arg(message);
+    QString text = result.error();
+    // A reason about an output names it; one about the input needs no second name.
+    if (item && result.about == result.input)
+        text = tr("Could not convert %1: %2").arg(item->text(), result.reason.text);
     else if (item)
-        text = tr("Could not convert %1: %2").arg(item->text(), message);
+        text = tr("Could not convert %1: %2").arg(item->text(), result.error());
     errorLabel->setText(text);
     errorLabel->setToolTip(text);
 }

@@ -59,8 +59,7 @@ private slots:
     void about();
     void done();
     void doneItem(int index);
-    void fileConverted(int index, const QString &outputPath);
-    void fileWarned(int index, const QString &message);
+    void fileFinished(int index, const ImagePipeline::FileResult &result);
     void showImageInfo(QListWidgetItem *item);
     void openDirectory();
     void openFileDirectory();
@@ -77,7 +76,7 @@ private:
     bool handleDrop(QEvent *event);
     QSet<QString> listedFiles() const;
     void setRunLocked(bool locked);
-    void showError(int index, const QString &message);
+    void showError(int index, const ImagePipeline::FileResult &result);
     void showOutcome(int index);
     void showRunReport();
     void updateItemCount();

@@ -12,71 +12,46 @@ QString tr(const char *text)
     return QCoreApplication::translate("RunReport", text);
 }
 
-// What the libraries and the system say is often terse or in their own jargon; those reasons
-// get a plain sentence first, for the words people know. The engine's own reasons for damaged
-// files are plain already, though they quote the library ("damaged JPEG: ... (Corrupt JPEG
-// data: ...)").
-struct PlainWords
+// What the libraries and the system say is often terse or in their own jargon; their reasons
+// get a plain sentence first, for the words people know, by kind. Our own reasons are plain
+// already.
+const char *plainWords(Reason::Kind kind)
 {
-    const char *said;
-    const char *meant;
-};
-
-// The first match wins: what a reader only warns about comes before the failures whose words
-// it shares ("Corrupt JPEG data: 2 extraneous bytes" is a warning).
-const PlainWords plainWords[] = {
-    { "iCCP", QT_TRANSLATE_NOOP("RunReport", "its colour profile is not quite right") },
-    { "extraneous bytes",
-        QT_TRANSLATE_NOOP("RunReport", "stray bytes in the picture data were skipped") },
-    { "Unable to deduce image format",
-        QT_TRANSLATE_NOOP("RunReport", "not a picture this program can read") },
-    { "no decode delegate", QT_TRANSLATE_NOOP("RunReport", "not a picture this program can read") },
-    { "Unrecognized image format",
-        QT_TRANSLATE_NOOP("RunReport", "not a picture this program can read") },
-    { "Improper image header",
-        QT_TRANSLATE_NOOP("RunReport", "not a picture this program can read") },
-    { "Not a JPEG file", QT_TRANSLATE_NOOP("RunReport", "not a picture this program can read") },
-    { "No data returned", QT_TRANSLATE_NOOP("RunReport", "the file ends before the picture does") },
-    { "Premature end", QT_TRANSLATE_NOOP("RunReport", "the file ends before the picture does") },
-    { "nexpected end", QT_TRANSLATE_NOOP("RunReport", "the file ends before the picture does") },
-    { "Insufficient image data",
-        QT_TRANSLATE_NOOP("RunReport", "the file ends before the picture does") },
-    { "incorrect data check", QT_TRANSLATE_NOOP("RunReport", "the picture data is damaged") },
-    { "CRC error", QT_TRANSLATE_NOOP("RunReport", "the picture data is damaged") },
-    { "Corrupt", QT_TRANSLATE_NOOP("RunReport", "the picture data is damaged") },
-    { "Can not read TIFF directory",
-        QT_TRANSLATE_NOOP("RunReport", "the picture data is damaged") },
-    { "limit exceeded",
-        QT_TRANSLATE_NOOP("RunReport", "the picture is larger than this program allows") },
-    { "Permission denied",
-        QT_TRANSLATE_NOOP("RunReport", "this program is not allowed to use the file or folder") },
-    { "No space left on device", QT_TRANSLATE_NOOP("RunReport", "the disk is full") },
-    { "Disk quota exceeded", QT_TRANSLATE_NOOP("RunReport", "the disk is full") },
-    { "Read-only file system", QT_TRANSLATE_NOOP("RunReport", "the disk cannot be written to") },
-    { "File name too long", QT_TRANSLATE_NOOP("RunReport", "the name is too long for the disk") },
-};
-
-QString inPlainWords(const QString &reason)
-{
-    // An output that could not be written is named before its reason.
-    QString said = reason;
-    const QString named = reason.section(QStringLiteral(": "), 0, 0);
-    if (named != reason && QDir::isAbsolutePath(named))
-        said = reason.mid(named.size() + 2);
-    if (said.startsWith(QLatin1String("damaged ")))
-        return reason;
-    for (const PlainWords &words : plainWords) {
-        if (said.contains(QLatin1String(words.said)))
-            return QStringLiteral("%1 (%2)").arg(tr(words.meant), reason);
+    switch (kind) {
+    case Reason::Other:
+    case Reason::NoSuchFile:
+        break;
+    case Reason::NotAPicture:
+        return QT_TRANSLATE_NOOP("RunReport", "not a picture this program can read");
+    case Reason::EndsEarly:
+        return QT_TRANSLATE_NOOP("RunReport", "the file ends before the picture does");
+    case Reason::Damaged:
+        return QT_TRANSLATE_NOOP("RunReport", "the picture data is damaged");
+    case Reason::StrayBytes:
+        return QT_TRANSLATE_NOOP("RunReport", "stray bytes in the picture data were skipped");
+    case Reason::ColourProfile:
+        return QT_TRANSLATE_NOOP("RunReport", "its colour profile is not quite right");
+    case Reason::TooLarge:
+        return QT_TRANSLATE_NOOP("RunReport", "the picture is larger than this program allows");
+    case Reason::NotAllowed:
+        return QT_TRANSLATE_NOOP("RunReport", "this program is not allowed to use the file or folder");
+    case Reason::DiskFull:
+        return QT_TRANSLATE_NOOP("RunReport", "the disk is full");
+    case Reason::ReadOnlyDisk:
+        return QT_TRANSLATE_NOOP("RunReport", "the disk cannot be written to");
+    case Reason::NameTooLong:
+        return QT_TRANSLATE_NOOP("RunReport", "the name is too long for the disk");
     }
-    return reason;
+    return nullptr;
 }
 
-// "<file>: <text>" without the file, which the row or the report's first column names.
-QString withoutFile(const QString &message, const QString &file)
+// about names the file the reason concerns when it is not the row's.
+QString inPlainWords(const Reason &reason, const QString &about = QString())
 {
-    const QString prefix = file + QStringLiteral(": ");
-    return message.startsWith(prefix) ? message.mid(prefix.size()) : message;
+    const QString said
+        = about.isEmpty() ? reason.text : QStringLiteral("%1: %2").arg(about, reason.text);
+    const char *plain = reason.quoted ? plainWords(reason.kind) : nullptr;
+    return plain ? QStringLiteral("%1 (%2)").arg(tr(plain), said) : said;
 }
 
 QString duration(qint64 ms)
@@ -102,27 +77,20 @@ void RunReport::start(const QStringList &files)
     }
 }
 
-void RunReport::warned(int index, const QString &message)
-{
-    if (index >= 0 && index < entries.size())
-        entries[index].warnings.append(message);
-}
-
-void RunReport::converted(int index, const QString &output)
+void RunReport::record(int index, const ImagePipeline::FileResult &result)
 {
     if (index < 0 || index >= entries.size())
         return;
     Entry &entry = entries[index];
-    entry.output = output;
-    entry.outcome = entry.warnings.isEmpty() ? Converted : Warned;
-}
-
-void RunReport::failed(int index, const QString &message)
-{
-    if (index < 0 || index >= entries.size())
-        return;
-    entries[index].outcome = Failed;
-    entries[index].error = message;
+    entry.warnings = result.warnings;
+    if (result.status == ImagePipeline::FileResult::Converted) {
+        entry.output = QDir::toNativeSeparators(result.outputPath);
+        entry.outcome = entry.warnings.isEmpty() ? Converted : Warned;
+    } else if (result.status != ImagePipeline::FileResult::Stopped) {
+        entry.outcome = Failed;
+        entry.error = result.reason;
+        entry.errorAbout = result.about == result.input ? QString() : result.about;
+    }
 }
 
 void RunReport::finished(int index)
@@ -159,10 +127,10 @@ QString RunReport::reason(int index) const
 {
     const Entry &entry = entries.at(index);
     if (entry.outcome == Failed)
-        return inPlainWords(withoutFile(entry.error, entry.file));
+        return inPlainWords(entry.error, entry.errorAbout);
     QStringList said;
-    for (const QString &warning : entry.warnings)
-        said.append(inPlainWords(withoutFile(warning, entry.file)));
+    for (const Reason &warning : entry.warnings)
+        said.append(inPlainWords(warning));
     return said.join(QStringLiteral("; "));
 }
 

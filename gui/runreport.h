@@ -5,6 +5,9 @@
 #include <QStringList>
 #include <QVector>
 
+#include "imagepipeline.h"
+#include "reason.h"
+
 // What one run of the window did to each of its files, told as the engine reports it, for the
 // list's rows, the status bar's summary and the report of what went wrong. Lives in the GUI
 // thread; a plain record with no Qt parent.
@@ -22,16 +25,17 @@ public:
     {
         QString file; // as the list shows it
         Outcome outcome = Pending;
-        QString output;
-        QStringList warnings; // each "<file>: <text>", as the engine said it
-        QString error; // "<file>: <reason>"
+        QString output; // with native separators
+        QVector<Reason> warnings;
+        Reason error;
+        // The file the error is about when it is not this one: an output that could not be
+        // written.
+        QString errorAbout;
     };
 
     void start(const QStringList &files);
-    // In the engine's order for a file: its warnings, then converted() or failed().
-    void warned(int index, const QString &message);
-    void converted(int index, const QString &output);
-    void failed(int index, const QString &message);
+    // What the engine made of the file at index.
+    void record(int index, const ImagePipeline::FileResult &result);
     // For a file the engine took without a report of its own.
     void finished(int index);
 
@@ -59,8 +63,8 @@ public:
     QString summary(qint64 elapsedMs) const;
     // What the user reads on the row: where the output went, or what went wrong.
     QString toolTip(int index) const;
-    // The reason without the file name in front, and in plain words where the library's are
-    // not (its own words follow in brackets, for anyone who reports the problem).
+    // The reason, in plain words where the library's or the system's are not (their own words
+    // follow in brackets, for anyone who reports the problem).
     QString reason(int index) const;
     // One line per file that failed or warned, "<file>\t<outcome>\t<reason>", for the clipboard.
     QString problemList() const;

@@ -85,12 +85,6 @@ void holdMemory(quint64 bytes, bool first)
         leave(0);
 }
 
-QString withoutName(const QString &message, const QString &name)
-{
-    const QString prefix = name + QStringLiteral(": ");
-    return message.startsWith(prefix) ? message.mid(prefix.size()) : message;
-}
-
 void convert(const QByteArray &payload, int fd, const ConversionSettings &settings)
 {
     WorkerProtocol::Request request;
@@ -103,10 +97,9 @@ void convert(const QByteArray &payload, int fd, const ConversionSettings &settin
     WorkerProtocol::Outcome outcome;
     ImagePipeline::Encoded encoded;
     Magick::Blob blob;
-    QString error;
+    Reason error;
     try {
-        const ImageDecoder::ReadResult read
-            = ImageDecoder::readDescriptor(fd, request.name, blob, &error);
+        const ImageDecoder::ReadResult read = ImageDecoder::readDescriptor(fd, blob, &error);
         ::close(fd);
         if (read == ImageDecoder::ReadResult::Read) {
             encoded
@@ -115,10 +108,11 @@ void convert(const QByteArray &payload, int fd, const ConversionSettings &settin
             outcome.reason = encoded.reason;
             outcome.warnings = encoded.warnings;
         } else {
-            outcome.reason = withoutName(error, request.name);
+            outcome.reason = error;
         }
     } catch (std::bad_alloc &) {
-        outcome.reason = QStringLiteral("not enough memory to read the file");
+        outcome.reason
+            = Reason::ours(Reason::TooLarge, QStringLiteral("not enough memory to read the file"));
     }
     outcome.dataSize = outcome.converted ? quint64(encoded.data.size()) : 0;
     if (!WorkerProtocol::send(programSocket, Message::Converted, WorkerProtocol::encode(outcome))
@@ -134,14 +128,14 @@ void readProperties(const QByteArray &payload, int fd)
         leave(2);
     ImageProperties properties;
     Magick::Blob blob;
-    QString error;
+    Reason error;
     try {
-        if (ImageDecoder::readDescriptor(fd, QString(), blob, &error)
+        if (ImageDecoder::readDescriptor(fd, blob, &error)
             == ImageDecoder::ReadResult::Read) {
             properties = ImageProperties::decode(blob, box);
         } else {
             properties.status = ImageProperties::CannotOpen;
-            properties.error = withoutName(error, QString());
+            properties.error = error.text;
         }
     } catch (std::bad_alloc &) {
         properties.status = ImageProperties::Failed;

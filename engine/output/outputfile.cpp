@@ -199,7 +199,7 @@ int makeBackup(const QString &path, QString *backup)
 } // namespace
 
 bool write(
-    const OutputNaming::Target &target, const QByteArray &data, QString *written, QString *error)
+    const OutputNaming::Target &target, const QByteArray &data, QString *written, Reason *error)
 {
     QString path = target.path;
     const QByteArray name = QFile::encodeName(path);
@@ -211,7 +211,7 @@ bool write(
     int failure = writeTemporary(QFileInfo(path).absolutePath(), data.constData(), data.size(),
         replacing ? int(existing.st_mode & 07777) : -1, &temporary);
     if (failure != 0) {
-        *error = qt_error_string(failure);
+        *error = Reason::system(failure);
         return false;
     }
 
@@ -239,8 +239,9 @@ bool write(
                 continue; // gone meanwhile: nothing left to keep
             if (failure != 0) {
                 ::unlink(temporary.name.constData());
-                *error = QStringLiteral("cannot make the backup %1: %2")
-                             .arg(QDir::toNativeSeparators(backup), qt_error_string(failure));
+                *error = Reason::system(failure);
+                error->text = QStringLiteral("cannot make the backup %1: %2")
+                                  .arg(QDir::toNativeSeparators(backup), error->text);
                 return false;
             }
             backedUp = true;
@@ -252,7 +253,7 @@ bool write(
     }
     if (failure != 0) {
         ::unlink(temporary.name.constData());
-        *error = qt_error_string(failure);
+        *error = Reason::system(failure);
         return false;
     }
     *written = path;

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include "outputnaming.h"
+#include "reason.h"
 
 // Puts an output file in place so that no file is ever lost: the data is complete and on
 // disk before any name points to it, a name held by any folder entry (a dangling link
@@ -14,9 +15,9 @@ namespace OutputFile {
 
 // Writes data under target. On success *written is the name it went to (another than
 // target.path when that was taken meanwhile); on failure nothing new is left behind, the
-// previous file is untouched, and *error holds the reason in words.
+// previous file is untouched, and *error holds the reason.
 bool write(
-    const OutputNaming::Target &target, const QByteArray &data, QString *written, QString *error);
+    const OutputNaming::Target &target, const QByteArray &data, QString *written, Reason *error);
 
 // Removes from folder the temporary files that a writer killed before it could finish (kill
 // -9, a power cut) left behind: only names of the pattern write() uses, only plain files of

@@ -333,7 +333,7 @@ void refuseOversized(const Magick::Blob &blob, const QByteArray &bytes, const ch
 
 [[noreturn]] void throwDamaged(const QByteArray &format, const std::string &what)
 {
-    throw Magick::ErrorCorruptImage("damaged " + format.toStdString() + ": " + what);
+    throw ImageDecoder::DamagedPicture("damaged " + format.toStdString() + ": " + what);
 }
 
 // Throws when the reader that decoded the bytes (named by its format) may have filled in a
@@ -400,52 +400,50 @@ void dropUnfilledOpacity(Magick::Image &image, const QByteArray &bytes)
 
 namespace ImageDecoder {
 
-ReadResult readFile(const QString &path, Magick::Blob &blob, QString *error)
+ReadResult readFile(const QString &path, Magick::Blob &blob, Reason *error)
 {
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) {
         if (errno == ENOENT)
             return ReadResult::Missing;
-        *error
-            = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), qt_error_string(errno));
+        *error = Reason::system(errno);
         return ReadResult::Unreadable;
     }
-    const ReadResult result = readDescriptor(fd, QDir::toNativeSeparators(path), blob, error);
+    const ReadResult result = readDescriptor(fd, blob, error);
     ::close(fd);
     return result;
 }
 
-bool fitsInMemory(quint64 size, const QString &name, QString *error)
+bool fitsInMemory(quint64 size, Reason *error)
 {
     // Every reader sees the bytes as a QByteArray view, which addresses up to 2 GiB.
     if (size > quint64(std::numeric_limits<int>::max() - 64)) {
-        *error
-            = QStringLiteral("%1: the file is too large to be read (%2 bytes)").arg(name).arg(size);
+        *error = Reason::ours(Reason::TooLarge,
+            QStringLiteral("the file is too large to be read (%1 bytes)").arg(size));
         return false;
     }
     const quint64 budget = ResourceLimits::memoryBudget();
     if (size > budget) {
-        *error = QStringLiteral(
-            "%1: the file is too large to be read (%2 MiB, more than the memory budget of %3 MiB)")
-                     .arg(name)
-                     .arg((size + (1 << 20) - 1) >> 20)
-                     .arg(budget >> 20);
+        *error = Reason::ours(Reason::TooLarge,
+            QStringLiteral(
+                "the file is too large to be read (%1 MiB, more than the memory budget of %2 MiB)")
+                .arg((size + (1 << 20) - 1) >> 20)
+                .arg(budget >> 20));
         return false;
     }
     return true;
 }
 
-ReadResult readDescriptor(int fd, const QString &name, Magick::Blob &blob, QString *error)
+ReadResult readDescriptor(int fd, Magick::Blob &blob, Reason *error)
 {
     struct stat info;
     if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
-        *error = QStringLiteral("%1: %2").arg(
-            name, qt_error_string(S_ISDIR(info.st_mode) ? EISDIR : errno));
+        *error = Reason::system(S_ISDIR(info.st_mode) ? EISDIR : errno);
         return ReadResult::Unreadable;
     }
     // A pipe tells no size: it is read to its end, up to what a file may hold.
     const bool sized = S_ISREG(info.st_mode);
-    if (!fitsInMemory(quint64(info.st_size), name, error))
+    if (!fitsInMemory(quint64(info.st_size), error))
         return ReadResult::TooLarge;
     size_t capacity = sized ? size_t(qMax<qint64>(info.st_size, 1)) : size_t(1) << 16;
     std::unique_ptr<char[]> buffer(new char[capacity]);
@@ -454,7 +452,7 @@ ReadResult readDescriptor(int fd, const QString &name, Magick::Blob &blob, QStri
         if (length == capacity) {
             if (sized)
                 break; // grown since fstat: what was there when the read began is the file
-            if (!fitsInMemory(quint64(capacity) * 2, name, error))
+            if (!fitsInMemory(quint64(capacity) * 2, error))
                 return ReadResult::TooLarge;
             std::unique_ptr<char[]> larger(new char[capacity * 2]);
             std::memcpy(larger.get(), buffer.get(), length);
@@ -465,7 +463,7 @@ ReadResult readDescriptor(int fd, const QString &name, Magick::Blob &blob, QStri
         if (read < 0 && errno == EINTR)
             continue;
         if (read < 0) {
-            *error = QStringLiteral("%1: %2").arg(name, qt_error_string(errno));
+            *error = Reason::system(errno);
             return ReadResult::Unreadable;
         }
         if (read == 0)
@@ -473,7 +471,7 @@ ReadResult readDescriptor(int fd, const QString &name, Magick::Blob &blob, QStri
         length += size_t(read);
     }
     if (sized && qint64(length) != info.st_size) {
-        *error = QStringLiteral("%1: the file was cut short").arg(name);
+        *error = Reason::ours(Reason::EndsEarly, QStringLiteral("the file was cut short"));
         return ReadResult::Unreadable;
     }
     blob.updateNoCopy(buffer.release(), length, Magick::Blob::NewAllocator);

@@ -6,6 +6,10 @@
 
 #include <functional>
 
+#include <Magick++/Exception.h>
+
+#include "reason.h"
+
 namespace Magick {
 class Blob;
 class Image;
@@ -25,13 +29,24 @@ enum class ReadResult {
 
 // Reads the whole file into one buffer of its size, which the blob takes over, so the file
 // is in memory once however it is decoded. A file larger than the memory budget is refused
-// before a byte is read. On failure *error names the file and the reason. Throws
-// std::bad_alloc when there is no memory for the buffer.
-ReadResult readFile(const QString &path, Magick::Blob &blob, QString *error);
-// The same from a file already open, named in messages as name; a pipe is read to its end.
-ReadResult readDescriptor(int fd, const QString &name, Magick::Blob &blob, QString *error);
+// before a byte is read. On failure *error holds the reason. Throws std::bad_alloc when there
+// is no memory for the buffer.
+ReadResult readFile(const QString &path, Magick::Blob &blob, Reason *error);
+// The same from a file already open; a pipe is read to its end.
+ReadResult readDescriptor(int fd, Magick::Blob &blob, Reason *error);
 // False, with the reason in *error, for a file of size bytes that could never be converted.
-bool fitsInMemory(quint64 size, const QString &name, QString *error);
+bool fitsInMemory(quint64 size, Reason *error);
+
+// The data does not hold the whole picture; the message, "damaged JPEG: <what the reader
+// said>", is ours and plain.
+class DamagedPicture : public Magick::ErrorCorruptImage
+{
+public:
+    explicit DamagedPicture(const std::string &message)
+        : Magick::ErrorCorruptImage(message)
+    {
+    }
+};
 
 // Lets a caller that shrinks the picture anyway have a JPEG decoded at 1/2, 1/4 or 1/8 of its
 // size, which libjpeg does in its inverse DCT for a fraction of the work. Called with the full
@@ -40,8 +55,8 @@ bool fitsInMemory(quint64 size, const QString &name, QString *error);
 using ScaleChoice = std::function<unsigned(unsigned columns, unsigned rows)>;
 
 // Throws a Magick::Exception when nothing can decode the bytes, the library's own message
-// first, since it is the reader the user relies on; and a Magick::ErrorCorruptImage whose
-// message begins "damaged " when the data does not hold the whole picture. What a reader
+// first, since it is the reader the user relies on; and a DamagedPicture when the data does
+// not hold the whole picture. What a reader
 // warned about a picture that did decode whole is added to *warnings.
 Magick::Image decode(const Magick::Blob &blob, QStringList *warnings = nullptr,
     const ScaleChoice &chooseScale = ScaleChoice());

@@ -362,16 +362,36 @@ QByteArray encode(Magick::Image &image, const ConversionSettings &settings, QStr
     return data;
 }
 
+void FileResult::fail(Status failure, const QString &file, const Reason &why)
+{
+    status = failure;
+    about = file;
+    reason = why;
+}
+
+QString FileResult::error() const
+{
+    return reason.isEmpty() ? QString() : QStringLiteral("%1: %2").arg(about, reason.text);
+}
+
+QStringList FileResult::warningLines() const
+{
+    QStringList lines;
+    for (const Reason &warning : warnings)
+        lines.append(QStringLiteral("%1: %2").arg(input, warning.text));
+    return lines;
+}
+
 Encoded convertBytes(Magick::Blob &blob, const ConversionSettings &settings, const QString &title)
 {
     Encoded result;
     QStringList warnings;
-    const auto fail = [&](const QString &reason) {
+    const auto fail = [&](const Reason &reason) {
         result.status = FileResult::Failed;
         result.reason = reason;
     };
     if (blob.length() == 0) {
-        fail(QStringLiteral("the file is empty"));
+        fail(Reason::ours(Reason::Other, QStringLiteral("the file is empty")));
         return result;
     }
     try {
@@ -418,17 +438,20 @@ Encoded convertBytes(Magick::Blob &blob, const ConversionSettings &settings, con
         prepare(image, settings, resized);
         image.fileName(title.toStdString());
         result.data = encode(image, settings, &warnings);
+    } catch (ImageDecoder::DamagedPicture &e) {
+        fail(Reason::ours(Reason::Damaged, Diagnostics::libraryReason(e.what())));
     } catch (Magick::Exception &e) {
-        fail(Diagnostics::libraryReason(e.what()));
+        fail(Reason::library(Diagnostics::libraryReason(e.what())));
     } catch (std::bad_alloc &) {
-        fail(QStringLiteral("not enough memory to convert the image"));
+        fail(Reason::ours(Reason::TooLarge, QStringLiteral("not enough memory to convert the image")));
     } catch (std::exception &e) {
-        fail(QString::fromLocal8Bit(e.what()));
+        fail(Reason::library(QString::fromLocal8Bit(e.what())));
     }
     // A file that failed has its reason; what was said on the way there would only distract.
     if (result.status == FileResult::Converted) {
         warnings.removeDuplicates();
-        result.warnings = warnings;
+        for (const QString &warning : qAsConst(warnings))
+            result.warnings.append(Reason::library(warning));
     } else {
         result.data.clear();
     }
@@ -439,35 +462,32 @@ FileResult convertFile(const QString &input, const ConversionSettings &settings,
     const OutputPathChooser &chooseOutputPath)
 {
     FileResult result;
+    result.input = nativeName(input);
     Magick::Blob blob;
-    switch (ImageDecoder::readFile(input, blob, &result.error)) {
+    Reason reason;
+    switch (ImageDecoder::readFile(input, blob, &reason)) {
     case ImageDecoder::ReadResult::Read:
         break;
     case ImageDecoder::ReadResult::Missing:
-        result.status = FileResult::Missing;
+        result.fail(FileResult::Missing, Reason::noSuchFile());
         return result;
     case ImageDecoder::ReadResult::Unreadable:
     case ImageDecoder::ReadResult::TooLarge:
-        result.status = FileResult::Unreadable;
+        result.fail(FileResult::Unreadable, reason);
         return result;
     }
-    const QString name = nativeName(input);
     Encoded encoded = convertBytes(blob, settings, QFileInfo(input).baseName());
     if (encoded.status != FileResult::Converted) {
-        result.status = encoded.status;
-        result.error = QStringLiteral("%1: %2").arg(name, encoded.reason);
+        result.fail(encoded.status, encoded.reason);
         return result;
     }
     const OutputNaming::Target target = chooseOutputPath(input);
     result.outputPath = target.path;
-    QString reason;
     if (!OutputFile::write(target, encoded.data, &result.outputPath, &reason)) {
-        result.status = FileResult::WriteFailed;
-        result.error = QStringLiteral("%1: %2").arg(nativeName(result.outputPath), reason);
+        result.fail(FileResult::WriteFailed, nativeName(result.outputPath), reason);
         return result;
     }
-    for (const QString &warning : qAsConst(encoded.warnings))
-        result.warnings.append(QStringLiteral("%1: %2").arg(name, warning));
+    result.warnings = encoded.warnings;
     return result;
 }
 

@@ -5,10 +5,12 @@
 #include <QSize>
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
 #include <functional>
 
 #include "outputnaming.h"
+#include "reason.h"
 
 struct ConversionSettings;
 
@@ -74,6 +76,8 @@ void prepare(
 // that its pixels are freed before its output grows.
 QByteArray encode(
     Magick::Image &image, const ConversionSettings &settings, QStringList *warnings = nullptr);
+// What became of one file: a value the window, its report and the command line each put in
+// their own words.
 struct FileResult
 {
     enum Status {
@@ -85,12 +89,21 @@ struct FileResult
         Stopped, // the run was ended (a signal) while the file was in flight; not its fault
     };
     Status status = Converted;
+    QString input; // with native separators, as messages name it
     QString outputPath;
-    // "<file>: <reason>", the text of the "Error: " line, for every status but Converted,
-    // Missing and Stopped.
-    QString error;
-    // What the libraries warned about a file that converted all the same, each "<file>: <text>".
-    QStringList warnings;
+    // For every status but Converted and Stopped: the file the reason is about, with native
+    // separators (the input, or the output that could not be written), and the reason.
+    QString about;
+    Reason reason;
+    // What the libraries warned about a file that converted all the same.
+    QVector<Reason> warnings;
+
+    void fail(Status failure, const QString &file, const Reason &why);
+    void fail(Status failure, const Reason &why) { fail(failure, input, why); }
+    // "<file>: <reason>", the text of the "Error: " line; empty when there is no reason.
+    QString error() const;
+    // "<input>: <warning>" for each warning, the text of the "Warning: " lines.
+    QStringList warningLines() const;
 };
 
 // One input's bytes turned into its output's, before anything is written.
@@ -98,8 +111,8 @@ struct Encoded
 {
     // Converted or Failed.
     FileResult::Status status = FileResult::Converted;
-    QString reason; // why it failed, without the file's name
-    QStringList warnings; // without the file's name
+    Reason reason;
+    QVector<Reason> warnings;
     QByteArray data;
 };
 
@@ -119,5 +132,7 @@ FileResult convertFile(const QString &input, const ConversionSettings &settings,
     const OutputPathChooser &chooseOutputPath);
 
 } // namespace ImagePipeline
+
+Q_DECLARE_METATYPE(ImagePipeline::FileResult)
 
 #endif // IMAGEPIPELINE_H

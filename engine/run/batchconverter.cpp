@@ -158,12 +158,9 @@ QVector<ImagePipeline::FileResult> BatchConverter::run(
             const int i = order[taken];
             for (int earlier : waitsFor[i])
                 done[size_t(earlier)].wait();
-            ImagePipeline::FileResult result = worker.convert(inputs[i], targets[i],
+            const ImagePipeline::FileResult result = worker.convert(inputs[i], targets[i],
                 ResourceLimits::threadsPerWorker(ResourceLimits::busyWorkers(), cores),
                 libraryThreads);
-            if (result.status == ImagePipeline::FileResult::Missing)
-                result.error
-                    = QStringLiteral("%1: no such file").arg(QDir::toNativeSeparators(inputs[i]));
             if (stops(result.status))
                 failed.store(true);
             // A file the run was ended in the middle of is left as one never started.

@@ -6,6 +6,8 @@ ImageConvertEngine::ImageConvertEngine(QObject *parent)
     : QObject(parent)
     , stopFlag(0)
 {
+    // Crosses from the run's thread to this one.
+    qRegisterMetaType<ImagePipeline::FileResult>();
 }
 
 ImageConvertEngine::~ImageConvertEngine()
@@ -44,6 +46,7 @@ bool ImageConvertEngine::start(
     connect(worker, SIGNAL(_error(int,QString)),    this,   SIGNAL(error(int,QString)));
     connect(worker, SIGNAL(_warning(int,QString)),  this,   SIGNAL(warning(int,QString)));
     // clang-format on
+    connect(worker, &ImageConverter::_finished, this, &ImageConvertEngine::finished);
 
     thread->start(QThread::InheritPriority);
     return true;

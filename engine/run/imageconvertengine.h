@@ -33,6 +33,9 @@ public:
 
 signals:
     void done();
+    // What became of the file at index, as a value for the window to put in words; comes
+    // before the file's other signals. Not sent for a file the run was stopped before.
+    void finished(int index, const ImagePipeline::FileResult &result);
     void doneItem(int index);
     // The file at index was written to outputPath; comes just before its doneItem.
     void converted(int index, const QString &outputPath);

@@ -1,6 +1,5 @@
 #include "imageconverter.h"
 
-#include <QDir>
 #include <QVector>
 
 #include "batchconverter.h"
@@ -44,42 +43,23 @@ void ImageConverter::convert()
     BatchConverter batch(*settings, options);
     // Reports come from the jobs' threads one at a time, so a file's lines stay together.
     batch.run(inputs, [&](int index, const ImagePipeline::FileResult &result) {
-        report(rows[index], inputs[index], result);
+        report(rows[index], result);
     });
     emit done();
 }
 
-bool ImageConverter::report(int i, const QString &path, const ImagePipeline::FileResult &result)
+void ImageConverter::report(int i, const ImagePipeline::FileResult &result)
 {
-    for (const QString &warning : result.warnings) {
+    emit _finished(i, result);
+    for (const QString &warning : result.warningLines()) {
         qDebug("Warning: %s", qPrintable(warning));
         emit _warning(i, warning);
     }
-    switch (result.status) {
-    case ImagePipeline::FileResult::Converted:
+    if (result.status == ImagePipeline::FileResult::Converted) {
         emit _converted(i, result.outputPath);
         emit _doneItem(i);
-        return true;
-    case ImagePipeline::FileResult::Missing:
-        // Listed, then moved or deleted: not converted, and the user is told so. The run
-        // goes on with the files that are there.
-        qDebug("Error: %s: no such file", qPrintable(QDir::toNativeSeparators(path)));
-        emit _error(i, QStringLiteral("%1: no such file").arg(QDir::toNativeSeparators(path)));
-        return true;
-    case ImagePipeline::FileResult::WriteFailed:
-        // The image itself was fine: later files may well go to a writable place.
-        qDebug("Error: %s", qPrintable(result.error));
-        emit _error(i, result.error);
-        return true;
-    case ImagePipeline::FileResult::Stopped:
-        return true;
-    case ImagePipeline::FileResult::Unreadable:
-    case ImagePipeline::FileResult::Failed:
-        break;
+        return;
     }
-    // One file the library cannot read must not cost the user every file after it; ending
-    // the run here is the user's choice.
-    qDebug("Error: %s", qPrintable(result.error));
-    emit _error(i, result.error);
-    return false;
+    qDebug("Error: %s", qPrintable(result.error()));
+    emit _error(i, result.error());
 }

@@ -25,6 +25,8 @@ public:
     ~ImageConverter() override;
 
 signals:
+    // What became of a file, before its other signals.
+    void _finished(int index, const ImagePipeline::FileResult &result);
     void _doneItem(int index);
     // The file converted and was written to outputPath; comes just before its _doneItem.
     void _converted(int index, const QString &outputPath);
@@ -38,8 +40,9 @@ public slots:
     void convert();
 
 private:
-    // Emits a file's signals and debug lines; false when the failure may end the run.
-    bool report(int index, const QString &path, const ImagePipeline::FileResult &result);
+    // Emits a file's signals and debug lines. Whether a failure ends the run is the batch's
+    // to decide.
+    void report(int index, const ImagePipeline::FileResult &result);
 
     QStringList files;
     const ConversionSettings *const settings;

@@ -121,48 +121,45 @@ struct Input
 // Opens an input for a worker to read: never as a terminal, never a folder, never one too
 // large to convert, and never one whose leading bytes name no picture, which is refused here
 // without troubling a worker. Returns false with result filled in.
-bool openInput(const QString &input, const QString &name, Input *opened, FileResult *result)
+bool openInput(const QString &input, Input *opened, FileResult *result)
 {
     const int fd = ::open(QFile::encodeName(input).constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) {
-        if (errno == ENOENT) {
-            result->status = FileResult::Missing;
-        } else {
-            result->status = FileResult::Unreadable;
-            result->error = QStringLiteral("%1: %2").arg(name, qt_error_string(errno));
-        }
+        if (errno == ENOENT)
+            result->fail(FileResult::Missing, Reason::noSuchFile());
+        else
+            result->fail(FileResult::Unreadable, Reason::system(errno));
         return false;
     }
-    const auto refuse = [&](FileResult::Status status, const QString &reason) {
-        result->status = status;
-        result->error = QStringLiteral("%1: %2").arg(name, reason);
+    const auto refuse = [&](FileResult::Status status, const Reason &reason) {
+        result->fail(status, reason);
         ::close(fd);
         return false;
     };
     struct stat info;
     if (::fstat(fd, &info) != 0)
-        return refuse(FileResult::Unreadable, qt_error_string(errno));
+        return refuse(FileResult::Unreadable, Reason::system(errno));
     if (S_ISDIR(info.st_mode))
-        return refuse(FileResult::Unreadable, qt_error_string(EISDIR));
+        return refuse(FileResult::Unreadable, Reason::system(EISDIR));
     if (S_ISREG(info.st_mode)) {
         // Never read whole only to learn it is too big.
-        if (!ImageDecoder::fitsInMemory(quint64(info.st_size), name, &result->error)) {
-            result->status = FileResult::Failed;
-            ::close(fd);
-            return false;
-        }
+        Reason tooLarge;
+        if (!ImageDecoder::fitsInMemory(quint64(info.st_size), &tooLarge))
+            return refuse(FileResult::Failed, tooLarge);
         if (info.st_size == 0)
-            return refuse(FileResult::Failed, QStringLiteral("the file is empty"));
+            return refuse(
+                FileResult::Failed, Reason::ours(Reason::Other, QStringLiteral("the file is empty")));
         QByteArray head(
             int(qMin<qint64>(info.st_size, InputFormats::headBytes)), Qt::Uninitialized);
         const ssize_t read = ::pread(fd, head.data(), size_t(head.size()), 0);
         if (read < 0)
-            return refuse(FileResult::Unreadable, qt_error_string(errno));
+            return refuse(FileResult::Unreadable, Reason::system(errno));
         head.truncate(int(read));
         opened->verdict = InputFormats::identify(head);
         opened->sniffed = true;
         if (!opened->verdict.format)
-            return refuse(FileResult::Failed, opened->verdict.refusal);
+            return refuse(
+                FileResult::Failed, Reason::ours(Reason::NotAPicture, opened->verdict.refusal));
     }
     opened->fd = fd;
     return true;
@@ -341,28 +338,33 @@ ImagePipeline::FileResult WorkerProcess::convert(
     const QString &input, const OutputNaming::Target &target, int codecThreads, int libraryThreads)
 {
     FileResult result;
-    const QString name = QDir::toNativeSeparators(input);
+    result.input = QDir::toNativeSeparators(input);
+    const QString &name = result.input;
     if (stopping()) {
         result.status = FileResult::Stopped;
         return result;
     }
     Input opened;
-    if (!openInput(input, name, &opened, &result))
+    if (!openInput(input, &opened, &result))
         return result;
     const int fd = opened.fd;
     // A worker whose decoder may have corrupted it unseen converts nothing after this file.
     const bool alone = !opened.sniffed || opened.verdict.format->alone;
-    const auto failed = [&](const QString &reason) {
-        result.status = stopping() ? FileResult::Stopped : FileResult::Failed;
-        result.error = stopping() ? QString() : QStringLiteral("%1: %2").arg(name, reason);
+    const auto failed = [&](const Reason &reason) {
+        if (stopping())
+            result.status = FileResult::Stopped;
+        else
+            result.fail(FileResult::Failed, reason);
         return result;
     };
+    // The worker ended or broke the protocol: our words, about what the file did to it.
+    const auto broke = [&](const QString &what) { return failed(Reason::ours(Reason::Other, what)); };
 
     QString error;
     if (!ensureRunning(
             InputFormats::pluginsFor(opened.sniffed ? opened.verdict.format : nullptr), &error)) {
         ::close(fd);
-        return failed(QStringLiteral("cannot start the decoder's process (%1)").arg(error));
+        return broke(QStringLiteral("cannot start the decoder's process (%1)").arg(error));
     }
     int allowed = 0;
     const auto allowCpu = [this, &allowed](int seconds) {
@@ -391,20 +393,20 @@ ImagePipeline::FileResult WorkerProcess::convert(
         = WorkerProtocol::send(socket, Message::Convert, WorkerProtocol::encode(request), fd);
     ::close(fd);
     if (!sent)
-        return failed(endedReason());
+        return broke(endedReason());
 
     Message type;
     QByteArray payload;
     bool cancelled = false;
     for (;;) {
         if (!receive(&type, &payload, maxAnswer, nullptr, &cancelled))
-            return failed(endedReason());
+            return broke(endedReason());
         if (type != Message::Hold && type != Message::Adjust)
             break;
         quint64 bytes = 0;
         if (!WorkerProtocol::decodeBytes(payload, &bytes) || bytes > budget) {
             end();
-            return failed(malformed());
+            return broke(malformed());
         }
         if (type == Message::Hold) {
             // More than was held for it: it waits its turn like any conversion, holding
@@ -416,27 +418,29 @@ ImagePipeline::FileResult WorkerProcess::convert(
         }
         allowCpu(cpuSecondsFor(bytes));
         if (type == Message::Hold && !WorkerProtocol::send(socket, Message::Granted, QByteArray()))
-            return failed(endedReason());
+            return broke(endedReason());
     }
     WorkerProtocol::Outcome outcome;
     if (type != Message::Converted || !WorkerProtocol::decode(payload, &outcome)
         || outcome.dataSize > budget) {
         end();
-        return failed(malformed());
+        return broke(malformed());
     }
     QByteArray data;
     if (outcome.converted) {
         if (!receive(&type, &data, outcome.dataSize, nullptr, &cancelled))
-            return failed(endedReason());
+            return broke(endedReason());
         if (type != Message::Picture || quint64(data.size()) != outcome.dataSize) {
             end();
-            return failed(malformed());
+            return broke(malformed());
         }
     }
     if (!outcome.converted) {
         // Whatever the file did to the worker on its way to failing stays with that worker.
         end();
-        return failed(clean(outcome.reason));
+        Reason reason = outcome.reason;
+        reason.text = clean(reason.text);
+        return failed(reason);
     }
 
     std::function<void()> beforeWrite;
@@ -447,17 +451,17 @@ ImagePipeline::FileResult WorkerProcess::convert(
     if (beforeWrite)
         beforeWrite();
     result.outputPath = target.path;
-    QString reason;
+    Reason reason;
     if (!OutputFile::write(target, data, &result.outputPath, &reason)) {
-        result.status = FileResult::WriteFailed;
-        result.error
-            = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(result.outputPath), reason);
+        result.fail(FileResult::WriteFailed, QDir::toNativeSeparators(result.outputPath), reason);
         return result;
     }
     if (alone)
         end();
-    for (const QString &warning : qAsConst(outcome.warnings))
-        result.warnings.append(QStringLiteral("%1: %2").arg(name, clean(warning)));
+    for (Reason warning : qAsConst(outcome.warnings)) {
+        warning.text = clean(warning.text);
+        result.warnings.append(warning);
+    }
     return result;
 }
 
@@ -485,13 +489,15 @@ ImageProperties WorkerProcess::properties(
 
     FileResult refused;
     Input opened;
-    if (!openInput(path, QDir::toNativeSeparators(path), &opened, &refused)) {
+    refused.input = QDir::toNativeSeparators(path);
+    if (!openInput(path, &opened, &refused)) {
         // Only a file that is not there or cannot be read cannot be opened; the rest is the
         // picture's failure, told in its own words.
         if (refused.status == FileResult::Failed)
-            return fail(ImageProperties::Failed,
-                refused.error.mid(QDir::toNativeSeparators(path).size() + 2));
-        return fail(ImageProperties::CannotOpen, refused.error);
+            return fail(ImageProperties::Failed, refused.reason.text);
+        if (refused.status == FileResult::Missing)
+            return fail(ImageProperties::CannotOpen, QString());
+        return fail(ImageProperties::CannotOpen, refused.error());
     }
     const int fd = opened.fd;
     QString error;

@@ -6,12 +6,29 @@
 
 #include "imageproperties.h"
 #include "options.h"
+#include "reason.h"
 
 #include <cerrno>
 #include <climits>
 #include <cstring>
 #include <sys/socket.h>
 #include <unistd.h>
+
+// Found by QVector<Reason>'s own operators, which look in the global namespace.
+QDataStream &operator<<(QDataStream &stream, const Reason &reason)
+{
+    return stream << qint32(reason.kind) << reason.text << reason.quoted;
+}
+
+// A kind this build does not know is told as its text alone.
+QDataStream &operator>>(QDataStream &stream, Reason &reason)
+{
+    qint32 kind = 0;
+    stream >> kind >> reason.text >> reason.quoted;
+    reason.kind = kind >= Reason::Other && kind <= Reason::NameTooLong ? Reason::Kind(kind)
+                                                                         : Reason::Other;
+    return stream;
+}
 
 namespace WorkerProtocol {
 

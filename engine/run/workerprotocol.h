@@ -5,9 +5,11 @@
 #include <QSize>
 #include <QString>
 #include <QStringList>
+#include <QVector>
 #include <QtGlobal>
 
 #include "conversionsettings.h"
+#include "reason.h"
 
 struct ImageProperties;
 
@@ -16,6 +18,10 @@ struct ImageProperties;
 // the other's frames to be well formed; the program trusts the worker's least of all, since a
 // hostile picture may have taken the worker over. Stateless; each socket has one reader and
 // one writer at a time.
+class QDataStream;
+QDataStream &operator<<(QDataStream &stream, const Reason &reason);
+QDataStream &operator>>(QDataStream &stream, Reason &reason);
+
 namespace WorkerProtocol {
 
 enum class Message : quint32 {
@@ -71,8 +77,8 @@ bool decode(const QByteArray &payload, Request *request);
 struct Outcome
 {
     bool converted = false;
-    QString reason; // why not, without the file's name
-    QStringList warnings; // without the file's name
+    Reason reason; // why not
+    QVector<Reason> warnings;
     quint64 dataSize = 0;
 };
 QByteArray encode(const Outcome &outcome);

@@ -14,6 +14,8 @@
 #include <QTreeWidget>
 #include <QtTest>
 
+#include <cerrno>
+
 #include "graphicconverter.h"
 #include "runreport.h"
 #include "runreportdialog.h"
@@ -121,52 +123,62 @@ void tst_RunReport::summaries()
         files.append("f.png");
     report.start(files);
     for (int i = 0; i < outcomes.size(); ++i) {
+        ImagePipeline::FileResult result;
+        result.input = "f.png";
+        result.outputPath = "out/f.jpg";
         if (outcomes[i] == 'w')
-            report.warned(i, "f.png: careful");
+            result.warnings.append(Reason::library("careful"));
         if (outcomes[i] == 'f')
-            report.failed(i, "f.png: broken");
-        else if (outcomes[i] != '.')
-            report.converted(i, "out/f.jpg");
+            result.fail(ImagePipeline::FileResult::Failed, Reason::library("broken"));
+        if (outcomes[i] != '.')
+            report.record(i, result);
     }
     QTEST(report.summary(ms), "summary");
 }
 
 void tst_RunReport::reasonsInPlainWords_data()
 {
-    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("about");
+    QTest::addColumn<Reason>("said");
     QTest::addColumn<QString>("reason");
 
+    const QString input = "/p/a.jpg";
     QTest::newRow("the engine's own words stay")
-        << "/p/a.jpg: damaged JPEG: the data ends before the picture does"
+        << input
+        << Reason::ours(Reason::Damaged, "damaged JPEG: the data ends before the picture does")
         << "damaged JPEG: the data ends before the picture does";
     QTest::newRow("the library's jargon is explained")
-        << "/p/a.jpg: IDAT: incorrect data check"
+        << input << Reason::library("IDAT: incorrect data check")
         << "the picture data is damaged (IDAT: incorrect data check)";
     QTest::newRow("not a picture")
-        << "/p/a.jpg: Unable to deduce image format"
+        << input << Reason::library("Unable to deduce image format")
         << "not a picture this program can read (Unable to deduce image format)";
-    QTest::newRow("a full disk") << "/p/a.jpg: No space left on device"
+    QTest::newRow("a full disk") << input << Reason::system(ENOSPC)
                                  << "the disk is full (No space left on device)";
     QTest::newRow("a warning that quotes a failure's words")
-        << "/p/a.jpg: Corrupt JPEG data: 2 extraneous bytes before marker 0xd9"
+        << input << Reason::library("Corrupt JPEG data: 2 extraneous bytes before marker 0xd9")
         << "stray bytes in the picture data were skipped (Corrupt JPEG data: 2 extraneous bytes "
            "before marker 0xd9)";
     QTest::newRow("a library word in lower case")
-        << "/p/a.jpg: iCCP: known incorrect sRGB profile"
+        << input << Reason::library("iCCP: known incorrect sRGB profile")
         << "its colour profile is not quite right (iCCP: known incorrect sRGB profile)";
     QTest::newRow("an output that could not be written")
-        << "/q/a.png: No space left on device"
+        << "/q/a.png" << Reason::system(ENOSPC)
         << "the disk is full (/q/a.png: No space left on device)";
-    QTest::newRow("unknown words are kept") << "/p/a.jpg: Something new"
+    QTest::newRow("unknown words are kept") << input << Reason::library("Something new")
                                             << "Something new";
 }
 
 void tst_RunReport::reasonsInPlainWords()
 {
-    QFETCH(QString, message);
+    QFETCH(QString, about);
+    QFETCH(Reason, said);
     RunReport report;
     report.start({ "/p/a.jpg" });
-    report.failed(0, message);
+    ImagePipeline::FileResult result;
+    result.input = "/p/a.jpg";
+    result.fail(ImagePipeline::FileResult::Failed, about, said);
+    report.record(0, result);
     QTEST(report.reason(0), "reason");
     QCOMPARE(report.toolTip(0), "Not converted: " + report.reason(0));
 }

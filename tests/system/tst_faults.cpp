@@ -116,9 +116,12 @@ void tst_Faults::inputsChangedAfterListing()
     BatchConverter batch(settings, { 2, false });
     const auto results = batch.run(inputs, nullptr);
     QCOMPARE(int(results[0].status), int(ImagePipeline::FileResult::Failed));
-    QVERIFY2(!results[0].error.isEmpty(), "a cut-short input failed without a reason");
+    QVERIFY2(!results[0].error().isEmpty(), "a cut-short input failed without a reason");
+    // The kind crosses from the worker with the words.
+    QCOMPARE(int(results[0].reason.kind), int(Reason::Damaged));
     QCOMPARE(int(results[1].status), int(ImagePipeline::FileResult::Missing));
-    QCOMPARE(results[1].error, QDir::toNativeSeparators(inputs[1]) + ": no such file");
+    QCOMPARE(results[1].error(), QDir::toNativeSeparators(inputs[1]) + ": no such file");
+    QCOMPARE(int(results[1].reason.kind), int(Reason::NoSuchFile));
     QCOMPARE(int(results[2].status), int(ImagePipeline::FileResult::Converted));
     QCOMPARE(QDir(dir.path()).entryList({ "*.jpg" }, QDir::Files), QStringList { "fine.jpg" });
 }
@@ -268,7 +271,7 @@ void tst_Faults::somethingAtTheOutputName()
             TestSupport::writeFile(late, "someone else's");
     });
     for (const auto &result : results)
-        QVERIFY2(result.status == ImagePipeline::FileResult::Converted, qPrintable(result.error));
+        QVERIFY2(result.status == ImagePipeline::FileResult::Converted, qPrintable(result.error()));
     QCOMPARE(results[1].outputPath, out + '/' + output);
     QCOMPARE(QImage(out + '/' + output).width(), 50);
     QVERIFY2(!QFileInfo::exists(outside), "written through a link");

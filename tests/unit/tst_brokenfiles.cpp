@@ -263,14 +263,14 @@ void tst_BrokenFiles::damaged()
             "the output differs from the undamaged file's");
         return;
     }
-    QVERIFY2(outcome != MustConvert, qPrintable(result.error));
+    QVERIFY2(outcome != MustConvert, qPrintable(result.error()));
     QVERIFY(result.status == FileResult::Failed || result.status == FileResult::Unreadable);
     // A reason a person can read: the file's name first, none of the library's decoration.
-    QVERIFY2(result.error.startsWith(QDir::toNativeSeparators(input) + ": "),
-        qPrintable(result.error));
-    QVERIFY2(!result.error.contains("reported by") && !result.error.contains("Magick: "),
-        qPrintable(result.error));
-    QVERIFY2(result.error.contains(says), qPrintable(result.error));
+    QVERIFY2(result.error().startsWith(QDir::toNativeSeparators(input) + ": "),
+        qPrintable(result.error()));
+    QVERIFY2(!result.error().contains("reported by") && !result.error().contains("Magick: "),
+        qPrintable(result.error()));
+    QVERIFY2(result.error().contains(says), qPrintable(result.error()));
     QVERIFY2(!QFileInfo::exists(output), "a damaged input left an output");
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList { name });
 }

@@ -172,9 +172,9 @@ void tst_OutputNaming::outputFilePath()
     before.sort();
     QCOMPARE(filesUnder(root), before);
     QString written;
-    QString error;
+    Reason error;
     const OutputNaming::Target target = OutputNaming::target(rule, root + '/' + input);
-    QVERIFY2(OutputFile::write(target, "new", &written, &error), qPrintable(error));
+    QVERIFY2(OutputFile::write(target, "new", &written, &error), qPrintable(error.text));
     QCOMPARE(written, result);
     QCOMPARE(TestSupport::readFile(result), QByteArray("new"));
 
@@ -203,10 +203,10 @@ void tst_OutputNaming::backupsAreNumberedFromTheOriginalName()
     QVERIFY(TestSupport::writeFile(a, "first"));
     for (int run = 1; run <= 3; ++run) {
         QString written;
-        QString error;
+        Reason error;
         QVERIFY2(OutputFile::write(OutputNaming::target({ QString(), ".jpg", true }, a),
                      QByteArray::number(run), &written, &error),
-            qPrintable(error));
+            qPrintable(error.text));
         QCOMPARE(written, a);
     }
     const QStringList names = QDir(temp.path()).entryList(QDir::Files, QDir::Name);

@@ -1,0 +1,50 @@
+#ifndef REASON_H
+#define REASON_H
+
+#include <QMetaType>
+#include <QString>
+
+// Why a file failed or what a library warned about it: a kind, which the window, its report
+// and the command line put in their own words, and the text as it was said. The libraries and
+// the system are heard once, where their words come in (library(), system()); nothing after
+// that reads the text for its meaning.
+struct Reason
+{
+    enum Kind {
+        Other, // nothing more is known than the text
+        NoSuchFile,
+        NotAPicture, // no reader of ours takes it, or a reader did not recognise it
+        EndsEarly, // the file ends before the picture does
+        Damaged, // the picture data is damaged
+        StrayBytes, // stray bytes in the picture data were skipped
+        ColourProfile, // its colour profile is not quite right
+        TooLarge, // larger than this program allows
+        NotAllowed, // no permission for the file or folder
+        DiskFull,
+        ReadOnlyDisk,
+        NameTooLong,
+    };
+
+    Kind kind = Other;
+    // Without the name of the file it is about: "Corrupt JPEG data: premature end of data
+    // segment", "no such file".
+    QString text;
+    // Whether the text is the library's or the system's own words, which may need plain ones
+    // beside them; ours are plain already.
+    bool quoted = false;
+
+    bool isEmpty() const { return text.isEmpty(); }
+
+    // Our own sentence.
+    static Reason ours(Kind kind, const QString &text);
+    // What the image library or a Qt plug-in said, its decoration already removed.
+    static Reason library(const QString &said);
+    // Nothing at the path, said the same wherever it is found out.
+    static Reason noSuchFile();
+    // A system error (errno), in the system's words.
+    static Reason system(int error);
+};
+
+Q_DECLARE_METATYPE(Reason)
+
+#endif // REASON_H
