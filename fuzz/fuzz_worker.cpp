@@ -47,8 +47,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         break;
     case ImagePipeline::FileResult::Failed:
         // A reason for the user, naming the file.
-        if (!result.error.startsWith(QDir::toNativeSeparators(input) + QStringLiteral(": "))
-            || result.error.size() <= input.size() + 2)
+        if (!result.error().startsWith(QDir::toNativeSeparators(input) + QStringLiteral(": "))
+            || result.error().size() <= input.size() + 2)
             __builtin_trap();
         break;
     default:
