@@ -177,72 +177,72 @@ const QVector<Format> &table()
 {
     using D = Decoder;
     static const QVector<Format> formats = {
-        { "JPEG", D::Library, "JPEG", nullptr, { "jpg", "jpeg", "jpe", "jfif" },
+        { "JPEG", D::Library, "JPEG", nullptr, { "jpg", "jpeg", "jpe", "jfif" }, { "image/jpeg" },
             [](const QByteArray &h) { return startsWith(h, "\xff\xd8\xff", 3); } },
-        { "PNG", D::Library, "PNG", nullptr, { "png" },
+        { "PNG", D::Library, "PNG", nullptr, { "png" }, { "image/png" },
             [](const QByteArray &h) { return startsWith(h, "\x89PNG\r\n\x1a\n", 8); } },
-        { "GIF", D::Library, "GIF", "gif", { "gif" },
+        { "GIF", D::Library, "GIF", "gif", { "gif" }, { "image/gif" },
             [](const QByteArray &h) { return h.startsWith("GIF87a") || h.startsWith("GIF89a"); } },
-        { "BMP", D::Library, "BMP", "bmp", { "bmp", "dib" },
+        { "BMP", D::Library, "BMP", "bmp", { "bmp", "dib" }, { "image/bmp" },
             [](const QByteArray &h) { return h.startsWith("BM") && h.size() >= 26; } },
-        { "TIFF", D::Library, "TIFF", nullptr, { "tif", "tiff" },
+        { "TIFF", D::Library, "TIFF", nullptr, { "tif", "tiff" }, { "image/tiff" },
             [](const QByteArray &h) {
                 return startsWith(h, "II*\0", 4) || startsWith(h, "MM\0*", 4)
                     || startsWith(h, "II+\0", 4) || startsWith(h, "MM\0+", 4);
             } },
-        { "PSD", D::Plugin, "psd", nullptr, { "psd", "psb" },
+        { "PSD", D::Plugin, "psd", nullptr, { "psd", "psb" }, { "image/vnd.adobe.photoshop" },
             [](const QByteArray &h) { return h.startsWith("8BPS"); } },
-        { "JPEG 2000", D::Jpeg2000, "JP2", nullptr, { "jp2", "j2k", "j2c", "jpc", "jpf", "jpx" },
+        { "JPEG 2000", D::Jpeg2000, "JP2", nullptr, { "jp2", "j2k", "j2c", "jpc", "jpf", "jpx" }, { "image/jp2", "image/jpx", "image/x-jp2-codestream" },
             [](const QByteArray &h) { return Jp2Coder::isJpeg2000(h); } },
-        { "WebP", D::Library, "WEBP", "webp", { "webp" },
+        { "WebP", D::Library, "WEBP", "webp", { "webp" }, { "image/webp" },
             [](const QByteArray &h) { return riff(h, "WEBP"); } },
-        { "AVIF", D::Plugin, "avif", nullptr, { "avif" }, isAvif },
-        { "HEIF", D::Library, "HEIC", "heif", { "heic", "heif" }, isHeif },
-        { "JPEG XL", D::Library, "JXL", "jxl", { "jxl" },
+        { "AVIF", D::Plugin, "avif", nullptr, { "avif" }, { "image/avif" }, isAvif },
+        { "HEIF", D::Library, "HEIC", "heif", { "heic", "heif" }, { "image/heif", "image/heic" }, isHeif },
+        { "JPEG XL", D::Library, "JXL", "jxl", { "jxl" }, { "image/jxl" },
             [](const QByteArray &h) {
                 return startsWith(h, "\xff\x0a", 2)
                     || startsWith(h, "\0\0\0\x0cJXL \r\n\x87\n", 12);
             } },
-        { "PNM", D::Library, "PNM", nullptr, { "pnm", "pbm", "pgm", "ppm", "pam" }, isPnm },
-        { "Windows icon", D::Plugin, "ico", nullptr, { "ico", "cur" }, isIcon },
-        { "Apple icon", D::Plugin, "icns", nullptr, { "icns" },
+        { "PNM", D::Library, "PNM", nullptr, { "pnm", "pbm", "pgm", "ppm", "pam" }, { "image/x-portable-bitmap", "image/x-portable-graymap", "image/x-portable-pixmap", "image/x-portable-anymap" }, isPnm },
+        { "Windows icon", D::Plugin, "ico", nullptr, { "ico", "cur" }, { "image/vnd.microsoft.icon", "image/x-win-bitmap" }, isIcon },
+        { "Apple icon", D::Plugin, "icns", nullptr, { "icns" }, { "image/x-icns" },
             [](const QByteArray &h) { return h.startsWith("icns"); } },
-        { "PCX", D::Library, "PCX", "pcx", { "pcx" }, isPcx },
-        { "SGI", D::Library, "SGI", "rgb", { "sgi", "rgb", "rgba", "bw" },
+        { "PCX", D::Library, "PCX", "pcx", { "pcx" }, { "image/x-pcx", "image/vnd.zbrush.pcx" }, isPcx },
+        { "SGI", D::Library, "SGI", "rgb", { "sgi", "rgb", "rgba", "bw" }, { "image/x-sgi" },
             [](const QByteArray &h) { return startsWith(h, "\x01\xda", 2) && at8(h, 2) <= 1; } },
-        { "Sun raster", D::Library, "SUN", "ras", { "ras", "sun" },
+        { "Sun raster", D::Library, "SUN", "ras", { "ras", "sun" }, { "image/x-sun-raster" },
             [](const QByteArray &h) { return startsWith(h, "\x59\xa6\x6a\x95", 4); } },
-        { "GIMP", D::Library, "XCF", "xcf", { "xcf" },
+        { "GIMP", D::Library, "XCF", "xcf", { "xcf" }, { "image/x-xcf" },
             [](const QByteArray &h) { return h.startsWith("gimp xcf "); } },
-        { "Krita", D::Plugin, "kra", nullptr, { "kra" },
+        { "Krita", D::Plugin, "kra", nullptr, { "kra" }, { "application/x-krita" },
             [](const QByteArray &h) { return zipMimetype(h) == "application/x-krita"; } },
-        { "OpenRaster", D::Plugin, "ora", nullptr, { "ora" },
+        { "OpenRaster", D::Plugin, "ora", nullptr, { "ora" }, { "image/openraster" },
             [](const QByteArray &h) { return zipMimetype(h) == "image/openraster"; } },
-        { "OpenEXR", D::Plugin, "exr", nullptr, { "exr" },
+        { "OpenEXR", D::Plugin, "exr", nullptr, { "exr" }, { "image/x-exr" },
             [](const QByteArray &h) { return startsWith(h, "\x76\x2f\x31\x01", 4); } },
         // The plug-in trusts the run lengths in the data: a 100-byte file makes it write far
         // past its line buffer.
-        { "Radiance HDR", D::Plugin, "hdr", nullptr, { "hdr" },
+        { "Radiance HDR", D::Plugin, "hdr", nullptr, { "hdr" }, { "image/vnd.radiance" },
             [](const QByteArray &h) {
                 return h.startsWith("#?RADIANCE") || h.startsWith("#?RGBE");
             },
             true },
-        { "DPX", D::Library, "DPX", nullptr, { "dpx" },
+        { "DPX", D::Library, "DPX", nullptr, { "dpx" }, { "image/x-dpx" },
             [](const QByteArray &h) { return h.startsWith("SDPX") || h.startsWith("XPDS"); } },
-        { "Cineon", D::Library, "CIN", nullptr, { "cin" },
+        { "Cineon", D::Library, "CIN", nullptr, { "cin" }, { "image/x-cineon" },
             [](const QByteArray &h) { return startsWith(h, "\x80\x2a\x5f\xd7", 4); } },
-        { "FITS", D::Library, "FITS", nullptr, { "fits", "fit", "fts" },
+        { "FITS", D::Library, "FITS", nullptr, { "fits", "fit", "fts" }, { "image/fits" },
             [](const QByteArray &h) { return h.startsWith("SIMPLE  ="); } },
-        { "DICOM", D::Library, "DCM", nullptr, { "dcm" },
+        { "DICOM", D::Library, "DCM", nullptr, { "dcm" }, { "application/dicom" },
             [](const QByteArray &h) { return h.mid(128, 4) == "DICM"; } },
-        { "Softimage", D::Plugin, "pic", nullptr, { "pic" },
+        { "Softimage", D::Plugin, "pic", nullptr, { "pic" }, { "image/x-softimage-pic" },
             [](const QByteArray &h) { return startsWith(h, "\x53\x80\xf6\x34", 4); } },
-        { "animated cursor", D::Plugin, "ani", nullptr, { "ani" },
+        { "animated cursor", D::Plugin, "ani", nullptr, { "ani" }, { "application/x-navi-animation" },
             [](const QByteArray &h) { return riff(h, "ACON"); } },
-        { "XPM", D::Library, "XPM", "xpm", { "xpm" }, isXpm },
-        { "XBM", D::Library, "XBM", "xbm", { "xbm" }, isXbm },
+        { "XPM", D::Library, "XPM", "xpm", { "xpm" }, { "image/x-xpixmap" }, isXpm },
+        { "XBM", D::Library, "XBM", "xbm", { "xbm" }, { "image/x-xbitmap" }, isXbm },
         // Last: it would take any header whose bytes happen to fit.
-        { "Targa", D::Plugin, "tga", nullptr, { "tga", "icb", "vda", "vst" }, isTarga },
+        { "Targa", D::Plugin, "tga", nullptr, { "tga", "icb", "vda", "vst" }, { "image/x-tga" }, isTarga },
     };
     return formats;
 }
@@ -319,6 +319,14 @@ QString filter()
         upper.append(pattern.toUpper());
     return QStringLiteral("Images (%1 %2)")
         .arg(all.join(QLatin1Char(' ')), upper.join(QLatin1Char(' ')));
+}
+
+QStringList mimeTypes()
+{
+    QStringList types;
+    for (const Format &format : all())
+        types += format.mimeTypes;
+    return types;
 }
 
 QList<QByteArray> pluginsFor(const Format *format)

@@ -27,6 +27,7 @@ struct Format
     // A Qt plug-in that reads what the library rejects of this format; nullptr for none.
     const char *fallback;
     QStringList suffixes; // without the dot, the usual one first
+    QStringList mimeTypes; // what a desktop calls it, for the types the program opens
     bool (*matches)(const QByteArray &head);
     // The decoder is known to write past its buffers on damaged files without always
     // crashing: a worker that ran it converts nothing else, so what it corrupted stays with
@@ -57,6 +58,8 @@ QStringList patterns();
 // The picker's filter line for those patterns, then the same in capitals:
 // "Images (*.psd *.png ... *.PSD *.PNG ...)".
 QString filter();
+// Every format's MIME types, in table order.
+QStringList mimeTypes();
 
 // The Qt plug-ins a format's decoders may load, which a sandbox must load before it forbids
 // opening them; nullptr for every format at once (all() and Qt's own readers need none).
