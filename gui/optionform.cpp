@@ -130,7 +130,10 @@ QWidget *OptionForm::makeWidget(
         defaults->setObjectName(QStringLiteral("pushButton%1Default").arg(group));
         column->addWidget(defaults, 0, Qt::AlignRight);
         pages->addWidget(page);
-        pageList->addItem(group);
+        // Named and marked as the form's own pages are.
+        auto item = new QListWidgetItem(tr("%1 Options").arg(group), pageList);
+        if (pageList->count() > 1)
+            item->setIcon(pageList->item(0)->icon());
         madePages.insert(group, page);
     }
     auto form = static_cast<QFormLayout *>(page->layout()->itemAt(0)->layout());
