@@ -101,37 +101,10 @@ QString failureLine(const ImagePipeline::FileResult &result)
                                         : QStringLiteral("%1: %2").arg(result.input, result.error());
 }
 
-} // namespace
-
-int main(int argc, char *argv[])
+// Converts the files, telling each failure and warning as it comes and, on a terminal, how
+// far the run has got; returns the exit status.
+int convertAll(const CliArguments &arguments, const QStringList &files, const QStringList &unnamable)
 {
-    LargePages::preferForHeap(argv);
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("tarvo-convert"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(TARVO_VERSION));
-
-    const CliArguments arguments = parseCliArguments(QCoreApplication::arguments());
-    if (arguments.helpRequested) {
-        std::fputs(qPrintable(arguments.helpText), stdout);
-        return 0;
-    }
-    if (arguments.versionRequested) {
-        std::printf("tarvo-convert %s\n", TARVO_VERSION);
-        return 0;
-    }
-    if (!arguments.error.isEmpty()) {
-        print(QStringLiteral("tarvo-convert: %1\n").arg(arguments.error));
-        return 2;
-    }
-    QString error;
-    QStringList unnamable;
-    const QStringList files
-        = expandInputs(arguments.inputs, arguments.recursive, &error, &unnamable);
-    if (!error.isEmpty()) {
-        print(QStringLiteral("tarvo-convert: %1\n").arg(error));
-        return 2;
-    }
-
     if (arguments.memoryLimit > 0)
         ResourceLimits::setMemoryBudget(arguments.memoryLimit);
     const bool terminal = isatty(fileno(stderr));
@@ -181,4 +154,38 @@ int main(int argc, char *argv[])
     if (signal != 0)
         return 128 + signal;
     return failed > 0 ? 1 : 0;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    LargePages::preferForHeap(argv);
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("tarvo-convert"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TARVO_VERSION));
+
+    const CliArguments arguments = parseCliArguments(QCoreApplication::arguments());
+    if (arguments.helpRequested) {
+        std::fputs(qPrintable(arguments.helpText), stdout);
+        return 0;
+    }
+    if (arguments.versionRequested) {
+        std::printf("tarvo-convert %s\n", TARVO_VERSION);
+        return 0;
+    }
+    if (!arguments.error.isEmpty()) {
+        print(QStringLiteral("tarvo-convert: %1\n").arg(arguments.error));
+        return 2;
+    }
+    QString error;
+    QStringList unnamable;
+    const QStringList files
+        = expandInputs(arguments.inputs, arguments.recursive, &error, &unnamable);
+    if (!error.isEmpty()) {
+        print(QStringLiteral("tarvo-convert: %1\n").arg(error));
+        return 2;
+    }
+
+    return convertAll(arguments, files, unnamable);
 }

@@ -38,6 +38,11 @@
 
 namespace {
 
+// What the window keeps of itself in tarvo.ini besides the options.
+const QString windowSizeKey = QStringLiteral("MainWindow/size");
+const QString windowPosKey = QStringLiteral("MainWindow/pos");
+const QString addPathKey = QStringLiteral("Options/addpath"); // where Add and Import start
+
 // The list shows each path the platform's way; the engine and Qt's file classes take '/'.
 QString filePath(const QListWidgetItem *item)
 {
@@ -53,6 +58,33 @@ GraphicConverter::GraphicConverter(QWidget *parent)
     ui->setupUi(this);
     // The desktop shows this one; on Windows the executable's own icon group does too.
     setWindowIcon(QIcon(QStringLiteral(":/icons/tarvo")));
+    setUpStatusBar();
+
+    listMenu.addAction(QIcon(QStringLiteral(":/images/explore")), tr("&Open Directory"), this,
+        SLOT(openFileDirectory()), QKeySequence());
+    ui->lineEditPath->installEventFilter(this);
+    // Files and folders dropped from a file manager; item views take drops on their viewport.
+    ui->listWidget->viewport()->setAcceptDrops(true);
+    ui->listWidget->viewport()->installEventFilter(this);
+
+    setWindowTitle(tr("Tarvo Image Converter") + QStringLiteral(" v" TARVO_VERSION));
+    createPdfQuality();
+    for (const OutputFormat *format : OutputFormats::all())
+        ui->comboBoxFormat->addItem(QLatin1String(format->label));
+    form = new OptionForm(this, ui->listWidgetOptions, ui->stackedWidgetOptions);
+
+    connectSignals();
+
+    updateItemCount();
+    showFormatQuality(ui->comboBoxFormat->currentIndex());
+    updateResizeStates();
+    setCustomCursor(this);
+    loadStyleSheet();
+    loadSettings();
+}
+
+void GraphicConverter::setUpStatusBar()
+{
     // A run that ends on an error must not look like a finished one: the reason stays in the
     // status bar, beside the status tips, until the next run starts.
     errorLabel = new QLabel(ui->statusBar);
@@ -68,20 +100,10 @@ GraphicConverter::GraphicConverter(QWidget *parent)
     ui->statusBar->addPermanentWidget(summaryLabel);
     // An empty frame says nothing; the label shows once a run has something to tell.
     summaryLabel->hide();
+}
 
-    listMenu.addAction(QIcon(QStringLiteral(":/images/explore")), tr("&Open Directory"), this,
-        SLOT(openFileDirectory()), QKeySequence());
-    ui->lineEditPath->installEventFilter(this);
-    // Files and folders dropped from a file manager; item views take drops on their viewport.
-    ui->listWidget->viewport()->setAcceptDrops(true);
-    ui->listWidget->viewport()->installEventFilter(this);
-
-    setWindowTitle(tr("Tarvo Image Converter") + QStringLiteral(" v" TARVO_VERSION));
-    createPdfQuality();
-    for (const OutputFormat *format : OutputFormats::all())
-        ui->comboBoxFormat->addItem(QLatin1String(format->label));
-    form = new OptionForm(this, ui->listWidgetOptions, ui->stackedWidgetOptions);
-
+void GraphicConverter::connectSignals()
+{
     // clang-format off
     connect(ui->pushButtonAdd,                     SIGNAL(clicked()),                          this,                                  SLOT(addItems()));
     connect(ui->actionAdd,                         SIGNAL(triggered()),                        this,                                  SLOT(addItems()));
@@ -128,13 +150,6 @@ GraphicConverter::GraphicConverter(QWidget *parent)
             connect(quality, SIGNAL(valueChanged(int)), this, SLOT(followFormatQuality()),
                 Qt::UniqueConnection);
     }
-
-    updateItemCount();
-    showFormatQuality(ui->comboBoxFormat->currentIndex());
-    updateResizeStates();
-    setCustomCursor(this);
-    loadStyleSheet();
-    loadSettings();
 }
 
 GraphicConverter::~GraphicConverter()
@@ -487,7 +502,7 @@ void GraphicConverter::loadSettings()
     QSettings settings(SettingsFile::isReadable(file) ? file : QString(), QSettings::IniFormat);
 
     // An invalid (missing) size is raised to the window's minimum.
-    resize(settings.value(QStringLiteral("MainWindow/size")).toSize());
+    resize(settings.value(windowSizeKey).toSize());
 
     // Started from a terminal, the folder the user is in is where pictures come from and go
     // to. The menu's launcher starts the window in its settings folder instead, and names the
@@ -497,7 +512,7 @@ void GraphicConverter::loadSettings()
         folder = QDir::currentPath();
     const QString path = settings.value(Options::outputFolder().settingsKey(), folder).toString();
     ui->lineEditPath->setText(QDir(path).exists() ? path : folder);
-    addPath = settings.value(QStringLiteral("Options/addpath"), folder).toString();
+    addPath = settings.value(addPathKey, folder).toString();
 
     form->show(SettingsFile::read(file));
 
@@ -530,13 +545,13 @@ void GraphicConverter::saveSettings()
 
     // A maximised window keeps the size and place it had before.
     if (!isMaximized()) {
-        settings.setValue(QStringLiteral("MainWindow/size"), size());
-        settings.setValue(QStringLiteral("MainWindow/pos"), pos());
+        settings.setValue(windowSizeKey, size());
+        settings.setValue(windowPosKey, pos());
     }
     SettingsFile::write(settings, currentSettings());
     // The folder is kept as typed, also while outputs go beside the inputs.
     settings.setValue(Options::outputFolder().settingsKey(), ui->lineEditPath->text());
-    settings.setValue(QStringLiteral("Options/addpath"), addPath);
+    settings.setValue(addPathKey, addPath);
     settings.sync();
     if (settings.status() != QSettings::NoError)
         qDebug("Error: tarvo.ini: the options could not be saved");

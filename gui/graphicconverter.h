@@ -77,6 +77,8 @@ private:
     QSet<QString> listedFiles() const;
     void setRunLocked(bool locked);
     void showError(int index, const ImagePipeline::FileResult &result);
+    void setUpStatusBar();
+    void connectSignals();
     void showOutcome(int index);
     void showRunReport();
     void updateItemCount();

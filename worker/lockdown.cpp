@@ -126,35 +126,9 @@ bool limit(int resource, rlim_t value, QString *error)
     return false;
 }
 
-} // namespace
-
-bool apply(quint64 addressSpace, QString *error)
+// The system calls the worker may make, and how the others fail; 0, or the first error.
+int addRules(scmp_filter_ctx filter)
 {
-    // The address sanitizer reserves terabytes of address space for its shadow memory; a
-    // build made with it has its own limits on what a process may allocate.
-#if defined(__SANITIZE_ADDRESS__)
-    addressSpace = 0;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-    addressSpace = 0;
-#endif
-#endif
-    if (!limit(RLIMIT_CORE, 0, error))
-        return false;
-    if (addressSpace > 0 && !limit(RLIMIT_AS, rlim_t(addressSpace), error))
-        return false;
-    // Required for a filter without privileges, and it keeps set-user-id programs from
-    // granting any; nothing is started anyway.
-    if (::prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) != 0) {
-        *error = QStringLiteral("cannot drop privileges: %1").arg(qt_error_string(errno));
-        return false;
-    }
-
-    scmp_filter_ctx filter = seccomp_init(SCMP_ACT_ERRNO(EPERM));
-    if (!filter) {
-        *error = QStringLiteral("cannot make a system call filter");
-        return false;
-    }
     int status = 0;
     const auto add
         = [&](uint32_t action, int call, unsigned count = 0, scmp_arg_cmp first = scmp_arg_cmp(),
@@ -195,7 +169,39 @@ bool apply(quint64 addressSpace, QString *error)
     add(SCMP_ACT_ALLOW, SCMP_SYS(prlimit64), 2, SCMP_A0(SCMP_CMP_EQ, 0), SCMP_A2(SCMP_CMP_EQ, 0));
     add(SCMP_ACT_ALLOW, SCMP_SYS(prctl), 1, SCMP_A0(SCMP_CMP_EQ, PR_SET_NAME));
     add(SCMP_ACT_ALLOW, SCMP_SYS(prctl), 1, SCMP_A0(SCMP_CMP_EQ, PR_GET_NAME));
+    return status;
+}
 
+} // namespace
+
+bool apply(quint64 addressSpace, QString *error)
+{
+    // The address sanitizer reserves terabytes of address space for its shadow memory; a
+    // build made with it has its own limits on what a process may allocate.
+#if defined(__SANITIZE_ADDRESS__)
+    addressSpace = 0;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+    addressSpace = 0;
+#endif
+#endif
+    if (!limit(RLIMIT_CORE, 0, error))
+        return false;
+    if (addressSpace > 0 && !limit(RLIMIT_AS, rlim_t(addressSpace), error))
+        return false;
+    // Required for a filter without privileges, and it keeps set-user-id programs from
+    // granting any; nothing is started anyway.
+    if (::prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) != 0) {
+        *error = QStringLiteral("cannot drop privileges: %1").arg(qt_error_string(errno));
+        return false;
+    }
+
+    scmp_filter_ctx filter = seccomp_init(SCMP_ACT_ERRNO(EPERM));
+    if (!filter) {
+        *error = QStringLiteral("cannot make a system call filter");
+        return false;
+    }
+    int status = addRules(filter);
     if (status == 0)
         status = seccomp_load(filter);
     seccomp_release(filter);

@@ -19,7 +19,7 @@ class Image;
 // encoder, the memory budget's estimate and the packaging's type lists all come from here.
 struct OutputFormat
 {
-    const char *name; // as tarvo.ini, --format and the image library spell it: "jpeg"
+    const char *name; // as tarvo.ini, --format and the image library spell it, in lower case
     const char *label; // as the window's list shows it: "JPEG2000"
     const char *title; // as sentences name it: "JPEG 2000"
     const char *suffix; // given to the files written in it, with its dot: ".jpg"

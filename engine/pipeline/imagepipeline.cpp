@@ -382,6 +382,53 @@ QStringList FileResult::warningLines() const
     return lines;
 }
 
+namespace {
+
+// A JPEG that is shrunk anyway may be decoded smaller; the resize then goes to the size the
+// full picture would have been resized to, so that the output's size stays the same.
+struct ScaledDecode
+{
+    explicit ScaledDecode(const ConversionSettings &settings)
+        : settings(settings)
+    {
+    }
+
+    // The decoder's question, with the full picture's size.
+    unsigned choose(unsigned columns, unsigned rows)
+    {
+        if (!decodeScalingAllowed(settings))
+            return 1u;
+        const QSize target = resizeTarget(columns, rows, settings);
+        scale = target.isValid()
+            ? decodeScale(columns, rows, unsigned(target.width()), unsigned(target.height()))
+            : 1;
+        if (scale > 1) {
+            full = QSize(int(columns), int(rows));
+            resized = target;
+        }
+        return scale;
+    }
+
+    // After the picture was turned upright: the header's orientation may not be the one the
+    // library went by, so what it turned decides which way round the full picture stands.
+    void turned(const Magick::Image &image)
+    {
+        if (scale <= 1)
+            return;
+        const auto scaled = [this](int side) { return int((unsigned(side) + scale - 1) / scale); };
+        if (int(image.columns()) == scaled(full.height())
+            && int(image.rows()) == scaled(full.width()) && full.width() != full.height())
+            resized = resizeTarget(unsigned(full.height()), unsigned(full.width()), settings);
+    }
+
+    const ConversionSettings &settings;
+    unsigned scale = 1;
+    QSize full;
+    QSize resized; // what the full picture is resized to, when decoded at a scale
+};
+
+} // namespace
+
 Encoded convertBytes(Magick::Blob &blob, const ConversionSettings &settings, const QString &title)
 {
     Encoded result;
@@ -395,24 +442,10 @@ Encoded convertBytes(Magick::Blob &blob, const ConversionSettings &settings, con
         return result;
     }
     try {
-        // A JPEG that is shrunk anyway may be decoded smaller; the resize then goes to the size
-        // the full picture would have been resized to, so that the output's size stays the same.
-        unsigned scale = 1;
-        QSize full;
-        QSize resized;
-        const ImageDecoder::ScaleChoice chooseScale = [&](unsigned columns, unsigned rows) {
-            if (!decodeScalingAllowed(settings))
-                return 1u;
-            const QSize target = resizeTarget(columns, rows, settings);
-            scale = target.isValid()
-                ? decodeScale(columns, rows, unsigned(target.width()), unsigned(target.height()))
-                : 1;
-            if (scale > 1) {
-                full = QSize(int(columns), int(rows));
-                resized = target;
-            }
-            return scale;
-        };
+        ScaledDecode scaled(settings);
+        QSize &resized = scaled.resized;
+        const ImageDecoder::ScaleChoice chooseScale
+            = [&scaled](unsigned columns, unsigned rows) { return scaled.choose(columns, rows); };
 
         // Every decoder reserves the memory of the whole conversion once it knows the size.
         ResourceLimits::Reservation memory(settings.format.toUpper(),
@@ -426,15 +459,7 @@ Encoded convertBytes(Magick::Blob &blob, const ConversionSettings &settings, con
         // nothing about the file; the encoder's warnings are heard again in encode().
         image.quiet(true);
         orientUpright(image);
-        if (scale > 1) {
-            // The header's orientation may not be the one the library went by: what it turned
-            // decides which way round the full picture stands.
-            const auto scaled
-                = [scale](int side) { return int((unsigned(side) + scale - 1) / scale); };
-            if (int(image.columns()) == scaled(full.height())
-                && int(image.rows()) == scaled(full.width()) && full.width() != full.height())
-                resized = resizeTarget(unsigned(full.height()), unsigned(full.width()), settings);
-        }
+        scaled.turned(image);
         prepare(image, settings, resized);
         image.fileName(title.toStdString());
         result.data = encode(image, settings, &warnings);

@@ -43,41 +43,42 @@ bool cancelled(const QAtomicInt *cancel)
 // Rows fetched at a time: few calls into the pixel cache, and a cancel seen within a blink.
 constexpr unsigned band = 64;
 
-// Counts the distinct red, green and blue triples as the library's own count does, in a
-// fraction of its time: a bit per colour while every sample fits in 8 bits (most photos),
-// else a sort of the samples. Returns -1 once *cancel is set.
-qint64 countColours(const Magick::Image &image, const QAtomicInt *cancel)
+#if QuantumDepth <= 16
+// Hands the picture's pixels to take, a band of rows at a time, until take returns false or
+// *cancel is set; false then.
+template <typename Take>
+bool forEachBand(const Magick::Image &image, const QAtomicInt *cancel, Take &&take)
 {
-#if QuantumDepth > 16
-    return cancelled(cancel) ? -1 : qint64(image.totalColors());
-#else
-    using MagickLib::PixelPacket;
     const unsigned columns = unsigned(image.columns());
     const unsigned rows = unsigned(image.rows());
-    const auto forEachBand = [&](auto &&take) {
-        for (unsigned y = 0; y < rows; y += band) {
-            if (cancelled(cancel))
-                return false;
-            const unsigned height = std::min(band, rows - y);
-            const PixelPacket *pixels = image.getConstPixels(0, y, columns, height);
-            if (!pixels)
-                throw std::bad_alloc();
-            if (!take(pixels, size_t(columns) * height))
-                return false;
-        }
-        return true;
-    };
+    for (unsigned y = 0; y < rows; y += band) {
+        if (cancelled(cancel))
+            return false;
+        const unsigned height = std::min(band, rows - y);
+        const MagickLib::PixelPacket *pixels = image.getConstPixels(0, y, columns, height);
+        if (!pixels)
+            throw std::bad_alloc();
+        if (!take(pixels, size_t(columns) * height))
+            return false;
+    }
+    return true;
+}
 
+// A bit for each of the 2^24 colours, while every sample fits in 8 bits; -1 when one does
+// not (*wide set) or once *cancel is set.
+qint64 countEightBitColours(const Magick::Image &image, const QAtomicInt *cancel, bool *wide)
+{
+    using MagickLib::PixelPacket;
     // A Q16 sample v holds the 8-bit sample v >> 8 exactly when both its bytes are equal.
     const auto eightBits = [](unsigned v) { return QuantumDepth == 8 || (v >> 8) == (v & 0xff); };
     const auto byteOf = [](unsigned v) { return QuantumDepth == 8 ? v : v >> 8; };
-    std::vector<std::uint64_t> seen(std::size_t(1) << 18); // one bit for each of 2^24 colours
-    bool wide = false;
-    const bool narrow = forEachBand([&](const PixelPacket *pixels, size_t count) {
+    std::vector<std::uint64_t> seen(std::size_t(1) << 18);
+    *wide = false;
+    const bool narrow = forEachBand(image, cancel, [&](const PixelPacket *pixels, size_t count) {
         for (size_t i = 0; i < count; ++i) {
             const PixelPacket &p = pixels[i];
             if (!eightBits(p.red) || !eightBits(p.green) || !eightBits(p.blue)) {
-                wide = true;
+                *wide = true;
                 return false;
             }
             const std::uint32_t key = byteOf(p.red) << 16 | byteOf(p.green) << 8 | byteOf(p.blue);
@@ -85,20 +86,21 @@ qint64 countColours(const Magick::Image &image, const QAtomicInt *cancel)
         }
         return true;
     });
-    if (narrow) {
-        qint64 colours = 0;
-        for (const std::uint64_t word : seen)
-            colours += __builtin_popcountll(word);
-        return colours;
-    }
-    if (!wide)
+    if (!narrow)
         return -1;
-    seen = std::vector<std::uint64_t>();
+    qint64 colours = 0;
+    for (const std::uint64_t word : seen)
+        colours += __builtin_popcountll(word);
+    return colours;
+}
 
-    // Spread by red, then sort each red's green and blue: small sorts that stay in the
-    // cache, and half the memory of sorting whole triples.
+// Spread by red, then sort each red's green and blue: small sorts that stay in the cache, and
+// half the memory of sorting whole triples. -1 once *cancel is set.
+qint64 countWideColours(const Magick::Image &image, const QAtomicInt *cancel)
+{
+    using MagickLib::PixelPacket;
     std::vector<std::uint32_t> start(std::size_t(1) << 16 | 1);
-    if (!forEachBand([&](const PixelPacket *pixels, size_t count) {
+    if (!forEachBand(image, cancel, [&](const PixelPacket *pixels, size_t count) {
             for (size_t i = 0; i < count; ++i)
                 ++start[pixels[i].red + 1];
             return true;
@@ -106,8 +108,8 @@ qint64 countColours(const Magick::Image &image, const QAtomicInt *cancel)
         return -1;
     std::partial_sum(start.begin(), start.end(), start.begin());
     std::vector<std::uint32_t> next(start.begin(), start.end() - 1);
-    std::vector<std::uint32_t> greenBlue(size_t(columns) * rows);
-    if (!forEachBand([&](const PixelPacket *pixels, size_t count) {
+    std::vector<std::uint32_t> greenBlue(size_t(image.columns()) * image.rows());
+    if (!forEachBand(image, cancel, [&](const PixelPacket *pixels, size_t count) {
             for (size_t i = 0; i < count; ++i)
                 greenBlue[next[pixels[i].red]++]
                     = std::uint32_t(pixels[i].green) << 16 | pixels[i].blue;
@@ -124,6 +126,20 @@ qint64 countColours(const Magick::Image &image, const QAtomicInt *cancel)
         colours += std::unique(first, last) - first;
     }
     return colours;
+}
+#endif
+
+// Counts the distinct red, green and blue triples as the library's own count does, in a
+// fraction of its time: a bit per colour while every sample fits in 8 bits (most photos),
+// else a sort of the samples. Returns -1 once *cancel is set.
+qint64 countColours(const Magick::Image &image, const QAtomicInt *cancel)
+{
+#if QuantumDepth > 16
+    return cancelled(cancel) ? -1 : qint64(image.totalColors());
+#else
+    bool wide = false;
+    const qint64 colours = countEightBitColours(image, cancel, &wide);
+    return wide ? countWideColours(image, cancel) : colours;
 #endif
 }
 

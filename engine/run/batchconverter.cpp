@@ -87,29 +87,60 @@ QVector<int> BatchConverter::startOrder(
     return order;
 }
 
-QVector<ImagePipeline::FileResult> BatchConverter::run(
-    const QStringList &inputs, const Finished &finished)
+namespace {
+
+// What a writer killed in an earlier run (kill -9, a power cut) left in the output folders.
+void removeLeftovers(const QVector<OutputNaming::Target> &targets)
 {
-    const int count = inputs.size();
-    const QVector<OutputNaming::Target> targets = planTargets(inputs);
-    // What a writer killed in an earlier run (kill -9, a power cut) left in these folders.
     QSet<QString> folders;
     for (const OutputNaming::Target &target : targets)
         folders.insert(QFileInfo(target.path).absolutePath());
     for (const QString &folder : qAsConst(folders))
         OutputFile::removeLeftovers(folder);
+}
 
-    // The earlier jobs that must be complete before a job starts: every one that writes this
-    // job's output (or its backup), or writes where this job reads, so the last of them wins
-    // as it would one after the other.
-    QVector<QVector<int>> waitsFor(count);
+// The earlier jobs that must be complete before each job starts: every one that writes this
+// job's output (or its backup), or writes where this job reads, so the last of them wins as it
+// would one after the other.
+QVector<QVector<int>> earlierWriters(
+    const QStringList &inputs, const QVector<OutputNaming::Target> &targets)
+{
+    QVector<QVector<int>> waitsFor(inputs.size());
     QHash<QString, QVector<int>> writers;
-    for (int i = 0; i < count; ++i) {
+    for (int i = 0; i < inputs.size(); ++i) {
         waitsFor[i] = writers.value(key(targets[i].path)) + writers.value(key(inputs[i]));
         writers[key(targets[i].path)].append(i);
         if (!targets[i].backup.isEmpty())
             writers[key(targets[i].backup)].append(i);
     }
+    return waitsFor;
+}
+
+} // namespace
+
+bool BatchConverter::stops(ImagePipeline::FileResult::Status status) const
+{
+    switch (status) {
+    case ImagePipeline::FileResult::Converted:
+        return false;
+    case ImagePipeline::FileResult::Missing:
+    case ImagePipeline::FileResult::WriteFailed:
+        return options.missingOrUnwritableStops;
+    case ImagePipeline::FileResult::Stopped:
+    case ImagePipeline::FileResult::Unreadable:
+    case ImagePipeline::FileResult::Failed:
+        break;
+    }
+    return true;
+}
+
+QVector<ImagePipeline::FileResult> BatchConverter::run(
+    const QStringList &inputs, const Finished &finished)
+{
+    const int count = inputs.size();
+    const QVector<OutputNaming::Target> targets = planTargets(inputs);
+    removeLeftovers(targets);
+    const QVector<QVector<int>> waitsFor = earlierWriters(inputs, targets);
     const QVector<int> order = startOrder(inputs, waitsFor);
 
     std::vector<std::promise<void>> completed(static_cast<size_t>(count));
@@ -124,21 +155,6 @@ QVector<ImagePipeline::FileResult> BatchConverter::run(
     std::atomic<bool> failed(false);
     std::mutex reporting;
     const int jobs = qBound(1, options.jobs, qMax(count, 1));
-    const auto stops = [this](ImagePipeline::FileResult::Status status) {
-        switch (status) {
-        case ImagePipeline::FileResult::Converted:
-            return false;
-        case ImagePipeline::FileResult::Missing:
-        case ImagePipeline::FileResult::WriteFailed:
-            return options.missingOrUnwritableStops;
-        case ImagePipeline::FileResult::Stopped:
-            return true;
-        case ImagePipeline::FileResult::Unreadable:
-        case ImagePipeline::FileResult::Failed:
-            break;
-        }
-        return true;
-    };
 
     // Several files at once already keep the cores busy; the library's own threads on top
     // would only fight over them.

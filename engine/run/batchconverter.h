@@ -43,6 +43,8 @@ public:
 
 private:
     QVector<OutputNaming::Target> planTargets(const QStringList &inputs) const;
+    // Whether a file of this status ends the run, with stopOnError.
+    bool stops(ImagePipeline::FileResult::Status status) const;
     QVector<int> startOrder(const QStringList &inputs, const QVector<QVector<int>> &waitsFor) const;
 
     ConversionSettings settings;

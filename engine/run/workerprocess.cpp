@@ -366,75 +366,17 @@ ImagePipeline::FileResult WorkerProcess::convert(
         ::close(fd);
         return broke(QStringLiteral("cannot start the decoder's process (%1)").arg(error));
     }
-    int allowed = 0;
-    const auto allowCpu = [this, &allowed](int seconds) {
-        if (seconds <= allowed)
-            return;
-        clockid_t clock;
-        timespec used {};
-        if (::clock_getcpuclockid(pid, &clock) == 0)
-            ::clock_gettime(clock, &used);
-        const rlimit cpu { rlim_t(used.tv_sec + 1 + seconds), RLIM_INFINITY };
-        ::prlimit(pid, RLIMIT_CPU, &cpu, nullptr);
-        allowed = seconds;
-    };
-    allowCpu(baseCpuSeconds);
-
     // Held until the output is written, as the memory of a conversion in this process would be.
     ResourceLimits::Share memory;
-    const quint64 budget = ResourceLimits::memoryBudget();
     WorkerProtocol::Request request;
     request.name = name;
     request.codecThreads = codecThreads;
     request.libraryThreads = libraryThreads;
-    request.granted = qMin(smallPicture, budget);
-    memory.hold(request.granted);
-    const bool sent
-        = WorkerProtocol::send(socket, Message::Convert, WorkerProtocol::encode(request), fd);
-    ::close(fd);
-    if (!sent)
-        return broke(endedReason());
-
-    Message type;
-    QByteArray payload;
-    bool cancelled = false;
-    for (;;) {
-        if (!receive(&type, &payload, maxAnswer, nullptr, &cancelled))
-            return broke(endedReason());
-        if (type != Message::Hold && type != Message::Adjust)
-            break;
-        quint64 bytes = 0;
-        if (!WorkerProtocol::decodeBytes(payload, &bytes) || bytes > budget) {
-            end();
-            return broke(malformed());
-        }
-        if (type == Message::Hold) {
-            // More than was held for it: it waits its turn like any conversion, holding
-            // nothing meanwhile, so that two waiting for each other cannot be.
-            memory.hold(0);
-            memory.hold(bytes);
-        } else {
-            memory.hold(bytes);
-        }
-        allowCpu(cpuSecondsFor(bytes));
-        if (type == Message::Hold && !WorkerProtocol::send(socket, Message::Granted, QByteArray()))
-            return broke(endedReason());
-    }
     WorkerProtocol::Outcome outcome;
-    if (type != Message::Converted || !WorkerProtocol::decode(payload, &outcome)
-        || outcome.dataSize > budget) {
-        end();
-        return broke(malformed());
-    }
     QByteArray data;
-    if (outcome.converted) {
-        if (!receive(&type, &data, outcome.dataSize, nullptr, &cancelled))
-            return broke(endedReason());
-        if (type != Message::Picture || quint64(data.size()) != outcome.dataSize) {
-            end();
-            return broke(malformed());
-        }
-    }
+    const QString ended = exchange(request, fd, memory, &outcome, &data);
+    if (!ended.isEmpty())
+        return broke(ended);
     if (!outcome.converted) {
         // Whatever the file did to the worker on its way to failing stays with that worker.
         end();
@@ -463,6 +405,73 @@ ImagePipeline::FileResult WorkerProcess::convert(
         result.warnings.append(warning);
     }
     return result;
+}
+
+QString WorkerProcess::exchange(const WorkerProtocol::Request &sent, int fd,
+    ResourceLimits::Share &memory, WorkerProtocol::Outcome *outcome, QByteArray *data)
+{
+    cpuAllowed = 0;
+    allowCpu(baseCpuSeconds);
+    const quint64 budget = ResourceLimits::memoryBudget();
+    WorkerProtocol::Request request = sent;
+    request.granted = qMin(smallPicture, budget);
+    memory.hold(request.granted);
+    const bool handedOver
+        = WorkerProtocol::send(socket, Message::Convert, WorkerProtocol::encode(request), fd);
+    ::close(fd);
+    if (!handedOver)
+        return endedReason();
+
+    Message type;
+    QByteArray payload;
+    bool cancelled = false;
+    for (;;) {
+        if (!receive(&type, &payload, maxAnswer, nullptr, &cancelled))
+            return endedReason();
+        if (type != Message::Hold && type != Message::Adjust)
+            break;
+        quint64 bytes = 0;
+        if (!WorkerProtocol::decodeBytes(payload, &bytes) || bytes > budget) {
+            end();
+            return malformed();
+        }
+        if (type == Message::Hold) {
+            // More than was held for it: it waits its turn like any conversion, holding
+            // nothing meanwhile, so that two waiting for each other cannot be.
+            memory.hold(0);
+        }
+        memory.hold(bytes);
+        allowCpu(cpuSecondsFor(bytes));
+        if (type == Message::Hold && !WorkerProtocol::send(socket, Message::Granted, QByteArray()))
+            return endedReason();
+    }
+    if (type != Message::Converted || !WorkerProtocol::decode(payload, outcome)
+        || outcome->dataSize > budget) {
+        end();
+        return malformed();
+    }
+    if (outcome->converted) {
+        if (!receive(&type, data, outcome->dataSize, nullptr, &cancelled))
+            return endedReason();
+        if (type != Message::Picture || quint64(data->size()) != outcome->dataSize) {
+            end();
+            return malformed();
+        }
+    }
+    return QString();
+}
+
+void WorkerProcess::allowCpu(int seconds)
+{
+    if (seconds <= cpuAllowed)
+        return;
+    clockid_t clock;
+    timespec used {};
+    if (::clock_getcpuclockid(pid, &clock) == 0)
+        ::clock_gettime(clock, &used);
+    const rlimit cpu { rlim_t(used.tv_sec + 1 + seconds), RLIM_INFINITY };
+    ::prlimit(pid, RLIMIT_CPU, &cpu, nullptr);
+    cpuAllowed = seconds;
 }
 
 ImageProperties WorkerProcess::readProperties(

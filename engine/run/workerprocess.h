@@ -11,6 +11,7 @@
 #include "conversionsettings.h"
 #include "imagepipeline.h"
 #include "outputnaming.h"
+#include "resourcelimits.h"
 #include "workerprotocol.h"
 
 struct ImageProperties;
@@ -64,6 +65,14 @@ private:
     // meanwhile) at once with *cancelled set.
     bool receive(WorkerProtocol::Message *type, QByteArray *payload, quint64 maxPayload,
         const QAtomicInt *cancel, bool *cancelled);
+    // Hands the open file to the worker with the request and takes its answer: what it asks of
+    // the memory budget (held in memory) on the way, its outcome, and the picture when it
+    // converted. Empty, or why the worker ended or was ended, in words for the user.
+    QString exchange(const WorkerProtocol::Request &request, int fd, ResourceLimits::Share &memory,
+        WorkerProtocol::Outcome *outcome, QByteArray *data);
+    // Lets the worker use this many seconds of processor time on its present file, counted
+    // from now, unless it may use as many already.
+    void allowCpu(int seconds);
     // Ends the worker; the next file starts another.
     void end();
     // Ends the worker and says why it had ended, or what ended it, in words for the user.
@@ -73,6 +82,7 @@ private:
     pid_t pid = -1;
     int socket = -1;
     QList<QByteArray> plugins; // what the running worker loaded
+    int cpuAllowed = 0; // seconds, for the present file
 };
 
 #endif // WORKERPROCESS_H
