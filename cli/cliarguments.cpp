@@ -95,8 +95,8 @@ bool parseBox(const QString &text, int *width, int *height, bool *exact)
     bool okHeight = false;
     *width = sides[0].toInt(&okWidth);
     *height = sides[1].toInt(&okHeight);
-    return okWidth && okHeight && *width >= w.minimum && *width <= w.maximum
-        && *height >= h.minimum && *height <= h.maximum;
+    return okWidth && okHeight && *width >= w.minimum && *width <= w.maximum && *height >= h.minimum
+        && *height <= h.maximum;
 }
 
 // "512M", "2G", "1.5G" or a number of MiB; 0 when the text is no size of at least 1 MiB.
@@ -370,7 +370,8 @@ CliArguments parseCliArguments(const QStringList &arguments)
         "(photo_1.jpg); with --overwrite the replaced file is first kept as photo_backup_N.\n"
         "Exit status: 0 when every file was converted, 1 when any failed, 2 for bad arguments,\n"
         "128+N when signal N ended the run (130 for Ctrl-C, 143 for SIGTERM, 129 for SIGHUP).")
-                                         .arg(wrapped(InputFormats::patterns(), 88), OutputFormats::titles(QStringLiteral("or"))));
+                                         .arg(wrapped(InputFormats::patterns(), 88),
+                                             OutputFormats::titles(QStringLiteral("or"))));
     parser.addPositionalArgument(QStringLiteral("FILE|FOLDER"),
         QStringLiteral("Images, or folders of images, to convert."),
         QStringLiteral("FILE|FOLDER..."));

@@ -97,13 +97,15 @@ void print(const QString &text)
 // "<input>: <reason>", or "<input>: <output>: <reason>" for an output that could not be written.
 QString failureLine(const ImagePipeline::FileResult &result)
 {
-    return result.about == result.input ? result.error()
-                                        : QStringLiteral("%1: %2").arg(result.input, result.error());
+    return result.about == result.input
+        ? result.error()
+        : QStringLiteral("%1: %2").arg(result.input, result.error());
 }
 
 // Converts the files, telling each failure and warning as it comes and, on a terminal, how
 // far the run has got; returns the exit status.
-int convertAll(const CliArguments &arguments, const QStringList &files, const QStringList &unnamable)
+int convertAll(
+    const CliArguments &arguments, const QStringList &files, const QStringList &unnamable)
 {
     if (arguments.memoryLimit > 0)
         ResourceLimits::setMemoryBudget(arguments.memoryLimit);

@@ -385,9 +385,8 @@ void GraphicConverter::showOutcome(int index)
     QListWidgetItem *item = ui->listWidget->item(index);
     if (!item)
         return;
-    static const char *const icons[] = {
-        ":/images/image", ":/images/converted", ":/images/warning", ":/images/failed"
-    };
+    static const char *const icons[]
+        = { ":/images/image", ":/images/converted", ":/images/warning", ":/images/failed" };
     item->setIcon(QIcon(QLatin1String(icons[report.entry(index).outcome])));
     item->setToolTip(report.toolTip(index));
 }
@@ -520,9 +519,9 @@ void GraphicConverter::loadSettings()
     // that would lose the options chosen.
     const QString unsaved = SettingsFile::whyNotWritable(file);
     if (!unsaved.isEmpty()) {
-        const QString text = tr("The options will not be saved: %1 cannot be written (%2)")
-                                 .arg(QDir::toNativeSeparators(QFileInfo(file).absoluteFilePath()),
-                                     unsaved);
+        const QString text
+            = tr("The options will not be saved: %1 cannot be written (%2)")
+                  .arg(QDir::toNativeSeparators(QFileInfo(file).absoluteFilePath()), unsaved);
         errorLabel->setText(text);
         errorLabel->setToolTip(text);
     }

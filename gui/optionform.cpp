@@ -59,9 +59,8 @@ OptionForm::OptionForm(QWidget *window, QListWidget *pageList, QStackedWidget *p
     for (const Options::Option &option : Options::all()) {
         if (option.type == Options::Type::Folder)
             continue;
-        QWidget *widget = option.widget
-            ? window->findChild<QWidget *>(QLatin1String(option.widget))
-            : makeWidget(option, pageList, pages);
+        QWidget *widget = option.widget ? window->findChild<QWidget *>(QLatin1String(option.widget))
+                                        : makeWidget(option, pageList, pages);
         Q_ASSERT_X(widget, option.key, "an option row names a widget the window lacks");
         widgets.insert(option.settingsKey(), widget);
         // The number of cores is the machine's, so the form cannot hold the range.

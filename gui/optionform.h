@@ -35,8 +35,8 @@ public:
     void reset(const QString &group);
 
 private:
-    QWidget *makeWidget(const Options::Option &option, QListWidget *pageList,
-        QStackedWidget *pages);
+    QWidget *makeWidget(
+        const Options::Option &option, QListWidget *pageList, QStackedWidget *pages);
 
     QHash<QString, QWidget *> widgets; // by the rows' settings keys
     QHash<QString, QWidget *> madePages; // by group

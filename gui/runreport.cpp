@@ -34,7 +34,8 @@ const char *plainWords(Reason::Kind kind)
     case Reason::TooLarge:
         return QT_TRANSLATE_NOOP("RunReport", "the picture is larger than this program allows");
     case Reason::NotAllowed:
-        return QT_TRANSLATE_NOOP("RunReport", "this program is not allowed to use the file or folder");
+        return QT_TRANSLATE_NOOP(
+            "RunReport", "this program is not allowed to use the file or folder");
     case Reason::DiskFull:
         return QT_TRANSLATE_NOOP("RunReport", "the disk is full");
     case Reason::ReadOnlyDisk:

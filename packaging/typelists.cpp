@@ -13,7 +13,8 @@ namespace {
 void set(const char *name, const QString &value)
 {
     QString quoted = value;
-    quoted.replace(QLatin1Char('\\'), QLatin1String("\\\\")).replace(QLatin1Char('"'), QLatin1String("\\\""));
+    quoted.replace(QLatin1Char('\\'), QLatin1String("\\\\"))
+        .replace(QLatin1Char('"'), QLatin1String("\\\""));
     std::printf("set(%s \"%s\")\n", name, qPrintable(quoted));
 }
 

@@ -14,6 +14,8 @@ packages=(
     strace
     # the packaging checks and the man page
     appstream desktop-file-utils help2man lintian
+    # the layout check of changed sources
+    clang-format
 )
 
 missing=()

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Sets up the machine, builds, and runs the whole test suite twice: once as shipped, once
-# built with AddressSanitizer and UndefinedBehaviorSanitizer (any report fails the test).
+# Sets up the machine, checks the layout of the changed sources, builds, and runs the whole
+# test suite twice: once as shipped, once built with AddressSanitizer and
+# UndefinedBehaviorSanitizer (any report fails the test).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
+bash scripts/check_format.sh
 bash scripts/build.sh
 
 export QT_QPA_PLATFORM=offscreen

@@ -130,8 +130,7 @@ void readProperties(const QByteArray &payload, int fd)
     Magick::Blob blob;
     Reason error;
     try {
-        if (ImageDecoder::readDescriptor(fd, blob, &error)
-            == ImageDecoder::ReadResult::Read) {
+        if (ImageDecoder::readDescriptor(fd, blob, &error) == ImageDecoder::ReadResult::Read) {
             properties = ImageProperties::decode(blob, box);
         } else {
             properties.status = ImageProperties::CannotOpen;

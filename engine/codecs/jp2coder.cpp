@@ -588,8 +588,7 @@ OPJ_UINT32 tileSide(OPJ_UINT32 extent)
     return ceilDiv(extent, tiles);
 }
 
-template <typename Sample>
-class Bands
+template <typename Sample> class Bands
 {
 public:
     Bands(Magick::Image &source, bool alpha, Magick::StorageType storage, OPJ_UINT32 width)
@@ -626,8 +625,7 @@ private:
 
 // Grey is decided on the exported samples: what the type says is a hint, what gets stored has
 // to be exactly these values. A photograph gives itself away in its first row.
-template <typename Sample>
-bool allGrey(Bands<Sample> &bands)
+template <typename Sample> bool allGrey(Bands<Sample> &bands)
 {
     const OPJ_UINT32 height = bands.source.rows();
     const OPJ_UINT32 width = bands.source.columns();

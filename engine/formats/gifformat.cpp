@@ -23,8 +23,7 @@ const Option &quantizeColorspace()
         { "gif-colorspace", "Colour space of the GIF colour reduction" },
         { YUVColorspace, RGBColorspace, GRAYColorspace, OHTAColorspace, XYZColorspace,
             YCCColorspace, YIQColorspace, YPbPrColorspace, Rec601YCbCrColorspace, CMYKColorspace,
-            sRGBColorspace, HSLColorspace, HWBColorspace, LABColorspace,
-            CineonLogRGBColorspace });
+            sRGBColorspace, HSLColorspace, HWBColorspace, LABColorspace, CineonLogRGBColorspace });
     return row;
 }
 
@@ -50,7 +49,11 @@ void apply(Magick::Image &image, const S &settings)
 const OutputFormat &gif()
 {
     static const OutputFormat format = {
-        "gif", "GIF", "GIF", ".gif", "image/gif",
+        "gif",
+        "GIF",
+        "GIF",
+        ".gif",
+        "image/gif",
         { choice<&S::gifType>("GIF", "type", 0, { "optimization", "monochrome" },
               "comboBoxGIFImageType", { "gif-type", "GIF image type" }),
             flag<&S::gifInterlace>("GIF", "interlace", false, "checkBoxGIFInterlace",

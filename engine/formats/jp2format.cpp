@@ -14,8 +14,15 @@ namespace OutputFormats {
 const OutputFormat &jp2()
 {
     static const OutputFormat format = {
-        "jp2", "JPEG2000", "JPEG 2000", ".jp2", "image/jp2", {}, false,
-        QT_TRANSLATE_NOOP("GraphicConverter", "JPEG2000 has no quality here: it is written without loss"),
+        "jp2",
+        "JPEG2000",
+        "JPEG 2000",
+        ".jp2",
+        "image/jp2",
+        {},
+        false,
+        QT_TRANSLATE_NOOP(
+            "GraphicConverter", "JPEG2000 has no quality here: it is written without loss"),
         // The image beside one tile's worth of OpenJPEG's buffers (13.6 bytes a pixel on a
         // noisy 6000x4500 JPEG).
         15,

@@ -39,29 +39,29 @@ const Option &resolution()
 
 const Option &type()
 {
-    static const Option row = choice<&S::jpegType>("JPEG", "type", 0,
-        { "truecolor", "grayscale", "monochrome" }, "comboBoxJPEGImageType",
-        { "jpeg-type", "JPEG image type" },
-        { MagickLib::OptimizeType, MagickLib::GrayscaleType, MagickLib::BilevelType });
+    static const Option row
+        = choice<&S::jpegType>("JPEG", "type", 0, { "truecolor", "grayscale", "monochrome" },
+            "comboBoxJPEGImageType", { "jpeg-type", "JPEG image type" },
+            { MagickLib::OptimizeType, MagickLib::GrayscaleType, MagickLib::BilevelType });
     return row;
 }
 
 const Option &colorspace()
 {
-    static const Option row = choice<&S::jpegColorspace>("JPEG", "colorspace", 0,
-        { "ycbcr", "rgb", "gray", "cmyk" }, "comboBoxJPEGColorspaceType",
-        { "jpeg-colorspace", "JPEG colour space" },
-        { MagickLib::Rec601YCbCrColorspace, MagickLib::RGBColorspace,
-            MagickLib::Rec601LumaColorspace, MagickLib::CMYKColorspace });
+    static const Option row
+        = choice<&S::jpegColorspace>("JPEG", "colorspace", 0, { "ycbcr", "rgb", "gray", "cmyk" },
+            "comboBoxJPEGColorspaceType", { "jpeg-colorspace", "JPEG colour space" },
+            { MagickLib::Rec601YCbCrColorspace, MagickLib::RGBColorspace,
+                MagickLib::Rec601LumaColorspace, MagickLib::CMYKColorspace });
     return row;
 }
 
 const Option &compression()
 {
-    static const Option row = choice<&S::jpegCompression>("JPEG", "compression", 0,
-        { "jpeg", "lossless" }, "comboBoxJPEGCompressionType",
-        { "jpeg-compression", "JPEG compression" },
-        { MagickLib::JPEGCompression, MagickLib::LosslessJPEGCompression });
+    static const Option row
+        = choice<&S::jpegCompression>("JPEG", "compression", 0, { "jpeg", "lossless" },
+            "comboBoxJPEGCompressionType", { "jpeg-compression", "JPEG compression" },
+            { MagickLib::JPEGCompression, MagickLib::LosslessJPEGCompression });
     return row;
 }
 
@@ -90,7 +90,11 @@ void apply(Magick::Image &image, const S &settings)
 const OutputFormat &jpeg()
 {
     static const OutputFormat format = {
-        "jpeg", "JPEG", "JPEG", ".jpg", "image/jpeg",
+        "jpeg",
+        "JPEG",
+        "JPEG",
+        ".jpg",
+        "image/jpeg",
         { quality(), resolution(),
             flag<&S::jpegProgressive>("JPEG", "progressive", true, "checkBoxJPEGProgressive",
                 { "jpeg-progressive", "Write progressive JPEG (overrides --settings).",

@@ -40,7 +40,8 @@ QString titles(const QString &conjunction)
     const QString last = titles.takeLast();
     if (titles.isEmpty())
         return last;
-    return titles.join(QStringLiteral(", ")) + QLatin1Char(' ') + conjunction + QLatin1Char(' ') + last;
+    return titles.join(QStringLiteral(", ")) + QLatin1Char(' ') + conjunction + QLatin1Char(' ')
+        + last;
 }
 
 const OutputFormat *find(const QString &name)

@@ -8,7 +8,13 @@ namespace OutputFormats {
 const OutputFormat &pdf()
 {
     static const OutputFormat format = {
-        "pdf", "PDF", "PDF", ".pdf", "application/pdf", {}, true,
+        "pdf",
+        "PDF",
+        "PDF",
+        ".pdf",
+        "application/pdf",
+        {},
+        true,
         QT_TRANSLATE_NOOP("GraphicConverter",
             "PDF quality: photos kept as JPEG keep more detail in a larger file; other pictures "
             "are packed tighter"),

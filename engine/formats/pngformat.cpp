@@ -17,8 +17,7 @@ const Option &type()
     // "TrueColor" leaves the type to the encoder.
     static const Option row = choice<&S::pngType>("PNG", "type", 0,
         { "truecolor", "grayscale", "monochrome" }, "comboBoxPNGImageType",
-        { "png-type", "PNG image type" },
-        { -1, MagickLib::GrayscaleType, MagickLib::BilevelType });
+        { "png-type", "PNG image type" }, { -1, MagickLib::GrayscaleType, MagickLib::BilevelType });
     return row;
 }
 
@@ -31,8 +30,7 @@ const Option &colorspace()
         "comboBoxPNGColorspace", { "png-colorspace", "PNG colour space" },
         { RGBColorspace, Rec601LumaColorspace, OHTAColorspace, XYZColorspace, YCCColorspace,
             YIQColorspace, YUVColorspace, YPbPrColorspace, Rec601YCbCrColorspace, CMYKColorspace,
-            sRGBColorspace, HSLColorspace, HWBColorspace, LABColorspace,
-            CineonLogRGBColorspace });
+            sRGBColorspace, HSLColorspace, HWBColorspace, LABColorspace, CineonLogRGBColorspace });
     return row;
 }
 
@@ -54,7 +52,11 @@ void apply(Magick::Image &image, const S &settings)
 const OutputFormat &png()
 {
     static const OutputFormat format = {
-        "png", "PNG", "PNG", ".png", "image/png",
+        "png",
+        "PNG",
+        "PNG",
+        ".png",
+        "image/png",
         { type(), colorspace(),
             flag<&S::pngInterlace>("PNG", "interlace", false, "checkBoxPNGInterlace",
                 { "png-interlace", "Interlace PNG files." }),

@@ -60,8 +60,14 @@ struct Option
     QVariant (*read)(const Option &, const ConversionSettings &) = nullptr;
     void (*write)(const Option &, ConversionSettings &, const QVariant &) = nullptr;
 
-    QVariant get(const ConversionSettings &s) const { return read(*this, s); }
-    void set(ConversionSettings &s, const QVariant &value) const { write(*this, s, value); }
+    QVariant get(const ConversionSettings &s) const
+    {
+        return read(*this, s);
+    }
+    void set(ConversionSettings &s, const QVariant &value) const
+    {
+        write(*this, s, value);
+    }
 
     // "Group/key", as QSettings addresses the value.
     QString settingsKey() const;

@@ -468,7 +468,8 @@ Encoded convertBytes(Magick::Blob &blob, const ConversionSettings &settings, con
     } catch (Magick::Exception &e) {
         fail(Reason::library(Diagnostics::libraryReason(e.what())));
     } catch (std::bad_alloc &) {
-        fail(Reason::ours(Reason::TooLarge, QStringLiteral("not enough memory to convert the image")));
+        fail(Reason::ours(
+            Reason::TooLarge, QStringLiteral("not enough memory to convert the image")));
     } catch (std::exception &e) {
         fail(Reason::library(QString::fromLocal8Bit(e.what())));
     }

@@ -99,7 +99,10 @@ struct FileResult
     QVector<Reason> warnings;
 
     void fail(Status failure, const QString &file, const Reason &why);
-    void fail(Status failure, const Reason &why) { fail(failure, input, why); }
+    void fail(Status failure, const Reason &why)
+    {
+        fail(failure, input, why);
+    }
     // "<file>: <reason>", the text of the "Error: " line; empty when there is no reason.
     QString error() const;
     // "<input>: <warning>" for each warning, the text of the "Warning: " lines.

@@ -42,9 +42,8 @@ void ImageConverter::convert()
     options.stopFlag = stopFlag;
     BatchConverter batch(*settings, options);
     // Reports come from the jobs' threads one at a time, so a file's lines stay together.
-    batch.run(inputs, [&](int index, const ImagePipeline::FileResult &result) {
-        report(rows[index], result);
-    });
+    batch.run(inputs,
+        [&](int index, const ImagePipeline::FileResult &result) { report(rows[index], result); });
     emit done();
 }
 

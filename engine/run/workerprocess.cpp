@@ -147,8 +147,8 @@ bool openInput(const QString &input, Input *opened, FileResult *result)
         if (!ImageDecoder::fitsInMemory(quint64(info.st_size), &tooLarge))
             return refuse(FileResult::Failed, tooLarge);
         if (info.st_size == 0)
-            return refuse(
-                FileResult::Failed, Reason::ours(Reason::Other, QStringLiteral("the file is empty")));
+            return refuse(FileResult::Failed,
+                Reason::ours(Reason::Other, QStringLiteral("the file is empty")));
         QByteArray head(
             int(qMin<qint64>(info.st_size, InputFormats::headBytes)), Qt::Uninitialized);
         const ssize_t read = ::pread(fd, head.data(), size_t(head.size()), 0);
@@ -358,7 +358,8 @@ ImagePipeline::FileResult WorkerProcess::convert(
         return result;
     };
     // The worker ended or broke the protocol: our words, about what the file did to it.
-    const auto broke = [&](const QString &what) { return failed(Reason::ours(Reason::Other, what)); };
+    const auto broke
+        = [&](const QString &what) { return failed(Reason::ours(Reason::Other, what)); };
 
     QString error;
     if (!ensureRunning(

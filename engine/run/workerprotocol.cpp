@@ -25,8 +25,8 @@ QDataStream &operator>>(QDataStream &stream, Reason &reason)
 {
     qint32 kind = 0;
     stream >> kind >> reason.text >> reason.quoted;
-    reason.kind = kind >= Reason::Other && kind <= Reason::NameTooLong ? Reason::Kind(kind)
-                                                                         : Reason::Other;
+    reason.kind
+        = kind >= Reason::Other && kind <= Reason::NameTooLong ? Reason::Kind(kind) : Reason::Other;
     return stream;
 }
 

@@ -28,9 +28,9 @@ namespace {
 const Option &background()
 {
     static const Option row = [] {
-        Option colour = flag<&S::backgroundColor>("Global", "backgroundcolor", false,
-            "labelBackgroundColor",
-            { "flatten", "Flatten transparent images onto COLOR, a name or #rrggbb" });
+        Option colour
+            = flag<&S::backgroundColor>("Global", "backgroundcolor", false, "labelBackgroundColor",
+                { "flatten", "Flatten transparent images onto COLOR, a name or #rrggbb" });
         colour.type = Type::Colour;
         colour.defaultValue = QStringLiteral("#ffffff");
         return colour;
@@ -61,7 +61,8 @@ QVector<Option> makeTable()
 
         flag<&S::stopOnFailure>("Global", "stoponfailure", false, "checkBoxStopOnFailure",
             { "stop-on-error", "Stop after the first file that fails (default: go on).",
-                "keep-going", "Go on past a file that fails (the default; overrides --settings)." }),
+                "keep-going",
+                "Go on past a file that fails (the default; overrides --settings)." }),
         filesAtOnce(),
         flag<&S::overwrite>("Global", "overwrite", false, "checkBoxOverwrite",
             { "overwrite", "Replace existing files, after a numbered backup copy of each." }),
@@ -114,8 +115,8 @@ const Option &format()
 {
     static const Option row = [] {
         const QStringList names = OutputFormats::names();
-        Option formats = choice<&S::format>("Options", "format", 0, names, "comboBoxFormat",
-            { "format", "Output format" });
+        Option formats = choice<&S::format>(
+            "Options", "format", 0, names, "comboBoxFormat", { "format", "Output format" });
         // The record keeps the format by name; an index outside the list leaves it empty.
         formats.read = [](const Option &, const S &s) {
             return QVariant(OutputFormats::names().indexOf(s.format));
@@ -130,9 +131,9 @@ const Option &format()
 
 const Option &generalQuality()
 {
-    static const Option row = number<&S::quality>("Options", "quality", 75, 1, 100,
-        "spinBoxPDFQuality",
-        { "quality", "Quality of PDF output (JPEG output takes --jpeg-quality)" });
+    static const Option row
+        = number<&S::quality>("Options", "quality", 75, 1, 100, "spinBoxPDFQuality",
+            { "quality", "Quality of PDF output (JPEG output takes --jpeg-quality)" });
     return row;
 }
 

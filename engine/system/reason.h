@@ -33,7 +33,10 @@ struct Reason
     // beside them; ours are plain already.
     bool quoted = false;
 
-    bool isEmpty() const { return text.isEmpty(); }
+    bool isEmpty() const
+    {
+        return text.isEmpty();
+    }
 
     // Our own sentence.
     static Reason ours(Kind kind, const QString &text);

@@ -143,8 +143,8 @@ void tst_Dialogs::fileSizeColoursAndResolution()
     QCOMPARE(text(dialog, "labelTotalColors"), QString("3"));
     QCOMPARE(text(dialog, "labelResolution"), QString("300x150"));
     // Not shown, but the engine's answer carries it for whoever needs it.
-    QCOMPARE(
-        WorkerProcess::readProperties(path, QSize(1, 1)).resolutionUnit, ImageProperties::PixelsPerInch);
+    QCOMPARE(WorkerProcess::readProperties(path, QSize(1, 1)).resolutionUnit,
+        ImageProperties::PixelsPerInch);
     QCOMPARE(text(dialog, "labelSize"), QString("120x90"));
 }
 

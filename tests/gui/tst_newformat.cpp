@@ -25,8 +25,8 @@ namespace {
 
 QByteArray encodePpm(Magick::Image &&image, const ConversionSettings &settings)
 {
-    const bool ascii = Options::storedValue(OutputFormats::find("ppm")->options.first(), settings)
-                           .toBool();
+    const bool ascii
+        = Options::storedValue(OutputFormats::find("ppm")->options.first(), settings).toBool();
     const int width = int(image.columns()), height = int(image.rows());
     std::vector<unsigned char> rgb(size_t(width) * size_t(height) * 3);
     image.write(0, 0, unsigned(width), unsigned(height), "RGB", Magick::CharPixel, rgb.data());
@@ -40,10 +40,18 @@ QByteArray encodePpm(Magick::Image &&image, const ConversionSettings &settings)
 const OutputFormat &ppm()
 {
     static const OutputFormat format = {
-        "ppm", "PPM", "Portable pixmap", ".ppm", "image/x-portable-pixmap",
+        "ppm",
+        "PPM",
+        "Portable pixmap",
+        ".ppm",
+        "image/x-portable-pixmap",
         { Options::flag("PPM", "ascii", false, nullptr,
             { "ppm-ascii", "Write the samples as decimal text." }) },
-        false, "PPM has no quality", 4, nullptr, encodePpm,
+        false,
+        "PPM has no quality",
+        4,
+        nullptr,
+        encodePpm,
     };
     return format;
 }
@@ -128,8 +136,9 @@ void tst_NewFormat::converts()
     ConversionSettings settings = SettingsFile::defaults();
     settings.format = "ppm";
     Options::setStored(ppm().options.first(), settings, ascii);
-    const ImagePipeline::FileResult result = ImagePipeline::convertFile(dir.filePath("red.png"),
-        settings, [&](const QString &) { return OutputNaming::Target { dir.filePath("red.ppm") }; });
+    const ImagePipeline::FileResult result
+        = ImagePipeline::convertFile(dir.filePath("red.png"), settings,
+            [&](const QString &) { return OutputNaming::Target { dir.filePath("red.ppm") }; });
     QVERIFY2(result.status == ImagePipeline::FileResult::Converted, qPrintable(result.error()));
     const QByteArray written = TestSupport::readFile(dir.filePath("red.ppm"));
     QFETCH(QByteArray, header);

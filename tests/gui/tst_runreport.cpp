@@ -165,8 +165,8 @@ void tst_RunReport::reasonsInPlainWords_data()
     QTest::newRow("an output that could not be written")
         << "/q/a.png" << Reason::system(ENOSPC)
         << "the disk is full (/q/a.png: No space left on device)";
-    QTest::newRow("unknown words are kept") << input << Reason::library("Something new")
-                                            << "Something new";
+    QTest::newRow("unknown words are kept")
+        << input << Reason::library("Something new") << "Something new";
 }
 
 void tst_RunReport::reasonsInPlainWords()

@@ -459,16 +459,24 @@ void tst_Settings::formHasOneWidgetPerRow()
         switch (option.type) {
         case Options::Type::Number:
             if (auto spin = qobject_cast<QSpinBox *>(widget))
-                actual = QString("%1 in %2..%3").arg(spin->value()).arg(spin->minimum()).arg(spin->maximum());
-            expected = QString("%1 in %2..%3").arg(option.defaultValue.toInt()).arg(option.minimum).arg(option.maximum);
+                actual = QString("%1 in %2..%3")
+                             .arg(spin->value())
+                             .arg(spin->minimum())
+                             .arg(spin->maximum());
+            expected = QString("%1 in %2..%3")
+                           .arg(option.defaultValue.toInt())
+                           .arg(option.minimum)
+                           .arg(option.maximum);
             break;
         case Options::Type::Choice:
             if (auto combo = qobject_cast<QComboBox *>(widget))
                 actual = QString("%1 of %2").arg(combo->currentIndex()).arg(combo->count());
-            expected = QString("%1 of %2").arg(option.defaultValue.toInt()).arg(option.choices.size());
+            expected
+                = QString("%1 of %2").arg(option.defaultValue.toInt()).arg(option.choices.size());
             break;
         case Options::Type::Flag:
-            if (auto button = qobject_cast<QAbstractButton *>(widget); button && button->isCheckable())
+            if (auto button = qobject_cast<QAbstractButton *>(widget);
+                button && button->isCheckable())
                 actual = b(button->isChecked());
             expected = b(option.defaultValue.toBool());
             break;
@@ -517,7 +525,8 @@ void tst_Settings::earlierFileIsKept()
     QCOMPARE(after.allKeys(), before.allKeys());
     for (const QString &key : before.allKeys()) {
         if (key != "MainWindow/pos")
-            QCOMPARE(key + '=' + after.value(key).toString(), key + '=' + before.value(key).toString());
+            QCOMPARE(
+                key + '=' + after.value(key).toString(), key + '=' + before.value(key).toString());
     }
 }
 

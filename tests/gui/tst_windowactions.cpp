@@ -824,7 +824,7 @@ void tst_WindowActions::runWithAMissingFile()
         QStringList({ "in0." + suffix, "in1." + suffix, "in3." + suffix, "in4." + suffix }));
     // The file that vanished after it was listed is named in the status bar.
     QCOMPARE(window.findChild<QLabel *>("labelError")->text(),
-             "Could not convert " + QDir::toNativeSeparators(files[2]) + ": no such file");
+        "Could not convert " + QDir::toNativeSeparators(files[2]) + ": no such file");
 }
 
 void tst_WindowActions::stopDuringARun()
@@ -861,7 +861,8 @@ void tst_WindowActions::stopDuringARun()
     QCOMPARE(written, QStringList({ "big0.jpg", "big1.jpg" }));
     for (const QString &jpg : written)
         QCOMPARE(QImage(dir->filePath(jpg)).size(), QSize(1600, 1200));
-    QCOMPARE(window.findChild<QLabel *>("labelSummary")->text(), QString("Stopped: 2 of 8 converted"));
+    QCOMPARE(
+        window.findChild<QLabel *>("labelSummary")->text(), QString("Stopped: 2 of 8 converted"));
 }
 
 void tst_WindowActions::failedFileIsShownInTheStatusBar()

@@ -61,8 +61,8 @@ std::string exifWithOrientation(unsigned char orientation, unsigned char type = 
 // header of 40 bytes or of 124 (version 5, alpha mask set, as image editors write them every
 // day). Pixel (x, y) is bmpPixel(x, y). With calibrated, the version 5 header holds red,
 // green and blue end points that no writer of chromaticities accepts.
-QByteArray bmpFile(int width, int height, int bits, int headerSize, bool calibrated = false,
-    bool junk = false);
+QByteArray bmpFile(
+    int width, int height, int bits, int headerSize, bool calibrated = false, bool junk = false);
 QRgb bmpPixel(int x, int y);
 
 // A 129-byte Radiance HDR file whose run-length markers make Qt's plug-in copy gigabytes past

@@ -22,7 +22,10 @@ public:
     QList<QUrl> urls;
 
 public slots:
-    void open(const QUrl &url) { urls.append(url); }
+    void open(const QUrl &url)
+    {
+        urls.append(url);
+    }
 };
 
 // Answers the next modal dialog from inside its own event loop: `answer` runs on it as soon

@@ -552,9 +552,8 @@ void tst_Hostile::workersEndWithTheirProgram()
             workers = workersOf(program);
             // Shut in once its libraries are loaded, which ends with no core file allowed.
             const QString file = QString("/proc/%1/limits").arg(workers.first());
-            QTRY_VERIFY_WITH_TIMEOUT(
-                (limits = QString::fromUtf8(TestSupport::readFile(file)))
-                    .contains(QRegularExpression("Max core file size +0 +0 ")),
+            QTRY_VERIFY_WITH_TIMEOUT((limits = QString::fromUtf8(TestSupport::readFile(file)))
+                                         .contains(QRegularExpression("Max core file size +0 +0 ")),
                 30000);
             ::kill(program, SIGKILL);
         });

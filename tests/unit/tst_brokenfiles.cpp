@@ -93,12 +93,12 @@ void tst_BrokenFiles::knownByContent_data()
     QTest::addColumn<QString>("format"); // as InputFormats names it
 
     // Written by the library in each format it can write that the converter reads.
-    const QVector<QPair<const char *, const char *>> written = { { "JPEG", "JPEG" },
-        { "PNG", "PNG" }, { "GIF", "GIF" }, { "BMP", "BMP" }, { "TIFF", "TIFF" },
-        { "WEBP", "WebP" }, { "JXL", "JPEG XL" }, { "PPM", "PNM" }, { "PAM", "PNM" },
-        { "PCX", "PCX" }, { "SGI", "SGI" }, { "SUN", "Sun raster" }, { "XPM", "XPM" },
-        { "XBM", "XBM" }, { "DPX", "DPX" }, { "FITS", "FITS" }, { "TGA", "Targa" },
-        { "JP2", "JPEG 2000" }, { "PSD", "PSD" } };
+    const QVector<QPair<const char *, const char *>> written
+        = { { "JPEG", "JPEG" }, { "PNG", "PNG" }, { "GIF", "GIF" }, { "BMP", "BMP" },
+              { "TIFF", "TIFF" }, { "WEBP", "WebP" }, { "JXL", "JPEG XL" }, { "PPM", "PNM" },
+              { "PAM", "PNM" }, { "PCX", "PCX" }, { "SGI", "SGI" }, { "SUN", "Sun raster" },
+              { "XPM", "XPM" }, { "XBM", "XBM" }, { "DPX", "DPX" }, { "FITS", "FITS" },
+              { "TGA", "Targa" }, { "JP2", "JPEG 2000" }, { "PSD", "PSD" } };
     for (const auto &format : written)
         QTest::addRow("%s", format.first) << encoded(format.first) << QString(format.second);
     // And by Qt's plug-ins, for what the library cannot write.
@@ -110,8 +110,8 @@ void tst_BrokenFiles::knownByContent_data()
         if (!QImageWriter(&buffer, format).write(image))
             continue; // a plug-in this machine lacks
         QTest::addRow("%s written by Qt", format)
-            << buffer.data() << QString(qstrcmp(format, "ico") == 0 ? "Windows icon"
-                                                                    : QString(format).toUpper());
+            << buffer.data()
+            << QString(qstrcmp(format, "ico") == 0 ? "Windows icon" : QString(format).toUpper());
     }
 }
 
@@ -120,7 +120,8 @@ void tst_BrokenFiles::knownByContent()
     QFETCH(QByteArray, bytes);
     QFETCH(QString, format);
 
-    const InputFormats::Verdict verdict = InputFormats::identify(bytes.left(InputFormats::headBytes));
+    const InputFormats::Verdict verdict
+        = InputFormats::identify(bytes.left(InputFormats::headBytes));
     QVERIFY2(verdict.format, qPrintable(verdict.refusal));
     QCOMPARE(QString(verdict.format->name), format);
     // The reader named for it reads it.
@@ -163,7 +164,8 @@ void tst_BrokenFiles::damaged_data()
 
     for (const char *format : { "JPEG", "PNG", "GIF", "TIFF", "JP2", "PSD", "BMP", "TGA" }) {
         const QByteArray whole = encoded(format);
-        QTest::addRow("%s whole", format) << whole << whole << "image.img" << MustConvert << QString();
+        QTest::addRow("%s whole", format)
+            << whole << whole << "image.img" << MustConvert << QString();
         for (int percent : { 5, 30, 60, 90 }) {
             // The library has no reader for PSD; the plug-in that read it says why it cannot.
             const QString says = qstrcmp(format, "PSD") == 0
@@ -184,19 +186,23 @@ void tst_BrokenFiles::damaged_data()
     QTest::newRow("text named .jpg") << QByteArray() << QByteArray("not a picture at all\n")
                                      << "photo.jpg" << MustFail << "not a picture";
     // Documents a library would hand to an interpreter, under picture names.
-    QTest::newRow("PostScript named .jpg") << QByteArray()
+    QTest::newRow("PostScript named .jpg")
+        << QByteArray()
         << QByteArray("%!PS\n/Helvetica findfont 20 scalefont setfont (hi) show showpage\n")
         << "photo.jpg" << MustFail << "this is a PostScript document, not a picture";
     QTest::newRow("PDF named .png") << QByteArray() << QByteArray("%PDF-1.4\n%%EOF\n") << "scan.png"
                                     << MustFail << "this is a PDF document, not a picture";
-    QTest::newRow("SVG named .gif") << QByteArray()
+    QTest::newRow("SVG named .gif")
+        << QByteArray()
         << QByteArray("<?xml version=\"1.0\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" "
                       "width=\"9\" height=\"9\"><rect width=\"9\" height=\"9\"/></svg>\n")
         << "logo.gif" << MustFail << "this is an SVG drawing, not a picture";
-    QTest::newRow("PNG header claiming 25200x33300") << QByteArray()
-        << TestSupport::oversizedPng(25200, 33300) << "huge.png" << MustFail << QString();
-    QTest::newRow("PNG header claiming 60000x60000") << QByteArray()
-        << TestSupport::oversizedPng(60000, 60000) << "huge.png" << MustFail << QString();
+    QTest::newRow("PNG header claiming 25200x33300")
+        << QByteArray() << TestSupport::oversizedPng(25200, 33300) << "huge.png" << MustFail
+        << QString();
+    QTest::newRow("PNG header claiming 60000x60000")
+        << QByteArray() << TestSupport::oversizedPng(60000, 60000) << "huge.png" << MustFail
+        << QString();
     // Found by fuzzing: a grey Targa header claiming 65280x14912 over 19 bytes, which the
     // library rejects and Qt's plug-in decoded in full (gigabytes) before it was found short.
     QTest::newRow("Targa header claiming 65280x14912 over 19 bytes")
@@ -208,13 +214,13 @@ void tst_BrokenFiles::damaged_data()
     for (bool progressive : { false, true }) {
         const char *kind = progressive ? "progressive JPEG" : "JPEG";
         const QByteArray jpeg = encoded("JPEG", progressive);
-        QTest::addRow("%s whose header claims 4000x3000", kind) << jpeg
-            << TestSupport::jpegClaiming(jpeg, 4000, 3000) << "photo.jpg" << MustFail
+        QTest::addRow("%s whose header claims 4000x3000", kind)
+            << jpeg << TestSupport::jpegClaiming(jpeg, 4000, 3000) << "photo.jpg" << MustFail
             << "damaged JPEG";
         // A restart marker where none belongs: the data of what follows is lost. (Flipped bits
         // that still decode are damage no reader can see.)
-        QTest::addRow("%s with corrupt picture data", kind) << jpeg
-            << QByteArray(jpeg).replace(jpeg.size() / 2, 2, "\xff\xd3") << "photo.jpg"
+        QTest::addRow("%s with corrupt picture data", kind)
+            << jpeg << QByteArray(jpeg).replace(jpeg.size() / 2, 2, "\xff\xd3") << "photo.jpg"
             << MustFail << "damaged JPEG";
         // A few stray bytes between two segments: the picture is whole.
         const int marker = jpeg.indexOf("\xff\xda", jpeg.indexOf("\xff\xda") + 2);

@@ -1052,7 +1052,8 @@ void tst_Pipeline::failures()
     if (tag.contains(" claiming ")) {
         // Refused from the header, before anything of that size is allocated.
         const QString size = QString::fromLatin1(tag.mid(tag.indexOf(" claiming ") + 10));
-        QCOMPARE(result.error().left(result.error().indexOf(": ")), QDir::toNativeSeparators(input));
+        QCOMPARE(
+            result.error().left(result.error().indexOf(": ")), QDir::toNativeSeparators(input));
         QVERIFY2(result.error().contains(size + " pixels is more than this machine can convert"),
             qPrintable(result.error()));
     }
@@ -1068,7 +1069,8 @@ void tst_Pipeline::warningsDoNotFail_data()
 
     // Image editors write such BMPs; the PNG writer will not store their chromaticities.
     QTest::newRow("BMP with calibrated end points to PNG: the writer warns")
-        << TestSupport::bmpFile(32, 24, 24, 124, true) << "png" << "invalid chromaticities";
+        << TestSupport::bmpFile(32, 24, 24, 124, true) << "png"
+        << "invalid chromaticities";
     Magick::Image clean = pattern(64, 48);
     clean.magick("JPEG");
     Magick::Blob blob;
@@ -1288,8 +1290,8 @@ void tst_Pipeline::unwritableOutputKeepsNoPartialFile()
     const QString output = dir->filePath("file/out.jpg");
     const FileResult result = convert(input, defaults(), output);
     QCOMPARE(int(result.status), int(FileResult::WriteFailed));
-    QVERIFY2(
-        result.error().startsWith(QDir::toNativeSeparators(output) + ": "), qPrintable(result.error()));
+    QVERIFY2(result.error().startsWith(QDir::toNativeSeparators(output) + ": "),
+        qPrintable(result.error()));
     QCOMPARE(QDir(dir->path()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
         QStringList({ "file", "in.png" }));
 }

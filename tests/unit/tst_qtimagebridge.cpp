@@ -572,8 +572,8 @@ void tst_QtImageBridge::reportsUndecodableBytes_data()
     QTest::newRow("no bytes at all") << QByteArray() << QByteArray("psd");
     QTest::newRow("PNG signature with nothing after it")
         << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR", 16) << QByteArray("png");
-    QTest::newRow("PSD header cut short") << QByteArray("8BPS\x00\x01\x00\x00", 8)
-                                          << QByteArray("psd");
+    QTest::newRow("PSD header cut short")
+        << QByteArray("8BPS\x00\x01\x00\x00", 8) << QByteArray("psd");
     // Named as another format, the bytes of a good picture are that format's failure.
     QTest::newRow("PNG handed to the Photoshop reader")
         << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR", 16) << QByteArray("psd");
