@@ -5,15 +5,19 @@
 #include <QColor>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSlider>
 #include <QSpinBox>
 #include <QStackedWidget>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 #include "options.h"
+#include "ui_optionpage.h"
 
 namespace {
 
@@ -50,6 +54,9 @@ QString labelOf(const Options::Option &option)
     const char *text = option.label ? option.label : option.cli.help;
     return text ? QCoreApplication::translate("OptionForm", text) : QLatin1String(option.key);
 }
+
+// The widest range a made spin box gets a slider for.
+constexpr int sliderRange = 100;
 
 } // namespace
 
@@ -113,45 +120,88 @@ void OptionForm::reset(const QString &group)
     }
 }
 
+QWidget *OptionForm::pageFor(const QString &group, QListWidget *pageList, QStackedWidget *pages)
+{
+    if (QWidget *page = madePages.value(group))
+        return page;
+    // Shaped as the form's own pages: tabs of boxes, the Default button at the foot.
+    auto page = new QWidget(pages);
+    Ui::OptionPage shape;
+    shape.setupUi(page);
+    page->setObjectName(QStringLiteral("page_") + group.toLower());
+    shape.tabWidget->setObjectName(QStringLiteral("tabWidget") + group);
+    shape.pushButtonDefault->setObjectName(QStringLiteral("pushButton%1Default").arg(group));
+    pages->addWidget(page);
+    auto item = new QListWidgetItem(tr("%1 Options").arg(group), pageList);
+    if (pageList->count() > 1)
+        item->setIcon(pageList->item(0)->icon());
+    madePages.insert(group, page);
+    return page;
+}
+
+QBoxLayout *OptionForm::boxFor(const Options::Option &option, QWidget *page, bool row)
+{
+    auto tabs = page->findChild<QTabWidget *>();
+    const QString title = tr(option.tab ? option.tab : "General");
+    QWidget *tab = nullptr;
+    for (int i = 0; i < tabs->count() && !tab; ++i) {
+        if (tabs->tabText(i) == title)
+            tab = tabs->widget(i);
+    }
+    if (!tab) {
+        tab = new QWidget(tabs);
+        auto column = new QVBoxLayout(tab);
+        column->addStretch();
+        tabs->addTab(tab, title);
+    }
+    auto box = new QGroupBox(labelOf(option), tab);
+    box->setObjectName(QStringLiteral("groupBox%1_%2").arg(option.group, option.key));
+    QBoxLayout *inside
+        = row ? static_cast<QBoxLayout *>(new QHBoxLayout(box)) : new QVBoxLayout(box);
+    // Before the stretch that keeps the boxes at the top.
+    auto column = static_cast<QVBoxLayout *>(tab->layout());
+    column->insertWidget(column->count() - 1, box);
+    return inside;
+}
+
 QWidget *OptionForm::makeWidget(
     const Options::Option &option, QListWidget *pageList, QStackedWidget *pages)
 {
     const QString group = QLatin1String(option.group);
-    QWidget *page = madePages.value(group);
-    if (!page) {
-        // Laid out as the form's pages are: the options, then a Default button at the foot.
-        page = new QWidget(pages);
-        page->setObjectName(QStringLiteral("page_") + group.toLower());
-        auto column = new QVBoxLayout(page);
-        column->addLayout(new QFormLayout);
-        column->addStretch();
-        auto defaults = new QPushButton(tr("Default"), page);
-        defaults->setObjectName(QStringLiteral("pushButton%1Default").arg(group));
-        column->addWidget(defaults, 0, Qt::AlignRight);
-        pages->addWidget(page);
-        // Named and marked as the form's own pages are.
-        auto item = new QListWidgetItem(tr("%1 Options").arg(group), pageList);
-        if (pageList->count() > 1)
-            item->setIcon(pageList->item(0)->icon());
-        madePages.insert(group, page);
-    }
-    auto form = static_cast<QFormLayout *>(page->layout()->itemAt(0)->layout());
+    QWidget *page = pageFor(group, pageList, pages);
+    const QString name = group + QLatin1Char('_') + QLatin1String(option.key);
+    // A small range gets a slider beside its spin box, as the form's quality and level do.
+    const bool slider
+        = option.type == Options::Type::Number && option.maximum - option.minimum <= sliderRange;
+    QBoxLayout *box = boxFor(option, page, slider);
     QWidget *widget = nullptr;
     switch (option.type) {
     case Options::Type::Flag:
-        widget = new QCheckBox(labelOf(option), page);
-        widget->setObjectName(group + QLatin1Char('_') + QLatin1String(option.key));
-        form->addRow(widget);
-        return widget;
+        widget = new QCheckBox(
+            option.text ? QCoreApplication::translate("OptionForm", option.text) : labelOf(option));
+        break;
     case Options::Type::Number: {
-        auto spinBox = new QSpinBox(page);
+        auto spinBox = new QSpinBox;
         spinBox->setRange(option.minimum, option.maximum);
+        spinBox->setValue(option.defaultValue.toInt());
+        if (slider) {
+            auto pair = new QSlider(Qt::Horizontal);
+            pair->setObjectName(QStringLiteral("horizontalSlider") + name);
+            pair->setRange(option.minimum, option.maximum);
+            pair->setValue(spinBox->value());
+            connect(pair, &QSlider::valueChanged, spinBox, &QSpinBox::setValue);
+            connect(spinBox, QOverload<int>::of(&QSpinBox::valueChanged), pair, &QSlider::setValue);
+            box->addWidget(pair);
+        }
         widget = spinBox;
         break;
     }
     case Options::Type::Choice: {
-        auto comboBox = new QComboBox(page);
-        comboBox->addItems(option.choices);
+        auto comboBox = new QComboBox;
+        for (int i = 0; i < option.choices.size(); ++i)
+            comboBox->addItem(i < option.choiceTexts.size()
+                    ? QCoreApplication::translate("OptionForm", qPrintable(option.choiceTexts[i]))
+                    : option.choices[i]);
         widget = comboBox;
         break;
     }
@@ -160,7 +210,7 @@ QWidget *OptionForm::makeWidget(
         // Neither has a widget of its own kind yet; such a row must name one of the form's.
         return nullptr;
     }
-    widget->setObjectName(group + QLatin1Char('_') + QLatin1String(option.key));
-    form->addRow(labelOf(option), widget);
+    widget->setObjectName(name);
+    box->addWidget(widget);
     return widget;
 }

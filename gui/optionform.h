@@ -8,6 +8,7 @@
 #include "conversionsettings.h"
 #include "option.h"
 
+class QBoxLayout;
 class QListWidget;
 class QStackedWidget;
 class QWidget;
@@ -37,6 +38,10 @@ public:
 private:
     QWidget *makeWidget(
         const Options::Option &option, QListWidget *pageList, QStackedWidget *pages);
+    // The page made for a group, made on first use.
+    QWidget *pageFor(const QString &group, QListWidget *pageList, QStackedWidget *pages);
+    // A box for the row on its tab of the page, its widgets side by side when row is true.
+    QBoxLayout *boxFor(const Options::Option &option, QWidget *page, bool row);
 
     QHash<QString, QWidget *> widgets; // by the rows' settings keys
     QHash<QString, QWidget *> madePages; // by group

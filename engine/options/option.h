@@ -50,8 +50,14 @@ struct Option
     // The window's widget for it, by object name. nullptr: the window makes one on the page of
     // the row's group.
     const char *widget;
-    // The label of a widget the window makes; without one, the command line's help or the key.
+    // For a widget the window makes: the title of the box that holds it, and for a flag the
+    // check box's own text; without them, the command line's help or the key. The tab of the
+    // page it goes on ("General" unless named).
     const char *label = nullptr;
+    const char *text = nullptr;
+    const char *tab = nullptr;
+    // What a list the window makes shows for the choices, when not their names.
+    QStringList choiceTexts = {};
     // Its range is this machine's (the cores): the window sets it, and a settings file written
     // on another machine does not decide it for the command line.
     bool machineBound = false;
@@ -67,6 +73,28 @@ struct Option
     void set(ConversionSettings &s, const QVariant &value) const
     {
         write(*this, s, value);
+    }
+
+    // The same row with a box title (and a check box text) for the widget the window makes, with
+    // texts for its choices, or as the format's quality: for a builder's chain.
+    Option labelled(const char *title, const char *checkText = nullptr) const
+    {
+        Option row = *this;
+        row.label = title;
+        row.text = checkText;
+        return row;
+    }
+    Option showing(const QStringList &texts) const
+    {
+        Option row = *this;
+        row.choiceTexts = texts;
+        return row;
+    }
+    Option asQuality() const
+    {
+        Option row = *this;
+        row.quality = true;
+        return row;
     }
 
     // "Group/key", as QSettings addresses the value.

@@ -434,13 +434,15 @@ void tst_Settings::unsavableFileIsTold()
     QVERIFY2(told.endsWith(reason), qPrintable(told));
 }
 
-// Each row's widget in the form as designed, before any settings are loaded into it: one of
-// the row's kind, with the row's range and default.
+// Each row's widget in the form as designed, before any settings are loaded into it, or made
+// by a fresh window for a row that names none: one of the row's kind, with the row's range
+// and default.
 void tst_Settings::formHasOneWidgetPerRow()
 {
     QMainWindow host;
     Ui::GraphicConverter form;
     form.setupUi(&host);
+    GraphicConverter window;
     for (const Options::Option &option : Options::all()) {
         const QString name = option.settingsKey();
         // The window keeps the general quality aside while the main control shows the JPEG
@@ -450,8 +452,9 @@ void tst_Settings::formHasOneWidgetPerRow()
             || name == Options::generalQuality().settingsKey()
             || name == Options::format().settingsKey())
             continue;
-        QVERIFY2(option.widget, qPrintable(name));
-        const QList<QWidget *> found = host.findChildren<QWidget *>(option.widget);
+        const QList<QWidget *> found = option.widget
+            ? host.findChildren<QWidget *>(option.widget)
+            : window.findChildren<QWidget *>(QString(name).replace('/', '_'));
         QCOMPARE(name + ' ' + QString::number(found.size()), name + " 1");
         QWidget *widget = found.first();
         QString actual;
@@ -491,7 +494,6 @@ void tst_Settings::formHasOneWidgetPerRow()
         QCOMPARE(name + '=' + actual, name + '=' + expected);
     }
 
-    GraphicConverter window;
     const auto range = [&](const char *name) {
         const QList<QSpinBox *> found = window.findChildren<QSpinBox *>(name);
         return found.size() != 1
@@ -520,9 +522,9 @@ void tst_Settings::earlierFileIsKept()
         QCOMPARE(shown.backgroundColor, QString("#ff8000"));
         window.close();
     }
+    // Options the earlier release did not have are added; none of its own is lost.
     QSettings before(reference, QSettings::IniFormat);
     QSettings after("tarvo.ini", QSettings::IniFormat);
-    QCOMPARE(after.allKeys(), before.allKeys());
     for (const QString &key : before.allKeys()) {
         if (key != "MainWindow/pos")
             QCOMPARE(
