@@ -8,12 +8,15 @@ const OutputFormat &gif();
 const OutputFormat &png();
 const OutputFormat &jp2();
 const OutputFormat &pdf();
+const OutputFormat &tiff();
+const OutputFormat &webp();
 
 namespace {
 
 QVector<const OutputFormat *> &list()
 {
-    static QVector<const OutputFormat *> formats = { &jpeg(), &gif(), &png(), &jp2(), &pdf() };
+    static QVector<const OutputFormat *> formats
+        = { &jpeg(), &gif(), &png(), &jp2(), &pdf(), &tiff(), &webp() };
     return formats;
 }
 

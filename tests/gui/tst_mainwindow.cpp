@@ -208,13 +208,21 @@ void tst_MainWindow::catalogue_data()
     row("itemCountLabel", "QLabel", "italic", true);
     row("listWidget", "QListWidget", "contextMenuPolicy", int(Qt::CustomContextMenu));
     row("listWidget", "QListWidget", "count", 0);
-    row("listWidgetOptions", "QListWidget", "items",
-        QStringList {
-            "Global Options", "JPEG Options", "GIF Options", "PNG Options", "Resize Options" });
+    // The form's five pages, then one made for each format whose options it has no page for.
+    QStringList optionItems
+        = { "Global Options", "JPEG Options", "GIF Options", "PNG Options", "Resize Options" };
+    QStringList optionPages = { "page_global", "page_jpeg", "page_gif", "page_png", "page_resize" };
+    for (const OutputFormat *format : OutputFormats::all()) {
+        if (!format->options.isEmpty() && !format->options.first().widget) {
+            const QString group = format->options.first().group;
+            optionItems.append(group + " Options");
+            optionPages.append("page_" + group.toLower());
+        }
+    }
+    row("listWidgetOptions", "QListWidget", "items", optionItems);
     row("listWidgetOptions", "QListWidget", "currentRow", -1);
     row("listWidgetOptions", "QListWidget", "maximumWidth", 150);
-    row("stackedWidgetOptions", "QStackedWidget", "pages",
-        QStringList { "page_global", "page_jpeg", "page_gif", "page_png", "page_resize" });
+    row("stackedWidgetOptions", "QStackedWidget", "pages", optionPages);
     row("stackedWidgetOptions", "QStackedWidget", "currentIndex", 0);
 
     // Output group

@@ -112,9 +112,10 @@ void tst_NewFormat::commandLineOffersIt()
     QCOMPARE(Options::storedValue(ppm().options.first(), parsed.settings).toBool(), true);
 
     const QString help = parseCliArguments({ "tarvo-convert", "--help" }).helpText;
-    QVERIFY2(help.contains("jpeg|gif|png|jp2|pdf|ppm"), qPrintable(help));
+    QVERIFY2(help.contains("|pdf|") && help.contains("|ppm"), qPrintable(help));
     QVERIFY2(help.contains("--ppm-ascii"), qPrintable(help));
-    QVERIFY2(help.contains("JPEG 2000, PDF or Portable pixmap"), qPrintable(help));
+    QVERIFY2(help.contains("JPEG 2000, PDF, ") && help.contains(" or Portable pixmap"),
+        qPrintable(help));
 }
 
 void tst_NewFormat::converts_data()

@@ -10,6 +10,7 @@
 
 #include "batchconverter.h"
 #include "cliarguments.h"
+#include "outputformat.h"
 #include "graphicconverter.h"
 #include "options.h"
 #include "settingsfile.h"
@@ -232,7 +233,9 @@ void tst_Cli::settingsFileIsCheckedLikeArguments_data()
 
     QTest::newRow("format index past the list")
         << QByteArray("[Options]\nformat=99\n") << QStringList()
-        << "Options/format: \"99\" is not one of 0 (jpeg) to 4 (pdf)";
+        << QString("Options/format: \"99\" is not one of 0 (jpeg) to %1 (%2)")
+               .arg(OutputFormats::names().size() - 1)
+               .arg(OutputFormats::names().last());
     QTest::newRow("colour that is none")
         << QByteArray("[Global]\nbackgroundcolor=reddish\n") << QStringList()
         << "Global/backgroundcolor: \"reddish\" is not a colour";

@@ -117,22 +117,33 @@ double psnr(Magick::Image a, Magick::Image b)
     return 10 * std::log10(255.0 * 255.0 * pa.size() / sum);
 }
 
-// A photo-like JPEG: waves from a few pixels long to a hundred in every channel, so that the
-// decode scale has detail to lose, but no hard pattern that a resize turns into moire.
-void savePhoto(const QString &path, unsigned width, unsigned height, int orientation = 1)
+// Photo-like waves in every channel; with alpha, an opacity that fades across the picture.
+Magick::Image waves(unsigned width, unsigned height, bool alpha = false)
 {
-    QVector<unsigned char> pixels(int(width * height) * 3);
+    const unsigned channels = alpha ? 4 : 3;
+    QVector<unsigned char> pixels(int(width * height * channels));
     for (unsigned y = 0; y < height; ++y) {
         for (unsigned x = 0; x < width; ++x) {
             for (unsigned c = 0; c < 3; ++c) {
                 const double value = 128 + 50 * std::sin(x / (17.0 + 9 * c)) * std::cos(y / 23.0)
                     + 25 * std::sin((x + 2 * y) / (9.0 + c)) + 10 * std::cos((3 * x - y) / 13.0);
-                pixels[int((y * width + x) * 3 + c)] = static_cast<unsigned char>(value);
+                pixels[int((y * width + x) * channels + c)] = static_cast<unsigned char>(value);
             }
+            if (alpha)
+                pixels[int((y * width + x) * channels + 3)]
+                    = static_cast<unsigned char>(x * 255 / qMax(width - 1, 1u));
         }
     }
-    Magick::Image photo;
-    photo.read(width, height, "RGB", CharPixel, pixels.constData());
+    Magick::Image image;
+    image.read(width, height, alpha ? "RGBA" : "RGB", CharPixel, pixels.constData());
+    return image;
+}
+
+// A photo-like JPEG: waves from a few pixels long to a hundred in every channel, so that the
+// decode scale has detail to lose, but no hard pattern that a resize turns into moire.
+void savePhoto(const QString &path, unsigned width, unsigned height, int orientation = 1)
+{
+    Magick::Image photo = waves(width, height);
     if (orientation != 1) {
         const std::string exif = exifWithOrientation(static_cast<unsigned char>(orientation));
         photo.profile("EXIF", Magick::Blob(exif.data(), exif.size()));
@@ -192,6 +203,8 @@ private slots:
     void failures();
     void warningsDoNotFail_data();
     void warningsDoNotFail();
+    void writersKeepWhatTheyPromise_data();
+    void writersKeepWhatTheyPromise();
     void bmpWithoutAlphaStaysOpaque_data();
     void bmpWithoutAlphaStaysOpaque();
     void jpegDensityIsPerInch_data();
@@ -1098,6 +1111,80 @@ void tst_Pipeline::warningsDoNotFail()
     QVERIFY2(said.startsWith(QDir::toNativeSeparators(input) + ": "), qPrintable(said));
     QVERIFY2(said.contains(warning), qPrintable(said));
     QVERIFY2(!said.contains("reported by") && !said.contains("Magick: "), qPrintable(said));
+}
+
+void tst_Pipeline::writersKeepWhatTheyPromise_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QVariantMap>("options"); // by settings key
+    QTest::addColumn<bool>("deep"); // 16-bit input
+    QTest::addColumn<bool>("alpha"); // input with transparency, kept
+    QTest::addColumn<bool>("exact"); // without loss: the same samples back, at the input's depth
+
+    const QVariantMap none;
+    QTest::newRow("webp lossy") << "webp" << none << false << false << false;
+    QTest::newRow("webp lossy, transparency kept") << "webp" << none << false << true << false;
+    QTest::newRow("webp lossless")
+        << "webp" << QVariantMap { { "WebP/lossless", true } } << false << true << true;
+    QTest::newRow("tiff lzw, 16 bits") << "tiff" << none << true << false << true;
+    QTest::newRow("tiff deflate, 16 bits and alpha")
+        << "tiff" << QVariantMap { { "TIFF/compression", 2 } } << true << true << true;
+    QTest::newRow("tiff zstd") << "tiff" << QVariantMap { { "TIFF/compression", 4 } } << true
+                               << false << true;
+    QTest::newRow("tiff uncompressed, alpha")
+        << "tiff" << QVariantMap { { "TIFF/compression", 0 } } << false << true << true;
+    QTest::newRow("tiff jpeg") << "tiff" << QVariantMap { { "TIFF/compression", 3 } } << false
+                               << false << false;
+}
+
+void tst_Pipeline::writersKeepWhatTheyPromise()
+{
+    QFETCH(QString, format);
+    QFETCH(QVariantMap, options);
+    QFETCH(bool, deep);
+    QFETCH(bool, alpha);
+    QFETCH(bool, exact);
+    // Lossy writers are judged on a photo, lossless ones on hard edges as well.
+    Magick::Image source = exact ? pattern(96, 64, alpha) : waves(96, 64, alpha);
+    if (deep) {
+        // Low bytes that differ from the high ones: an 8-bit copy cannot give them back.
+        source.depth(16);
+        source.modifyImage();
+        MagickLib::PixelPacket *p = source.getPixels(0, 0, 96, 64);
+        for (int i = 0; i < 96 * 64; ++i)
+            p[i].red = Quantum((p[i].red & 0xff00) | (i & 0xff));
+        source.syncPixels();
+    }
+    const QString input = dir->filePath("input.png");
+    save(source, input, "PNG");
+    ConversionSettings s = defaults();
+    s.format = format;
+    s.transparent = alpha;
+    for (auto it = options.cbegin(); it != options.cend(); ++it) {
+        const QStringList key = it.key().split('/');
+        Options::find(qPrintable(key[0]), qPrintable(key[1]))->set(s, it.value());
+    }
+    const QString output = dir->filePath("out." + format);
+    const FileResult result = convert(input, s, output);
+    QVERIFY2(result.status == FileResult::Converted, qPrintable(result.error()));
+
+    const Magick::Image original = load(input);
+    const Magick::Image decoded = load(output);
+    QCOMPARE(QSize(int(decoded.columns()), int(decoded.rows())), QSize(96, 64));
+    QCOMPARE(decoded.matte(), alpha);
+    if (!exact) {
+        QVERIFY2(
+            psnr(original, decoded) > 30, qPrintable(QString::number(psnr(original, decoded))));
+        return;
+    }
+    QCOMPARE(decoded.depth(), deep ? 16u : 8u);
+    const auto samples = [alpha](const Magick::Image &image) {
+        QVector<quint16> values(96 * 64 * (alpha ? 4 : 3));
+        const_cast<Magick::Image &>(image).write(
+            0, 0, 96, 64, alpha ? "RGBA" : "RGB", ShortPixel, values.data());
+        return values;
+    };
+    QVERIFY(samples(decoded) == samples(original));
 }
 
 void tst_Pipeline::bmpWithoutAlphaStaysOpaque_data()

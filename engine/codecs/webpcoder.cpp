@@ -1,0 +1,136 @@
+#include "webpcoder.h"
+
+#include <Magick++.h>
+
+#include <webp/encode.h>
+#include <webp/mux.h>
+
+#include <limits>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+[[noreturn]] void fail(const std::string &message)
+{
+    throw Magick::ErrorCoder("WebP: " + message);
+}
+
+const char *encodeError(WebPEncodingError error)
+{
+    switch (error) {
+    case VP8_ENC_ERROR_OUT_OF_MEMORY:
+    case VP8_ENC_ERROR_BITSTREAM_OUT_OF_MEMORY:
+        return "not enough memory to encode the picture";
+    case VP8_ENC_ERROR_BAD_DIMENSION:
+        return "the picture is larger than WebP allows (16383 pixels a side)";
+    case VP8_ENC_ERROR_FILE_TOO_BIG:
+        return "the picture is larger than a WebP file can hold (4 GiB)";
+    default:
+        return "the encoder failed";
+    }
+}
+
+// Asked of the library directly: Magick++'s own call complains about a profile that is not there.
+QByteArray profileOf(const Magick::Image &image, const char *name)
+{
+    size_t length = 0;
+    const unsigned char *data = MagickLib::GetImageProfile(image.constImage(), name, &length);
+    if (!data || length > size_t(std::numeric_limits<int>::max()))
+        return QByteArray();
+    return QByteArray(reinterpret_cast<const char *>(data), int(length));
+}
+
+// Adds the profiles as the container's ICCP and EXIF chunks.
+QByteArray withProfiles(const QByteArray &bare, const QByteArray &icc, const QByteArray &exif)
+{
+    const WebPData image { reinterpret_cast<const uint8_t *>(bare.constData()),
+        size_t(bare.size()) };
+    std::unique_ptr<WebPMux, void (*)(WebPMux *)> mux(WebPMuxCreate(&image, 0), WebPMuxDelete);
+    if (!mux)
+        fail("cannot add the profiles");
+    const auto add = [&](const char *chunk, const QByteArray &bytes) {
+        const WebPData data { reinterpret_cast<const uint8_t *>(bytes.constData()),
+            size_t(bytes.size()) };
+        if (!bytes.isEmpty() && WebPMuxSetChunk(mux.get(), chunk, &data, 1) != WEBP_MUX_OK)
+            fail(std::string("cannot add the ") + chunk + " profile");
+    };
+    add("ICCP", icc);
+    add("EXIF", exif);
+    WebPData assembled;
+    WebPDataInit(&assembled);
+    if (WebPMuxAssemble(mux.get(), &assembled) != WEBP_MUX_OK)
+        fail("cannot add the profiles");
+    const QByteArray file(reinterpret_cast<const char *>(assembled.bytes), int(assembled.size));
+    WebPDataClear(&assembled);
+    return file;
+}
+
+} // namespace
+
+namespace WebpCoder {
+
+QByteArray encode(Magick::Image &&source, const Settings &settings)
+{
+    Magick::Image image = std::move(source);
+    const int width = int(image.columns());
+    const int height = int(image.rows());
+    if (width <= 0 || height <= 0)
+        fail("the image is empty");
+    if (width > WEBP_MAX_DIMENSION || height > WEBP_MAX_DIMENSION)
+        fail(encodeError(VP8_ENC_ERROR_BAD_DIMENSION));
+    // CMYK and the like keep other quantities in the red, green and blue fields; turned into
+    // RGB, their profile no longer describes the pixels.
+    const bool cmyk = image.colorSpace() == Magick::CMYKColorspace;
+    if (cmyk)
+        image.colorSpace(Magick::RGBColorspace);
+    const QByteArray icc = cmyk ? QByteArray() : profileOf(image, "ICC");
+    const QByteArray exif = profileOf(image, "EXIF");
+    const bool alpha = image.matte();
+    const int channels = alpha ? 4 : 3;
+    std::vector<uint8_t> pixels(size_t(width) * size_t(height) * size_t(channels));
+    image.write(0, 0, unsigned(width), unsigned(height), alpha ? "RGBA" : "RGB", Magick::CharPixel,
+        pixels.data());
+    image = Magick::Image();
+
+    WebPConfig config;
+    if (!WebPConfigInit(&config))
+        fail("the library does not match the one built against");
+    config.quality = float(qBound(0, settings.quality, 100));
+    config.lossless = settings.lossless ? 1 : 0;
+    config.method = qBound(0, settings.method, 6);
+    // Lossless keeps every pixel, the colour under a transparent one too.
+    config.exact = config.lossless;
+    if (!WebPValidateConfig(&config))
+        fail("the settings are out of range");
+
+    WebPPicture picture;
+    if (!WebPPictureInit(&picture))
+        fail("the library does not match the one built against");
+    picture.width = width;
+    picture.height = height;
+    picture.use_argb = config.lossless;
+    WebPMemoryWriter writer;
+    WebPMemoryWriterInit(&writer);
+    picture.writer = WebPMemoryWrite;
+    picture.custom_ptr = &writer;
+    const int stride = width * channels;
+    const bool imported = alpha ? WebPPictureImportRGBA(&picture, pixels.data(), stride)
+                                : WebPPictureImportRGB(&picture, pixels.data(), stride);
+    pixels = std::vector<uint8_t>();
+    const bool encoded = imported && WebPEncode(&config, &picture);
+    const WebPEncodingError error = picture.error_code;
+    WebPPictureFree(&picture);
+    if (!encoded) {
+        WebPMemoryWriterClear(&writer);
+        fail(encodeError(imported ? error : VP8_ENC_ERROR_OUT_OF_MEMORY));
+    }
+    const QByteArray bare(reinterpret_cast<const char *>(writer.mem), int(writer.size));
+    WebPMemoryWriterClear(&writer);
+    if (icc.isEmpty() && exif.isEmpty())
+        return bare;
+    return withProfiles(bare, icc, exif);
+}
+
+} // namespace WebpCoder

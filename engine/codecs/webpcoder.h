@@ -1,0 +1,29 @@
+#ifndef WEBPCODER_H
+#define WEBPCODER_H
+
+#include <QByteArray>
+
+namespace Magick {
+class Image;
+}
+
+// WebP on libwebp, whose settings (method, exact lossless) the image library does not pass on.
+// Failures are thrown as a Magick::ErrorCoder whose message starts with "WebP: ", so callers
+// handle them as a library error. Safe to call from several threads at once.
+namespace WebpCoder {
+
+struct Settings
+{
+    int quality = 75; // 0-100: detail kept, or with lossless the effort spent on size
+    bool lossless = false;
+    int method = 4; // 0-6: effort, slower for smaller files
+};
+
+// Encodes the image, taking it over (its pixels are freed before the encoder's buffers grow).
+// An image with an opacity channel keeps it as alpha. Its ICC and EXIF profiles are written
+// into the file; strip the image first to write none.
+QByteArray encode(Magick::Image &&image, const Settings &settings);
+
+} // namespace WebpCoder
+
+#endif // WEBPCODER_H
