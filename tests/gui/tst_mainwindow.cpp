@@ -543,6 +543,8 @@ void tst_MainWindow::qualityFollowsTheFormat_data()
     QTest::newRow("GIF: none, disabled") << "gif" << 40 << false << "";
     QTest::newRow("PNG: none, disabled") << "png" << 40 << false << "";
     QTest::newRow("JPEG 2000: none, disabled") << "jp2" << 40 << false << "";
+    QTest::newRow("TIFF: its page's quality") << "tiff" << 75 << true << "TIFF_quality";
+    QTest::newRow("WebP: its page's quality") << "webp" << 75 << true << "WebP_quality";
 }
 
 void tst_MainWindow::qualityFollowsTheFormat()
@@ -580,6 +582,12 @@ void tst_MainWindow::qualityFollowsTheFormat()
     QCOMPARE(jpegPage->value(), window.currentSettings().jpegQuality);
     jpegPage->setValue(66);
     QCOMPARE(spinBox->value(), edits == "jpeg" ? 66 : 55);
+    // A format's own page follows the main control, and the control its page.
+    if (auto own = window.findChild<QSpinBox *>(edits)) {
+        QCOMPARE(own->value(), 55);
+        own->setValue(33);
+        QCOMPARE(spinBox->value(), 33);
+    }
 }
 
 void tst_MainWindow::resizeControlsThatApply_data()
