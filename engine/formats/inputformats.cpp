@@ -182,14 +182,16 @@ const QVector<Format> &table()
         { "PNG", D::Library, "PNG", nullptr, { "png" }, { "image/png" },
             [](const QByteArray &h) { return startsWith(h, "\x89PNG\r\n\x1a\n", 8); } },
         { "GIF", D::Library, "GIF", "gif", { "gif" }, { "image/gif" },
-            [](const QByteArray &h) { return h.startsWith("GIF87a") || h.startsWith("GIF89a"); } },
+            [](const QByteArray &h) { return h.startsWith("GIF87a") || h.startsWith("GIF89a"); },
+            false, true, true },
         { "BMP", D::Library, "BMP", "bmp", { "bmp", "dib" }, { "image/bmp" },
             [](const QByteArray &h) { return h.startsWith("BM") && h.size() >= 26; } },
         { "TIFF", D::Library, "TIFF", nullptr, { "tif", "tiff" }, { "image/tiff" },
             [](const QByteArray &h) {
                 return startsWith(h, "II*\0", 4) || startsWith(h, "MM\0*", 4)
                     || startsWith(h, "II+\0", 4) || startsWith(h, "MM\0+", 4);
-            } },
+            },
+            false, true },
         { "PSD", D::Plugin, "psd", nullptr, { "psd", "psb" }, { "image/vnd.adobe.photoshop" },
             [](const QByteArray &h) { return h.startsWith("8BPS"); } },
         { "JPEG 2000", D::Jpeg2000, "JP2", nullptr, { "jp2", "j2k", "j2c", "jpc", "jpf", "jpx" },

@@ -33,6 +33,10 @@ struct Format
     // crashing: a worker that ran it converts nothing else, so what it corrupted stays with
     // that file's output.
     bool alone = false;
+    // The library reads more than one frame or page of it, and they are an animation (drawn
+    // over each other) rather than pages.
+    bool frames = false;
+    bool animated = false;
 };
 
 // The leading bytes that decide a file's format: identify() never needs more.

@@ -41,6 +41,9 @@ struct OutputFormat
     // Encodes the image (taking it over) into the format's bytes; nullptr for the image
     // library's own writer.
     QByteArray (*encode)(Magick::Image &&image, const ConversionSettings &settings);
+    // Holds every frame or page of an input (written by the library's own writer, which must
+    // then be the one); otherwise the first is written, with a warning.
+    bool manyFrames = false;
 };
 
 // The formats the converter writes.

@@ -54,10 +54,10 @@ void apply(Magick::Image &image, const ConversionSettings &settings)
     if (type >= 0)
         image.compressType(MagickLib::CompressionType(type));
     image.quality(quality().get(settings).toUInt());
-    // The predictor only means something to the lossless compressions; libtiff refuses it
-    // elsewhere.
+    // The predictor only means something to the lossless compressions, and libtiff refuses it
+    // for samples under 8 bits, which the writer chooses for a palette of few colours.
     if ((chosen == Lzw || chosen == Deflate || chosen == Zstd)
-        && predictor().get(settings).toInt() == 1)
+        && predictor().get(settings).toInt() == 1 && image.classType() == MagickLib::DirectClass)
         image.defineValue("TIFF", "predictor", "2");
 }
 
@@ -78,6 +78,7 @@ const OutputFormat &tiff()
         15, // as PNG: the image and a strip's worth of the encoder's buffers
         apply,
         nullptr,
+        true,
     };
     return format;
 }

@@ -249,21 +249,31 @@ bool pngSize(const QByteArray &bytes, quint32 *width, quint32 *height)
 // its own choosing; a name it is given this way it takes as final. Only the first frame is read:
 // a conversion keeps no other. size asks a JPEG reader for a smaller picture ("WxH"); ping
 // reads the header alone.
-void readWithCoder(Magick::Image &image, const Magick::Blob &blob, const char *coder,
-    const std::string &size = std::string(), bool ping = false)
+// Frames first..first+count-1 of the bytes as the library's list (nullptr for none), with what
+// it said in *exception.
+MagickLib::Image *readFrames(const Magick::Blob &blob, const char *coder, unsigned first,
+    unsigned count, const std::string &size, bool ping, MagickLib::ExceptionInfo *exception)
 {
     using namespace MagickLib;
     ImageInfo *info = CloneImageInfo(nullptr);
     FormatString(info->filename, "%.32s:", coder);
     if (!size.empty())
         CloneString(&info->size, size.c_str());
-    info->subimage = 0;
-    info->subrange = 1;
+    info->subimage = first;
+    info->subrange = count;
     info->ping = ping ? MagickTrue : MagickFalse;
+    MagickLib::Image *read = BlobToImage(info, blob.data(), blob.length(), exception);
+    DestroyImageInfo(info);
+    return read;
+}
+
+void readWithCoder(Magick::Image &image, const Magick::Blob &blob, const char *coder,
+    const std::string &size = std::string(), bool ping = false)
+{
+    using namespace MagickLib;
     ExceptionInfo exception;
     GetExceptionInfo(&exception);
-    MagickLib::Image *read = BlobToImage(info, blob.data(), blob.length(), &exception);
-    DestroyImageInfo(info);
+    MagickLib::Image *read = readFrames(blob, coder, 0, 1, size, ping, &exception);
     if (read && read->next) {
         // Unlinked first: the library destroys a list from its first image.
         MagickLib::Image *rest = read->next;
@@ -545,6 +555,67 @@ Magick::Image decode(
     if (warnings)
         *warnings += said;
     return image;
+}
+
+unsigned frameCount(const Magick::Blob &blob, unsigned most, quint64 *pixels)
+{
+    const QByteArray bytes
+        = QByteArray::fromRawData(static_cast<const char *>(blob.data()), int(blob.length()));
+    const InputFormats::Verdict verdict
+        = InputFormats::identify(bytes.left(InputFormats::headBytes));
+    if (!verdict.format || !verdict.format->frames)
+        return 1;
+    // The headers alone: no pixels are decoded.
+    MagickLib::ExceptionInfo exception;
+    MagickLib::GetExceptionInfo(&exception);
+    MagickLib::Image *list
+        = readFrames(blob, verdict.format->coder, 0, most, std::string(), true, &exception);
+    MagickLib::DestroyExceptionInfo(&exception);
+    const unsigned count = list ? unsigned(MagickLib::GetImageListLength(list)) : 1;
+    for (const MagickLib::Image *frame = list; frame && pixels; frame = frame->next)
+        *pixels += quint64(frame->columns) * frame->rows;
+    if (list)
+        MagickLib::DestroyImageList(list);
+    return qMax(count, 1u);
+}
+
+std::vector<Magick::Image> decodeFrames(const Magick::Blob &blob, unsigned count)
+{
+    const QByteArray bytes
+        = QByteArray::fromRawData(static_cast<const char *>(blob.data()), int(blob.length()));
+    const InputFormats::Verdict verdict
+        = InputFormats::identify(bytes.left(InputFormats::headBytes));
+    if (!verdict.format || !verdict.format->frames)
+        throw Magick::ErrorCorruptImage("this format holds one picture");
+    MagickLib::ExceptionInfo exception;
+    MagickLib::GetExceptionInfo(&exception);
+    MagickLib::Image *list
+        = readFrames(blob, verdict.format->coder, 0, count, std::string(), false, &exception);
+    const auto release = qScopeGuard([&exception] { MagickLib::DestroyExceptionInfo(&exception); });
+    if (!list)
+        Magick::throwException(exception);
+    if (!list)
+        throw Magick::ErrorCorruptImage("the reader gave no picture");
+    // An animation's later frames may cover part of the picture only: each is drawn over the
+    // ones before it, as a viewer shows it, so that every frame can be resized and flattened
+    // alone. Pages stay as they are.
+    if (verdict.format->animated && list->next) {
+        MagickLib::Image *whole = MagickLib::CoalesceImages(list, &exception);
+        MagickLib::DestroyImageList(list);
+        list = whole;
+        if (!list)
+            Magick::throwException(exception);
+    }
+    std::vector<Magick::Image> frames;
+    while (list) {
+        MagickLib::Image *next = list->next;
+        list->next = nullptr;
+        if (next)
+            next->previous = nullptr;
+        frames.emplace_back(list);
+        list = next;
+    }
+    return frames;
 }
 
 } // namespace ImageDecoder

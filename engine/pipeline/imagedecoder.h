@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <vector>
 
 #include <Magick++/Exception.h>
 
@@ -60,6 +61,14 @@ using ScaleChoice = std::function<unsigned(unsigned columns, unsigned rows)>;
 // warned about a picture that did decode whole is added to *warnings.
 Magick::Image decode(const Magick::Blob &blob, QStringList *warnings = nullptr,
     const ScaleChoice &chooseScale = ScaleChoice());
+
+// How many frames or pages the bytes hold, read from their headers, up to most: more than 1
+// only for a format the library reads several of (GIF, TIFF). *pixels: all of theirs.
+unsigned frameCount(const Magick::Blob &blob, unsigned most, quint64 *pixels = nullptr);
+
+// The first count frames or pages of such bytes, in order; an animation's frames whole, each
+// drawn over the ones before it. Throws as decode() does.
+std::vector<Magick::Image> decodeFrames(const Magick::Blob &blob, unsigned count);
 
 } // namespace ImageDecoder
 

@@ -134,6 +134,29 @@ void writeThroughMemoryFile(Magick::Image &image, QByteArray *data)
         throw Magick::ErrorFileOpen("the encoder wrote nothing");
 }
 
+// The image (with the images linked after it, when it adjoins them) in its format, by the
+// library's own writer.
+QByteArray writeWithLibrary(Magick::Image &image, QStringList *warnings)
+{
+    image.quiet(false);
+    QByteArray data;
+    Magick::Blob blob;
+    try {
+        if (writesToMemory(image))
+            image.write(&blob);
+        else
+            writeThroughMemoryFile(image, &data);
+    } catch (Magick::Warning &warning) {
+        // The encoder had its say (the PNG writer, say, on chromaticities it will not store)
+        // after writing the whole image.
+        if (warnings)
+            warnings->append(Diagnostics::libraryReason(warning.what()));
+    }
+    if (blob.length() > 0)
+        data = QByteArray(static_cast<const char *>(blob.data()), int(blob.length()));
+    return data;
+}
+
 std::atomic<int> &decodeScalingSwitch()
 {
     static std::atomic<int> enabled(qEnvironmentVariableIntValue("TARVO_NO_DECODE_SCALE") != 1);
@@ -343,23 +366,7 @@ QByteArray encode(Magick::Image &image, const ConversionSettings &settings, QStr
     const OutputFormat *format = OutputFormats::find(settings.format);
     if (format && format->encode)
         return format->encode(std::move(image), settings);
-    image.quiet(false);
-    QByteArray data;
-    Magick::Blob blob;
-    try {
-        if (writesToMemory(image))
-            image.write(&blob);
-        else
-            writeThroughMemoryFile(image, &data);
-    } catch (Magick::Warning &warning) {
-        // The encoder had its say (the PNG writer, say, on chromaticities it will not store)
-        // after writing the whole image.
-        if (warnings)
-            warnings->append(Diagnostics::libraryReason(warning.what()));
-    }
-    if (blob.length() > 0)
-        data = QByteArray(static_cast<const char *>(blob.data()), int(blob.length()));
-    return data;
+    return writeWithLibrary(image, warnings);
 }
 
 void FileResult::fail(Status failure, const QString &file, const Reason &why)
@@ -427,6 +434,77 @@ struct ScaledDecode
     QSize resized; // what the full picture is resized to, when decoded at a scale
 };
 
+// Most frames or pages read of one file: an animation longer than this is hostile or a
+// video, not a picture.
+constexpr unsigned mostFrames = 10000;
+
+// Every frame or page of a file that holds several, when the output holds them too; their
+// memory is held first. Empty for a file of one picture, or with a warning for an output of
+// one picture, which gets the first.
+std::vector<Magick::Image> everyFrame(const Magick::Blob &blob, const Magick::Image &first,
+    const ConversionSettings &settings, ResourceLimits::Reservation &memory,
+    QVector<Reason> *warnings)
+{
+    quint64 pixels = 0;
+    const unsigned count = ImageDecoder::frameCount(blob, mostFrames, &pixels);
+    if (count <= 1)
+        return {};
+    const OutputFormat *format = OutputFormats::find(settings.format);
+    if (!format || !format->manyFrames) {
+        warnings->append(Reason::ours(
+            Reason::Other, QStringLiteral("only the first of %1 frames was written").arg(count)));
+        return {};
+    }
+    const quint64 width = qMax<quint64>(first.columns(), 1);
+    memory.decoded(
+        width, qMax<quint64>(pixels, quint64(first.rows()) * width * count) / width, first.matte());
+    try {
+        return ImageDecoder::decodeFrames(blob, count);
+    } catch (Magick::Error &error) {
+        // The first picture was read whole: it is not lost for a later one that is damaged.
+        warnings->append(Reason::ours(Reason::Damaged,
+            QStringLiteral(
+                "only the first of %1 frames was written: the others cannot be read (%2)")
+                .arg(count)
+                .arg(Diagnostics::libraryReason(error.what()))));
+        return {};
+    }
+}
+
+QByteArray convertOne(Magick::Image &image, const ConversionSettings &settings,
+    ScaledDecode &scaled, const QString &title, QStringList *warnings)
+{
+    // What the library might warn about its own steps from here to the encoder says nothing
+    // about the file; the encoder's warnings are heard again in encode().
+    image.quiet(true);
+    orientUpright(image);
+    scaled.turned(image);
+    prepare(image, settings, scaled.resized);
+    image.fileName(title.toStdString());
+    return encode(image, settings, warnings);
+}
+
+// Each frame as one picture would be, then all of them into one file by the library's writer.
+QByteArray convertFrames(std::vector<Magick::Image> &frames, const ConversionSettings &settings,
+    const QString &title, QStringList *warnings)
+{
+    for (Magick::Image &frame : frames) {
+        frame.quiet(true);
+        orientUpright(frame);
+        prepare(frame, settings);
+        frame.fileName(title.toStdString());
+        if (settings.strip)
+            frame.strip();
+        // Linked below: each must be its own, not shared with a copy.
+        frame.modifyImage();
+    }
+    frames.front().adjoin(true);
+    Magick::linkImages(frames.begin(), frames.end());
+    const auto unlink
+        = qScopeGuard([&frames] { Magick::unlinkImages(frames.begin(), frames.end()); });
+    return writeWithLibrary(frames.front(), warnings);
+}
+
 } // namespace
 
 Encoded convertBytes(Magick::Blob &blob, const ConversionSettings &settings, const QString &title)
@@ -453,16 +531,16 @@ Encoded convertBytes(Magick::Blob &blob, const ConversionSettings &settings, con
                 return peakBytes(columns, rows, decodeBytesPerPixel, opacity, settings, resized);
             });
         Magick::Image image = ImageDecoder::decode(blob, &warnings, chooseScale);
+        std::vector<Magick::Image> frames
+            = everyFrame(blob, image, settings, memory, &result.warnings);
         blob = Magick::Blob();
-        memory.decoded(image.columns(), image.rows(), image.matte());
-        // What the library might warn about its own steps from here to the encoder says
-        // nothing about the file; the encoder's warnings are heard again in encode().
-        image.quiet(true);
-        orientUpright(image);
-        scaled.turned(image);
-        prepare(image, settings, resized);
-        image.fileName(title.toStdString());
-        result.data = encode(image, settings, &warnings);
+        if (frames.empty()) {
+            memory.decoded(image.columns(), image.rows(), image.matte());
+            result.data = convertOne(image, settings, scaled, title, &warnings);
+        } else {
+            image = Magick::Image();
+            result.data = convertFrames(frames, settings, title, &warnings);
+        }
     } catch (ImageDecoder::DamagedPicture &e) {
         fail(Reason::ours(Reason::Damaged, Diagnostics::libraryReason(e.what())));
     } catch (Magick::Exception &e) {
@@ -480,6 +558,7 @@ Encoded convertBytes(Magick::Blob &blob, const ConversionSettings &settings, con
             result.warnings.append(Reason::library(warning));
     } else {
         result.data.clear();
+        result.warnings.clear();
     }
     return result;
 }

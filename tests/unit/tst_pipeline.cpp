@@ -4,6 +4,8 @@
 #include <QtEndian>
 #include <QtTest>
 
+#include <list>
+
 #include <Magick++.h>
 
 #include "imagepipeline.h"
@@ -205,6 +207,8 @@ private slots:
     void warningsDoNotFail();
     void writersKeepWhatTheyPromise_data();
     void writersKeepWhatTheyPromise();
+    void framesAndPages_data();
+    void framesAndPages();
     void bmpWithoutAlphaStaysOpaque_data();
     void bmpWithoutAlphaStaysOpaque();
     void jpegDensityIsPerInch_data();
@@ -1185,6 +1189,93 @@ void tst_Pipeline::writersKeepWhatTheyPromise()
         return values;
     };
     QVERIFY(samples(decoded) == samples(original));
+}
+
+void tst_Pipeline::framesAndPages_data()
+{
+    QTest::addColumn<QString>("input"); // "animation": 5 frames of a GIF; "pages": 3 TIFF pages
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<int>("written"); // frames or pages in the output
+    QTest::addColumn<QString>("warning"); // empty: none
+
+    const QString firstOnly = "only the first of %1 frames was written";
+    QTest::newRow("animation to GIF") << "animation"
+                                      << "gif" << 5 << "";
+    QTest::newRow("animation to TIFF") << "animation"
+                                       << "tiff" << 5 << "";
+    QTest::newRow("pages to PDF") << "pages"
+                                  << "pdf" << 3 << "";
+    QTest::newRow("pages to TIFF") << "pages"
+                                   << "tiff" << 3 << "";
+    QTest::newRow("animation to PNG") << "animation"
+                                      << "png" << 1 << firstOnly.arg(5);
+    QTest::newRow("pages to JPEG") << "pages"
+                                   << "jpeg" << 1 << firstOnly.arg(3);
+    QTest::newRow("pages to WebP") << "pages"
+                                   << "webp" << 1 << firstOnly.arg(3);
+}
+
+void tst_Pipeline::framesAndPages()
+{
+    QFETCH(QString, input);
+    QFETCH(QString, format);
+    QFETCH(int, written);
+    QFETCH(QString, warning);
+    std::list<Magick::Image> frames;
+    const bool animation = input == "animation";
+    const char *colours[] = { "red", "green", "blue", "yellow", "white" };
+    for (int i = 0; i < (animation ? 5 : 3); ++i) {
+        // Pages of their own sizes; an animation's later frames cover part of the first.
+        Magick::Image frame(animation && i > 0 ? Magick::Geometry(20, 20)
+                                               : Magick::Geometry(60 + 10 * i, 40 + 5 * i),
+            Magick::Color(colours[i]));
+        if (animation) {
+            frame.animationDelay(unsigned(10 * (i + 1)));
+            if (i > 0)
+                frame.page(Magick::Geometry(20, 20, 5 * i, 4 * i));
+        }
+        frames.push_back(frame);
+    }
+    const QString path = dir->filePath(animation ? "in.gif" : "in.tif");
+    Magick::writeImages(frames.begin(), frames.end(), QFile::encodeName(path).toStdString());
+    ConversionSettings s = defaults();
+    s.format = format;
+    const QString output = dir->filePath("out." + format);
+    const FileResult result = convert(path, s, output);
+    QVERIFY2(result.status == FileResult::Converted, qPrintable(result.error()));
+    QCOMPARE(result.warningLines().join('\n'),
+        warning.isEmpty() ? QString() : QDir::toNativeSeparators(path) + ": " + warning);
+
+    const QByteArray bytes = TestSupport::readFile(output);
+    if (format == "pdf") {
+        QCOMPARE(int(bytes.count("/Type /Page\n") + bytes.count("/Type /Page ")
+                     + bytes.count("/Type/Page\n")),
+            written);
+        return;
+    }
+    std::list<Magick::Image> read;
+    Magick::readImages(&read, Magick::Blob(bytes.constData(), size_t(bytes.size())));
+    QCOMPARE(int(read.size()), written);
+    if (animation && written > 1) {
+        // Every frame whole, and in a GIF for its own time.
+        int i = 0;
+        for (const Magick::Image &frame : read) {
+            if (format == "gif")
+                QCOMPARE(int(frame.animationDelay()), 10 * (i + 1));
+            QCOMPARE(QSize(int(frame.columns()), int(frame.rows())), QSize(60, 40));
+            // The first frame's red shows through where a later one does not cover it (as
+            // near as the GIF's colour reduction keeps it).
+            const QVector<int> seen = rgba(frame, 1, 1);
+            QVERIFY2(seen[0] > 200 && seen[1] < 40 && seen[2] < 40 && seen[3] == 255,
+                qPrintable(QString("frame %1: %2,%3,%4,%5")
+                               .arg(i)
+                               .arg(seen[0])
+                               .arg(seen[1])
+                               .arg(seen[2])
+                               .arg(seen[3])));
+            ++i;
+        }
+    }
 }
 
 void tst_Pipeline::bmpWithoutAlphaStaysOpaque_data()
