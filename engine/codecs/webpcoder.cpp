@@ -67,33 +67,8 @@ QByteArray withProfiles(const QByteArray &bare, const QByteArray &icc, const QBy
     return file;
 }
 
-} // namespace
-
-namespace WebpCoder {
-
-QByteArray encode(Magick::Image &&source, const Settings &settings)
+WebPConfig configFor(const WebpCoder::Settings &settings)
 {
-    Magick::Image image = std::move(source);
-    const int width = int(image.columns());
-    const int height = int(image.rows());
-    if (width <= 0 || height <= 0)
-        fail("the image is empty");
-    if (width > WEBP_MAX_DIMENSION || height > WEBP_MAX_DIMENSION)
-        fail(encodeError(VP8_ENC_ERROR_BAD_DIMENSION));
-    // CMYK and the like keep other quantities in the red, green and blue fields; turned into
-    // RGB, their profile no longer describes the pixels.
-    const bool cmyk = image.colorSpace() == Magick::CMYKColorspace;
-    if (cmyk)
-        image.colorSpace(Magick::RGBColorspace);
-    const QByteArray icc = cmyk ? QByteArray() : profileOf(image, "ICC");
-    const QByteArray exif = profileOf(image, "EXIF");
-    const bool alpha = image.matte();
-    const int channels = alpha ? 4 : 3;
-    std::vector<uint8_t> pixels(size_t(width) * size_t(height) * size_t(channels));
-    image.write(0, 0, unsigned(width), unsigned(height), alpha ? "RGBA" : "RGB", Magick::CharPixel,
-        pixels.data());
-    image = Magick::Image();
-
     WebPConfig config;
     if (!WebPConfigInit(&config))
         fail("the library does not match the one built against");
@@ -104,33 +79,119 @@ QByteArray encode(Magick::Image &&source, const Settings &settings)
     config.exact = config.lossless;
     if (!WebPValidateConfig(&config))
         fail("the settings are out of range");
+    return config;
+}
+
+// The image's pixels as a picture for the encoder (which the caller frees); the image is
+// emptied.
+void importInto(WebPPicture *picture, Magick::Image &image, bool argb)
+{
+    const int width = int(image.columns());
+    const int height = int(image.rows());
+    const bool alpha = image.matte();
+    const int channels = alpha ? 4 : 3;
+    std::vector<uint8_t> pixels(size_t(width) * size_t(height) * size_t(channels));
+    image.write(0, 0, unsigned(width), unsigned(height), alpha ? "RGBA" : "RGB", Magick::CharPixel,
+        pixels.data());
+    image = Magick::Image();
+    if (!WebPPictureInit(picture))
+        fail("the library does not match the one built against");
+    picture->width = width;
+    picture->height = height;
+    picture->use_argb = argb;
+    const int stride = width * channels;
+    const bool imported = alpha ? WebPPictureImportRGBA(picture, pixels.data(), stride)
+                                : WebPPictureImportRGB(picture, pixels.data(), stride);
+    if (!imported)
+        fail(encodeError(VP8_ENC_ERROR_OUT_OF_MEMORY));
+}
+
+void checkSize(const Magick::Image &image)
+{
+    if (image.columns() == 0 || image.rows() == 0)
+        fail("the image is empty");
+    if (image.columns() > WEBP_MAX_DIMENSION || image.rows() > WEBP_MAX_DIMENSION)
+        fail(encodeError(VP8_ENC_ERROR_BAD_DIMENSION));
+}
+
+} // namespace
+
+namespace WebpCoder {
+
+QByteArray encode(Magick::Image &&source, const Settings &settings)
+{
+    Magick::Image image = std::move(source);
+    checkSize(image);
+    // CMYK and the like keep other quantities in the red, green and blue fields; turned into
+    // RGB, their profile no longer describes the pixels.
+    const bool cmyk = image.colorSpace() == Magick::CMYKColorspace;
+    if (cmyk)
+        image.colorSpace(Magick::RGBColorspace);
+    const QByteArray icc = cmyk ? QByteArray() : profileOf(image, "ICC");
+    const QByteArray exif = profileOf(image, "EXIF");
+    const WebPConfig config = configFor(settings);
 
     WebPPicture picture;
-    if (!WebPPictureInit(&picture))
-        fail("the library does not match the one built against");
-    picture.width = width;
-    picture.height = height;
-    picture.use_argb = config.lossless;
+    importInto(&picture, image, config.lossless);
     WebPMemoryWriter writer;
     WebPMemoryWriterInit(&writer);
     picture.writer = WebPMemoryWrite;
     picture.custom_ptr = &writer;
-    const int stride = width * channels;
-    const bool imported = alpha ? WebPPictureImportRGBA(&picture, pixels.data(), stride)
-                                : WebPPictureImportRGB(&picture, pixels.data(), stride);
-    pixels = std::vector<uint8_t>();
-    const bool encoded = imported && WebPEncode(&config, &picture);
+    const bool encoded = WebPEncode(&config, &picture);
     const WebPEncodingError error = picture.error_code;
     WebPPictureFree(&picture);
     if (!encoded) {
         WebPMemoryWriterClear(&writer);
-        fail(encodeError(imported ? error : VP8_ENC_ERROR_OUT_OF_MEMORY));
+        fail(encodeError(error));
     }
     const QByteArray bare(reinterpret_cast<const char *>(writer.mem), int(writer.size));
     WebPMemoryWriterClear(&writer);
     if (icc.isEmpty() && exif.isEmpty())
         return bare;
     return withProfiles(bare, icc, exif);
+}
+
+QByteArray encodeAnimation(std::vector<Magick::Image> &&frames, const Settings &settings)
+{
+    if (frames.empty())
+        fail("the animation has no frames");
+    const Magick::Image &first = frames.front();
+    checkSize(first);
+    const int width = int(first.columns());
+    const int height = int(first.rows());
+    WebPAnimEncoderOptions options;
+    if (!WebPAnimEncoderOptionsInit(&options))
+        fail("the library does not match the one built against");
+    options.anim_params.loop_count = int(first.animationIterations());
+    std::unique_ptr<WebPAnimEncoder, void (*)(WebPAnimEncoder *)> encoder(
+        WebPAnimEncoderNew(width, height, &options), WebPAnimEncoderDelete);
+    if (!encoder)
+        fail(encodeError(VP8_ENC_ERROR_OUT_OF_MEMORY));
+    const WebPConfig config = configFor(settings);
+    int timestamp = 0; // milliseconds
+    for (Magick::Image &frame : frames) {
+        if (int(frame.columns()) != width || int(frame.rows()) != height)
+            fail("the frames of an animation differ in size");
+        if (frame.colorSpace() == Magick::CMYKColorspace)
+            frame.colorSpace(Magick::RGBColorspace);
+        const int delay = int(frame.animationDelay()) * 10;
+        WebPPicture picture;
+        importInto(&picture, frame, config.lossless);
+        const bool added = WebPAnimEncoderAdd(encoder.get(), &picture, timestamp, &config);
+        WebPPictureFree(&picture);
+        if (!added)
+            fail(WebPAnimEncoderGetError(encoder.get()));
+        timestamp += delay;
+    }
+    frames.clear();
+    WebPData assembled;
+    WebPDataInit(&assembled);
+    if (!WebPAnimEncoderAdd(encoder.get(), nullptr, timestamp, nullptr)
+        || !WebPAnimEncoderAssemble(encoder.get(), &assembled))
+        fail(WebPAnimEncoderGetError(encoder.get()));
+    const QByteArray file(reinterpret_cast<const char *>(assembled.bytes), int(assembled.size));
+    WebPDataClear(&assembled);
+    return file;
 }
 
 } // namespace WebpCoder

@@ -3,6 +3,8 @@
 
 #include <QByteArray>
 
+#include <vector>
+
 namespace Magick {
 class Image;
 }
@@ -23,6 +25,11 @@ struct Settings
 // An image with an opacity channel keeps it as alpha. Its ICC and EXIF profiles are written
 // into the file; strip the image first to write none.
 QByteArray encode(Magick::Image &&image, const Settings &settings);
+
+// Encodes frames of one size as an animation, each shown for its delay (in hundredths of a
+// second), played as often as the first frame's iterations say (0: forever). The frames are
+// taken over and freed as they are encoded. Profiles are not written.
+QByteArray encodeAnimation(std::vector<Magick::Image> &&frames, const Settings &settings);
 
 } // namespace WebpCoder
 

@@ -72,7 +72,7 @@ const OutputFormat &gif()
         14, // peak resident memory of 13.4 bytes a pixel on a noisy 6000x4500 JPEG
         apply,
         nullptr,
-        true,
+        OutputFormat::Frames::Animation,
     };
     return format;
 }

@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <QVector>
 
+#include <vector>
+
 #include "conversionsettings.h"
 #include "option.h"
 
@@ -41,9 +43,19 @@ struct OutputFormat
     // Encodes the image (taking it over) into the format's bytes; nullptr for the image
     // library's own writer.
     QByteArray (*encode)(Magick::Image &&image, const ConversionSettings &settings);
-    // Holds every frame or page of an input (written by the library's own writer, which must
-    // then be the one); otherwise the first is written, with a warning.
-    bool manyFrames = false;
+    // What it holds of an input of several frames or pages; of the rest, the first is written,
+    // with a warning.
+    enum class Frames {
+        First,
+        Animation, // every frame of an animation
+        All, // every frame of an animation and every page, a page each
+    };
+    Frames frames = Frames::First;
+    // Encodes them all (taking them over), when it holds them and the library's writer is not
+    // the one.
+    QByteArray (*encodeFrames)(
+        std::vector<Magick::Image> &&frames, const ConversionSettings &settings)
+        = nullptr;
 };
 
 // The formats the converter writes.

@@ -21,7 +21,7 @@ const OutputFormat &pdf()
         17, // peak resident memory of 16.3 bytes a pixel on a noisy 6000x4500 JPEG
         nullptr,
         nullptr,
-        true,
+        OutputFormat::Frames::All,
     };
     return format;
 }

@@ -78,7 +78,7 @@ const OutputFormat &tiff()
         15, // as PNG: the image and a strip's worth of the encoder's buffers
         apply,
         nullptr,
-        true,
+        OutputFormat::Frames::All,
     };
     return format;
 }

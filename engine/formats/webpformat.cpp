@@ -39,6 +39,15 @@ const Option &method()
     return row;
 }
 
+WebpCoder::Settings settingsOf(const ConversionSettings &settings)
+{
+    WebpCoder::Settings webp;
+    webp.quality = quality().get(settings).toInt();
+    webp.lossless = lossless().get(settings).toBool();
+    webp.method = method().get(settings).toInt();
+    return webp;
+}
+
 } // namespace
 
 const OutputFormat &webp()
@@ -57,11 +66,11 @@ const OutputFormat &webp()
         20,
         nullptr,
         [](Magick::Image &&image, const ConversionSettings &settings) {
-            WebpCoder::Settings webp;
-            webp.quality = quality().get(settings).toInt();
-            webp.lossless = lossless().get(settings).toBool();
-            webp.method = method().get(settings).toInt();
-            return WebpCoder::encode(std::move(image), webp);
+            return WebpCoder::encode(std::move(image), settingsOf(settings));
+        },
+        OutputFormat::Frames::Animation,
+        [](std::vector<Magick::Image> &&frames, const ConversionSettings &settings) {
+            return WebpCoder::encodeAnimation(std::move(frames), settingsOf(settings));
         },
     };
     return format;

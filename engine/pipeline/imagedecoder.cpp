@@ -557,7 +557,7 @@ Magick::Image decode(
     return image;
 }
 
-unsigned frameCount(const Magick::Blob &blob, unsigned most, quint64 *pixels)
+unsigned frameCount(const Magick::Blob &blob, unsigned most, quint64 *pixels, bool *animation)
 {
     const QByteArray bytes
         = QByteArray::fromRawData(static_cast<const char *>(blob.data()), int(blob.length()));
@@ -565,6 +565,8 @@ unsigned frameCount(const Magick::Blob &blob, unsigned most, quint64 *pixels)
         = InputFormats::identify(bytes.left(InputFormats::headBytes));
     if (!verdict.format || !verdict.format->frames)
         return 1;
+    if (animation)
+        *animation = verdict.format->animated;
     // The headers alone: no pixels are decoded.
     MagickLib::ExceptionInfo exception;
     MagickLib::GetExceptionInfo(&exception);

@@ -63,8 +63,10 @@ Magick::Image decode(const Magick::Blob &blob, QStringList *warnings = nullptr,
     const ScaleChoice &chooseScale = ScaleChoice());
 
 // How many frames or pages the bytes hold, read from their headers, up to most: more than 1
-// only for a format the library reads several of (GIF, TIFF). *pixels: all of theirs.
-unsigned frameCount(const Magick::Blob &blob, unsigned most, quint64 *pixels = nullptr);
+// only for a format the library reads several of (GIF, TIFF). *pixels: all of theirs;
+// *animation: whether they are an animation's frames rather than pages.
+unsigned frameCount(
+    const Magick::Blob &blob, unsigned most, quint64 *pixels = nullptr, bool *animation = nullptr);
 
 // The first count frames or pages of such bytes, in order; an animation's frames whole, each
 // drawn over the ones before it. Throws as decode() does.

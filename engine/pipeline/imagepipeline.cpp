@@ -446,11 +446,14 @@ std::vector<Magick::Image> everyFrame(const Magick::Blob &blob, const Magick::Im
     QVector<Reason> *warnings)
 {
     quint64 pixels = 0;
-    const unsigned count = ImageDecoder::frameCount(blob, mostFrames, &pixels);
+    bool animation = false;
+    const unsigned count = ImageDecoder::frameCount(blob, mostFrames, &pixels, &animation);
     if (count <= 1)
         return {};
     const OutputFormat *format = OutputFormats::find(settings.format);
-    if (!format || !format->manyFrames) {
+    const auto holds = format ? format->frames : OutputFormat::Frames::First;
+    if (holds == OutputFormat::Frames::First
+        || (holds == OutputFormat::Frames::Animation && !animation)) {
         warnings->append(Reason::ours(
             Reason::Other, QStringLiteral("only the first of %1 frames was written").arg(count)));
         return {};
@@ -498,6 +501,9 @@ QByteArray convertFrames(std::vector<Magick::Image> &frames, const ConversionSet
         // Linked below: each must be its own, not shared with a copy.
         frame.modifyImage();
     }
+    const OutputFormat *format = OutputFormats::find(settings.format);
+    if (format && format->encodeFrames)
+        return format->encodeFrames(std::move(frames), settings);
     frames.front().adjoin(true);
     Magick::linkImages(frames.begin(), frames.end());
     const auto unlink

@@ -1213,6 +1213,10 @@ void tst_Pipeline::framesAndPages_data()
                                    << "jpeg" << 1 << firstOnly.arg(3);
     QTest::newRow("pages to WebP") << "pages"
                                    << "webp" << 1 << firstOnly.arg(3);
+    QTest::newRow("pages to GIF") << "pages"
+                                  << "gif" << 1 << firstOnly.arg(3);
+    QTest::newRow("animation to WebP") << "animation"
+                                       << "webp" << 5 << "";
 }
 
 void tst_Pipeline::framesAndPages()
@@ -1251,6 +1255,16 @@ void tst_Pipeline::framesAndPages()
         QCOMPARE(int(bytes.count("/Type /Page\n") + bytes.count("/Type /Page ")
                      + bytes.count("/Type/Page\n")),
             written);
+        return;
+    }
+    if (format == "webp" && written > 1) {
+        // An ANMF chunk a frame: its duration (milliseconds, 24 bits at 12), then its picture.
+        QList<int> durations;
+        for (int at = bytes.indexOf("ANMF"); at >= 0; at = bytes.indexOf("ANMF", at + 4)) {
+            const auto *d = reinterpret_cast<const uchar *>(bytes.constData() + at + 8 + 12);
+            durations.append(d[0] | d[1] << 8 | d[2] << 16);
+        }
+        QCOMPARE(durations, (QList<int> { 100, 200, 300, 400, 500 }));
         return;
     }
     std::list<Magick::Image> read;
