@@ -7,7 +7,7 @@ packages=(
     build-essential cmake pkg-config
     qtbase5-dev qtbase5-dev-tools libqt5svg5
     libgraphicsmagick++1-dev graphicsmagick
-    libopenjp2-7-dev libjpeg-dev liblcms2-dev zlib1g-dev libseccomp-dev libwebp-dev
+    libopenjp2-7-dev libjpeg-dev liblcms2-dev zlib1g-dev libseccomp-dev libwebp-dev libjxl-dev
     kimageformat-plugins qt5-image-formats-plugins
     xvfb xauth
     # the hostile-file tests watch the system calls of a run

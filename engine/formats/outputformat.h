@@ -56,6 +56,10 @@ struct OutputFormat
     QByteArray (*encodeFrames)(
         std::vector<Magick::Image> &&frames, const ConversionSettings &settings)
         = nullptr;
+    // Whether an input's own bytes (these leading ones) are turned into the output without
+    // being decoded, as a JPEG into lossless JPEG XL is, and how.
+    bool (*transcodes)(const QByteArray &head, const ConversionSettings &settings) = nullptr;
+    QByteArray (*transcode)(const QByteArray &input, const ConversionSettings &settings) = nullptr;
 };
 
 // The formats the converter writes.

@@ -10,13 +10,14 @@ const OutputFormat &jp2();
 const OutputFormat &pdf();
 const OutputFormat &tiff();
 const OutputFormat &webp();
+const OutputFormat &jxl();
 
 namespace {
 
 QVector<const OutputFormat *> &list()
 {
     static QVector<const OutputFormat *> formats
-        = { &jpeg(), &gif(), &png(), &jp2(), &pdf(), &tiff(), &webp() };
+        = { &jpeg(), &gif(), &png(), &jp2(), &pdf(), &tiff(), &webp(), &jxl() };
     return formats;
 }
 

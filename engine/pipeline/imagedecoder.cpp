@@ -406,6 +406,22 @@ void dropUnfilledOpacity(Magick::Image &image, const QByteArray &bytes)
         image.matte(false);
 }
 
+// A view on the blob's bytes: the file is held in memory once, however it is decoded.
+QByteArray viewOf(const Magick::Blob &blob)
+{
+    return QByteArray::fromRawData(static_cast<const char *>(blob.data()), int(blob.length()));
+}
+
+// The format the bytes say they are, or a throw with why they are none we read.
+const InputFormats::Format &readableFormat(const QByteArray &bytes)
+{
+    const InputFormats::Verdict verdict
+        = InputFormats::identify(bytes.left(InputFormats::headBytes));
+    if (!verdict.format)
+        throw Magick::ErrorMissingDelegate(verdict.refusal.toStdString());
+    return *verdict.format;
+}
+
 } // namespace
 
 namespace ImageDecoder {
@@ -491,14 +507,8 @@ ReadResult readDescriptor(int fd, Magick::Blob &blob, Reason *error)
 Magick::Image decode(
     const Magick::Blob &blob, QStringList *warnings, const ScaleChoice &chooseScale)
 {
-    // A view on the blob's bytes: the file is held in memory once, however it is decoded.
-    const QByteArray bytes
-        = QByteArray::fromRawData(static_cast<const char *>(blob.data()), int(blob.length()));
-    const InputFormats::Verdict verdict
-        = InputFormats::identify(bytes.left(InputFormats::headBytes));
-    if (!verdict.format)
-        throw Magick::ErrorMissingDelegate(verdict.refusal.toStdString());
-    const InputFormats::Format &format = *verdict.format;
+    const QByteArray bytes = viewOf(blob);
+    const InputFormats::Format &format = readableFormat(bytes);
     QStringList said;
     switch (format.decoder) {
     case InputFormats::Decoder::Jpeg2000:
@@ -557,12 +567,17 @@ Magick::Image decode(
     return image;
 }
 
+void holdMemoryFor(const Magick::Blob &blob)
+{
+    const QByteArray bytes = viewOf(blob);
+    std::string size;
+    refuseOversized(blob, bytes, readableFormat(bytes).coder, ScaleChoice(), &size);
+}
+
 unsigned frameCount(const Magick::Blob &blob, unsigned most, quint64 *pixels, bool *animation)
 {
-    const QByteArray bytes
-        = QByteArray::fromRawData(static_cast<const char *>(blob.data()), int(blob.length()));
     const InputFormats::Verdict verdict
-        = InputFormats::identify(bytes.left(InputFormats::headBytes));
+        = InputFormats::identify(viewOf(blob).left(InputFormats::headBytes));
     if (!verdict.format || !verdict.format->frames)
         return 1;
     if (animation)
@@ -583,16 +598,13 @@ unsigned frameCount(const Magick::Blob &blob, unsigned most, quint64 *pixels, bo
 
 std::vector<Magick::Image> decodeFrames(const Magick::Blob &blob, unsigned count)
 {
-    const QByteArray bytes
-        = QByteArray::fromRawData(static_cast<const char *>(blob.data()), int(blob.length()));
-    const InputFormats::Verdict verdict
-        = InputFormats::identify(bytes.left(InputFormats::headBytes));
-    if (!verdict.format || !verdict.format->frames)
+    const InputFormats::Format &format = readableFormat(viewOf(blob));
+    if (!format.frames)
         throw Magick::ErrorCorruptImage("this format holds one picture");
     MagickLib::ExceptionInfo exception;
     MagickLib::GetExceptionInfo(&exception);
     MagickLib::Image *list
-        = readFrames(blob, verdict.format->coder, 0, count, std::string(), false, &exception);
+        = readFrames(blob, format.coder, 0, count, std::string(), false, &exception);
     const auto release = qScopeGuard([&exception] { MagickLib::DestroyExceptionInfo(&exception); });
     if (!list)
         Magick::throwException(exception);
@@ -601,7 +613,7 @@ std::vector<Magick::Image> decodeFrames(const Magick::Blob &blob, unsigned count
     // An animation's later frames may cover part of the picture only: each is drawn over the
     // ones before it, as a viewer shows it, so that every frame can be resized and flattened
     // alone. Pages stay as they are.
-    if (verdict.format->animated && list->next) {
+    if (format.animated && list->next) {
         MagickLib::Image *whole = MagickLib::CoalesceImages(list, &exception);
         MagickLib::DestroyImageList(list);
         list = whole;

@@ -62,6 +62,10 @@ using ScaleChoice = std::function<unsigned(unsigned columns, unsigned rows)>;
 Magick::Image decode(const Magick::Blob &blob, QStringList *warnings = nullptr,
     const ScaleChoice &chooseScale = ScaleChoice());
 
+// Holds the memory of decoding the bytes (for a caller that hands them to a codec of its own),
+// as the size in their header asks; throws when it can never fit.
+void holdMemoryFor(const Magick::Blob &blob);
+
 // How many frames or pages the bytes hold, read from their headers, up to most: more than 1
 // only for a format the library reads several of (GIF, TIFF). *pixels: all of theirs;
 // *animation: whether they are an animation's frames rather than pages.

@@ -434,6 +434,24 @@ struct ScaledDecode
     QSize resized; // what the full picture is resized to, when decoded at a scale
 };
 
+bool transcodes(const Magick::Blob &blob, const ConversionSettings &settings)
+{
+    const OutputFormat *format = OutputFormats::find(settings.format);
+    const QByteArray head = QByteArray::fromRawData(
+        static_cast<const char *>(blob.data()), int(qMin<size_t>(blob.length(), 4096)));
+    return format && format->transcodes && format->transcodes(head, settings);
+}
+
+// The input's own bytes into the output's, by the format's codec, with the memory a decode
+// of them would take held.
+QByteArray transcode(const Magick::Blob &blob, const ConversionSettings &settings)
+{
+    ImageDecoder::holdMemoryFor(blob);
+    const QByteArray bytes
+        = QByteArray::fromRawData(static_cast<const char *>(blob.data()), int(blob.length()));
+    return OutputFormats::find(settings.format)->transcode(bytes, settings);
+}
+
 // Most frames or pages read of one file: an animation longer than this is hostile or a
 // video, not a picture.
 constexpr unsigned mostFrames = 10000;
@@ -536,6 +554,11 @@ Encoded convertBytes(Magick::Blob &blob, const ConversionSettings &settings, con
             [&](quint64 columns, quint64 rows, quint64 decodeBytesPerPixel, bool opacity) {
                 return peakBytes(columns, rows, decodeBytesPerPixel, opacity, settings, resized);
             });
+        if (transcodes(blob, settings)) {
+            result.data = transcode(blob, settings);
+            blob = Magick::Blob();
+            return result;
+        }
         Magick::Image image = ImageDecoder::decode(blob, &warnings, chooseScale);
         std::vector<Magick::Image> frames
             = everyFrame(blob, image, settings, memory, &result.warnings);

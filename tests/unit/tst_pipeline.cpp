@@ -207,6 +207,8 @@ private slots:
     void warningsDoNotFail();
     void writersKeepWhatTheyPromise_data();
     void writersKeepWhatTheyPromise();
+    void jpegIntoLosslessJxl_data();
+    void jpegIntoLosslessJxl();
     void framesAndPages_data();
     void framesAndPages();
     void bmpWithoutAlphaStaysOpaque_data();
@@ -1139,6 +1141,10 @@ void tst_Pipeline::writersKeepWhatTheyPromise_data()
         << "tiff" << QVariantMap { { "TIFF/compression", 0 } } << false << true << true;
     QTest::newRow("tiff jpeg") << "tiff" << QVariantMap { { "TIFF/compression", 3 } } << false
                                << false << false;
+    QTest::newRow("jxl lossy") << "jxl" << none << false << false << false;
+    QTest::newRow("jxl lossy, transparency kept") << "jxl" << none << false << true << false;
+    QTest::newRow("jxl lossless, 16 bits and alpha")
+        << "jxl" << QVariantMap { { "JXL/lossless", true } } << true << true << true;
 }
 
 void tst_Pipeline::writersKeepWhatTheyPromise()
@@ -1189,6 +1195,41 @@ void tst_Pipeline::writersKeepWhatTheyPromise()
         return values;
     };
     QVERIFY(samples(decoded) == samples(original));
+}
+
+void tst_Pipeline::jpegIntoLosslessJxl_data()
+{
+    QTest::addColumn<bool>("lossless");
+    QTest::addColumn<bool>("resize");
+    QTest::addColumn<bool>("kept"); // the JPEG recompressed as it is, to be given back whole
+
+    QTest::newRow("lossless: the JPEG's own data") << true << false << true;
+    QTest::newRow("lossless but resized: pixels") << true << true << false;
+    QTest::newRow("lossy: pixels") << false << false << false;
+}
+
+void tst_Pipeline::jpegIntoLosslessJxl()
+{
+    QFETCH(bool, lossless);
+    QFETCH(bool, resize);
+    QFETCH(bool, kept);
+    const QString input = dir->filePath("photo.jpg");
+    savePhoto(input, 320, 240);
+    ConversionSettings s = defaults();
+    s.format = "jxl";
+    Options::find("JXL", "lossless")->set(s, lossless);
+    s.resizeEnabled = resize;
+    s.resizeProportion = -2;
+    const QString output = dir->filePath("photo.jxl");
+    const FileResult result = convert(input, s, output);
+    QVERIFY2(result.status == FileResult::Converted, qPrintable(result.error()));
+    const QByteArray bytes = TestSupport::readFile(output);
+    // The box that holds what it takes to rebuild the JPEG file.
+    QCOMPARE(bytes.contains("jbrd"), kept);
+    if (kept)
+        QVERIFY(bytes.size() < QFileInfo(input).size());
+    const Magick::Image decoded = load(output);
+    QCOMPARE(int(decoded.columns()), resize ? 160 : 320);
 }
 
 void tst_Pipeline::framesAndPages_data()
