@@ -465,20 +465,38 @@ std::vector<Magick::Image> everyFrame(const Magick::Blob &blob, const Magick::Im
 {
     quint64 pixels = 0;
     bool animation = false;
-    const unsigned count = ImageDecoder::frameCount(blob, mostFrames, &pixels, &animation);
-    if (count <= 1)
+    // One more than is read, to know whether the file has more.
+    const unsigned found = ImageDecoder::frameCount(blob, mostFrames + 1, &pixels, &animation);
+    if (found <= 1)
         return {};
+    const unsigned count = qMin(found, mostFrames);
+    const QString frames = found > mostFrames ? QStringLiteral("%1 or more").arg(mostFrames)
+                                              : QString::number(count);
     const OutputFormat *format = OutputFormats::find(settings.format);
     const auto holds = format ? format->frames : OutputFormat::Frames::First;
     if (holds == OutputFormat::Frames::First
         || (holds == OutputFormat::Frames::Animation && !animation)) {
         warnings->append(Reason::ours(
-            Reason::Other, QStringLiteral("only the first of %1 frames was written").arg(count)));
+            Reason::Other, QStringLiteral("only the first of %1 frames was written").arg(frames)));
         return {};
     }
+    if (found > mostFrames)
+        warnings->append(Reason::ours(Reason::TooLarge,
+            QStringLiteral("only the first %1 frames were written").arg(mostFrames)));
+    // An animation's frames are read, then drawn whole into copies: twice their pixels.
+    if (animation)
+        pixels *= 2;
     const quint64 width = qMax<quint64>(first.columns(), 1);
-    memory.decoded(
-        width, qMax<quint64>(pixels, quint64(first.rows()) * width * count) / width, first.matte());
+    try {
+        memory.decoded(width, qMax<quint64>(pixels, quint64(first.rows()) * width * count) / width,
+            first.matte());
+    } catch (Magick::ErrorResourceLimit &) {
+        warnings->append(Reason::ours(Reason::TooLarge,
+            QStringLiteral("only the first of %1 frames was written: all of them take more than "
+                           "the memory budget")
+                .arg(frames)));
+        return {};
+    }
     try {
         return ImageDecoder::decodeFrames(blob, count);
     } catch (Magick::Error &error) {
@@ -486,7 +504,7 @@ std::vector<Magick::Image> everyFrame(const Magick::Blob &blob, const Magick::Im
         warnings->append(Reason::ours(Reason::Damaged,
             QStringLiteral(
                 "only the first of %1 frames was written: the others cannot be read (%2)")
-                .arg(count)
+                .arg(frames)
                 .arg(Diagnostics::libraryReason(error.what()))));
         return {};
     }

@@ -209,6 +209,7 @@ private slots:
     void writersKeepWhatTheyPromise();
     void jpegIntoLosslessJxl_data();
     void jpegIntoLosslessJxl();
+    void framesBeyondTheBudget();
     void framesAndPages_data();
     void framesAndPages();
     void bmpWithoutAlphaStaysOpaque_data();
@@ -1230,6 +1231,27 @@ void tst_Pipeline::jpegIntoLosslessJxl()
         QVERIFY(bytes.size() < QFileInfo(input).size());
     const Magick::Image decoded = load(output);
     QCOMPARE(int(decoded.columns()), resize ? 160 : 320);
+}
+
+// An animation whose frames together take more than the budget, each alone far less: the
+// first is written, and the user told why.
+void tst_Pipeline::framesBeyondTheBudget()
+{
+    std::list<Magick::Image> frames;
+    for (const char *colour : { "red", "green", "blue", "yellow", "white", "black" })
+        frames.emplace_back(Magick::Geometry(640, 480), Magick::Color(colour));
+    const QString path = dir->filePath("long.gif");
+    Magick::writeImages(frames.begin(), frames.end(), QFile::encodeName(path).toStdString());
+    ConversionSettings s = defaults();
+    s.format = "gif";
+    ResourceLimits::setMemoryBudget(quint64(24) << 20);
+    const FileResult result = convert(path, s, dir->filePath("out.gif"));
+    ResourceLimits::setMemoryBudget(quint64(1) << 30);
+    QVERIFY2(result.status == FileResult::Converted, qPrintable(result.error()));
+    QCOMPARE(result.warningLines(),
+        QStringList { QDir::toNativeSeparators(path)
+            + ": only the first of 6 frames was written: all of them take more than the memory "
+              "budget" });
 }
 
 void tst_Pipeline::framesAndPages_data()
