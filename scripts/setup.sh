@@ -7,7 +7,9 @@ packages=(
     build-essential cmake pkg-config
     qtbase5-dev qtbase5-dev-tools libqt5svg5
     libgraphicsmagick++1-dev graphicsmagick
-    libopenjp2-7-dev libjpeg-dev liblcms2-dev zlib1g-dev libseccomp-dev libwebp-dev libjxl-dev
+    libopenjp2-7-dev libjpeg-dev liblcms2-dev zlib1g-dev libseccomp-dev
+    # the encoders of our own beside the library's
+    libwebp-dev libjxl-dev libavif-dev
     kimageformat-plugins qt5-image-formats-plugins
     xvfb xauth
     # the hostile-file tests watch the system calls of a run

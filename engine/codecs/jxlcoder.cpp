@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "magickpixels.h"
+
 namespace {
 
 [[noreturn]] void fail(const std::string &message)
@@ -80,15 +82,6 @@ QByteArray output(JxlEncoder *encoder)
     return out;
 }
 
-QByteArray iccProfileOf(const Magick::Image &image)
-{
-    size_t length = 0;
-    const unsigned char *data = MagickLib::GetImageProfile(image.constImage(), "ICC", &length);
-    if (!data || length > size_t(std::numeric_limits<int>::max()))
-        return QByteArray();
-    return QByteArray(reinterpret_cast<const char *>(data), int(length));
-}
-
 } // namespace
 
 namespace JxlCoder {
@@ -107,12 +100,7 @@ QByteArray encode(Magick::Image &&source, const Settings &settings)
     Magick::Image image = std::move(source);
     if (image.columns() == 0 || image.rows() == 0)
         fail("the image is empty");
-    // CMYK and the like keep other quantities in the red, green and blue fields; turned into
-    // RGB, their profile no longer describes the pixels.
-    const bool cmyk = image.colorSpace() == Magick::CMYKColorspace;
-    if (cmyk)
-        image.colorSpace(Magick::RGBColorspace);
-    const QByteArray icc = cmyk ? QByteArray() : iccProfileOf(image);
+    const QByteArray icc = toRgb(image);
     const bool deep = image.depth() > 8;
     const bool alpha = image.matte();
     const bool lossless = settings.lossless || distanceFor(settings.quality) == 0.0f;

@@ -1,8 +1,11 @@
 #ifndef MAGICKPIXELS_H
 #define MAGICKPIXELS_H
 
+#include <QByteArray>
+
 #include <Magick++.h>
 
+#include <limits>
 #include <string>
 
 // Builds an image from packed samples, as our own decoders hand them over. A grey map makes
@@ -16,6 +19,28 @@ inline Magick::Image imageFromPixels(unsigned width, unsigned height, const std:
     if (image.classType() != Magick::DirectClass)
         image.classType(Magick::DirectClass);
     return image;
+}
+
+// A profile of the image ("ICC", "EXIF"), empty when it has none. Asked of the library
+// directly: Magick++'s own call complains about a profile that is not there.
+inline QByteArray profileOf(const Magick::Image &image, const char *name)
+{
+    size_t length = 0;
+    const unsigned char *data = MagickLib::GetImageProfile(image.constImage(), name, &length);
+    if (!data || length > size_t(std::numeric_limits<int>::max()))
+        return QByteArray();
+    return QByteArray(reinterpret_cast<const char *>(data), int(length));
+}
+
+// For an encoder that takes red, green and blue: turns CMYK into RGB and gives the ICC profile
+// that still describes the pixels, none for a CMYK picture, whose profile described other
+// quantities.
+inline QByteArray toRgb(Magick::Image &image)
+{
+    if (image.colorSpace() != Magick::CMYKColorspace)
+        return profileOf(image, "ICC");
+    image.colorSpace(Magick::RGBColorspace);
+    return QByteArray();
 }
 
 #endif // MAGICKPIXELS_H

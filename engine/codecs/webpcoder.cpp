@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "magickpixels.h"
+
 namespace {
 
 [[noreturn]] void fail(const std::string &message)
@@ -30,16 +32,6 @@ const char *encodeError(WebPEncodingError error)
     default:
         return "the encoder failed";
     }
-}
-
-// Asked of the library directly: Magick++'s own call complains about a profile that is not there.
-QByteArray profileOf(const Magick::Image &image, const char *name)
-{
-    size_t length = 0;
-    const unsigned char *data = MagickLib::GetImageProfile(image.constImage(), name, &length);
-    if (!data || length > size_t(std::numeric_limits<int>::max()))
-        return QByteArray();
-    return QByteArray(reinterpret_cast<const char *>(data), int(length));
 }
 
 // Adds the profiles as the container's ICCP and EXIF chunks.
@@ -122,12 +114,7 @@ QByteArray encode(Magick::Image &&source, const Settings &settings)
 {
     Magick::Image image = std::move(source);
     checkSize(image);
-    // CMYK and the like keep other quantities in the red, green and blue fields; turned into
-    // RGB, their profile no longer describes the pixels.
-    const bool cmyk = image.colorSpace() == Magick::CMYKColorspace;
-    if (cmyk)
-        image.colorSpace(Magick::RGBColorspace);
-    const QByteArray icc = cmyk ? QByteArray() : profileOf(image, "ICC");
+    const QByteArray icc = toRgb(image);
     const QByteArray exif = profileOf(image, "EXIF");
     const WebPConfig config = configFor(settings);
 

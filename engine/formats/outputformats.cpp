@@ -11,13 +11,14 @@ const OutputFormat &pdf();
 const OutputFormat &tiff();
 const OutputFormat &webp();
 const OutputFormat &jxl();
+const OutputFormat &avif();
 
 namespace {
 
 QVector<const OutputFormat *> &list()
 {
     static QVector<const OutputFormat *> formats
-        = { &jpeg(), &gif(), &png(), &jp2(), &pdf(), &tiff(), &webp(), &jxl() };
+        = { &jpeg(), &gif(), &png(), &jp2(), &pdf(), &tiff(), &webp(), &jxl(), &avif() };
     return formats;
 }
 

@@ -1146,6 +1146,10 @@ void tst_Pipeline::writersKeepWhatTheyPromise_data()
     QTest::newRow("jxl lossy, transparency kept") << "jxl" << none << false << true << false;
     QTest::newRow("jxl lossless, 16 bits and alpha")
         << "jxl" << QVariantMap { { "JXL/lossless", true } } << true << true << true;
+    QTest::newRow("avif lossy") << "avif" << none << false << false << false;
+    QTest::newRow("avif lossy, transparency kept") << "avif" << none << false << true << false;
+    QTest::newRow("avif lossless, alpha")
+        << "avif" << QVariantMap { { "AVIF/lossless", true } } << false << true << true;
 }
 
 void tst_Pipeline::writersKeepWhatTheyPromise()
