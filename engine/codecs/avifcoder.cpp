@@ -1,5 +1,6 @@
 #include "avifcoder.h"
 
+#include <QScopeGuard>
 #include <QtGlobal>
 
 #include <Magick++.h>
@@ -25,16 +26,11 @@ void check(avifResult result)
         fail(avifResultToString(result));
 }
 
-} // namespace
+using Picture = std::unique_ptr<avifImage, void (*)(avifImage *)>;
+using Encoder = std::unique_ptr<avifEncoder, void (*)(avifEncoder *)>;
 
-namespace AvifCoder {
-
-int quantizerFor(int quality)
-{
-    return (AVIF_QUANTIZER_WORST_QUALITY * (100 - qBound(0, quality, 100)) + 50) / 100;
-}
-
-QByteArray encode(Magick::Image &&source, const Settings &settings)
+// The image (taken over) in the encoder's planes.
+Picture pictureOf(Magick::Image &&source, const AvifCoder::Settings &settings)
 {
     Magick::Image image = std::move(source);
     const uint32_t width = uint32_t(image.columns());
@@ -48,8 +44,7 @@ QByteArray encode(Magick::Image &&source, const Settings &settings)
     const avifPixelFormat chroma = settings.lossless || settings.fullChroma
         ? AVIF_PIXEL_FORMAT_YUV444
         : AVIF_PIXEL_FORMAT_YUV420;
-    std::unique_ptr<avifImage, void (*)(avifImage *)> picture(
-        avifImageCreate(width, height, deep ? 10 : 8, chroma), avifImageDestroy);
+    Picture picture(avifImageCreate(width, height, deep ? 10 : 8, chroma), avifImageDestroy);
     if (!picture)
         fail("not enough memory to encode the picture");
     // Without loss the samples go in as they are: no conversion to YUV, which rounds.
@@ -64,36 +59,77 @@ QByteArray encode(Magick::Image &&source, const Settings &settings)
     rgb.format = alpha ? AVIF_RGB_FORMAT_RGBA : AVIF_RGB_FORMAT_RGB;
     rgb.depth = deep ? 16 : 8;
     avifRGBImageAllocatePixels(&rgb);
-    const auto freePixels = [&rgb] { avifRGBImageFreePixels(&rgb); };
-    try {
-        // Rows of the library's buffer are as long as ours: one write fills it.
-        if (rgb.rowBytes != width * (alpha ? 4 : 3) * (deep ? 2 : 1))
-            fail("unexpected row layout");
-        image.write(0, 0, width, height, alpha ? "RGBA" : "RGB",
-            deep ? Magick::ShortPixel : Magick::CharPixel, rgb.pixels);
-        image = Magick::Image();
-        check(avifImageRGBToYUV(picture.get(), &rgb));
-    } catch (...) {
-        freePixels();
-        throw;
-    }
-    freePixels();
+    const auto freePixels = qScopeGuard([&rgb] { avifRGBImageFreePixels(&rgb); });
+    // Rows of the library's buffer are as long as ours: one write fills it.
+    if (rgb.rowBytes != width * (alpha ? 4 : 3) * (deep ? 2 : 1))
+        fail("unexpected row layout");
+    image.write(0, 0, width, height, alpha ? "RGBA" : "RGB",
+        deep ? Magick::ShortPixel : Magick::CharPixel, rgb.pixels);
+    image = Magick::Image();
+    check(avifImageRGBToYUV(picture.get(), &rgb));
+    return picture;
+}
 
-    std::unique_ptr<avifEncoder, void (*)(avifEncoder *)> encoder(
-        avifEncoderCreate(), avifEncoderDestroy);
+Encoder encoderFor(const AvifCoder::Settings &settings)
+{
+    Encoder encoder(avifEncoderCreate(), avifEncoderDestroy);
     if (!encoder)
         fail("not enough memory to encode the picture");
     encoder->maxThreads = qMax(1, settings.threads);
     encoder->speed = qBound(0, settings.speed, 10);
     const int quantizer
-        = settings.lossless ? AVIF_QUANTIZER_LOSSLESS : quantizerFor(settings.quality);
+        = settings.lossless ? AVIF_QUANTIZER_LOSSLESS : AvifCoder::quantizerFor(settings.quality);
     encoder->minQuantizer = encoder->maxQuantizer = quantizer;
     encoder->minQuantizerAlpha = encoder->maxQuantizerAlpha = quantizer;
+    return encoder;
+}
+
+// The encoder's output as ours, its own freed.
+QByteArray taken(avifRWData *output)
+{
+    const QByteArray file(reinterpret_cast<const char *>(output->data), int(output->size));
+    avifRWDataFree(output);
+    return file;
+}
+
+} // namespace
+
+namespace AvifCoder {
+
+int quantizerFor(int quality)
+{
+    return (AVIF_QUANTIZER_WORST_QUALITY * (100 - qBound(0, quality, 100)) + 50) / 100;
+}
+
+QByteArray encode(Magick::Image &&source, const Settings &settings)
+{
+    Picture picture = pictureOf(std::move(source), settings);
+    const Encoder encoder = encoderFor(settings);
     avifRWData output = AVIF_DATA_EMPTY;
     check(avifEncoderWrite(encoder.get(), picture.get(), &output));
-    const QByteArray file(reinterpret_cast<const char *>(output.data), int(output.size));
-    avifRWDataFree(&output);
-    return file;
+    return taken(&output);
+}
+
+QByteArray encodeAnimation(std::vector<Magick::Image> &&frames, const Settings &settings)
+{
+    if (frames.empty())
+        fail("the animation has no frames");
+    const Encoder encoder = encoderFor(settings);
+    // Delays are kept in hundredths of a second.
+    encoder->timescale = 100;
+    const size_t width = frames.front().columns();
+    const size_t height = frames.front().rows();
+    for (Magick::Image &frame : frames) {
+        if (frame.columns() != width || frame.rows() != height)
+            fail("the frames of an animation differ in size");
+        const uint64_t delay = qMax<uint64_t>(frame.animationDelay(), 1);
+        Picture picture = pictureOf(std::move(frame), settings);
+        check(avifEncoderAddImage(encoder.get(), picture.get(), delay, AVIF_ADD_IMAGE_FLAG_NONE));
+    }
+    frames.clear();
+    avifRWData output = AVIF_DATA_EMPTY;
+    check(avifEncoderFinish(encoder.get(), &output));
+    return taken(&output);
 }
 
 } // namespace AvifCoder

@@ -3,6 +3,8 @@
 
 #include <QByteArray>
 
+#include <vector>
+
 namespace Magick {
 class Image;
 }
@@ -27,6 +29,10 @@ int quantizerFor(int quality);
 // Encodes the image (taking it over) at 8 bits, or 10 for a deeper one, with its alpha and
 // its ICC profile.
 QByteArray encode(Magick::Image &&image, const Settings &settings);
+
+// Encodes frames of one size as an image sequence, each shown for its delay (in hundredths of
+// a second). The frames are taken over and freed as they are encoded.
+QByteArray encodeAnimation(std::vector<Magick::Image> &&frames, const Settings &settings);
 
 } // namespace AvifCoder
 

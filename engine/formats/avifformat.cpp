@@ -51,6 +51,17 @@ const Option &chroma()
     return row;
 }
 
+AvifCoder::Settings settingsOf(const ConversionSettings &settings)
+{
+    AvifCoder::Settings avif;
+    avif.quality = quality().get(settings).toInt();
+    avif.lossless = lossless().get(settings).toBool();
+    avif.speed = speed().get(settings).toInt();
+    avif.fullChroma = chroma().get(settings).toInt() == 1;
+    avif.threads = ResourceLimits::threadsPerWorker();
+    return avif;
+}
+
 } // namespace
 
 const OutputFormat &avif()
@@ -69,13 +80,11 @@ const OutputFormat &avif()
         24,
         nullptr,
         [](Magick::Image &&image, const ConversionSettings &settings) {
-            AvifCoder::Settings avif;
-            avif.quality = quality().get(settings).toInt();
-            avif.lossless = lossless().get(settings).toBool();
-            avif.speed = speed().get(settings).toInt();
-            avif.fullChroma = chroma().get(settings).toInt() == 1;
-            avif.threads = ResourceLimits::threadsPerWorker();
-            return AvifCoder::encode(std::move(image), avif);
+            return AvifCoder::encode(std::move(image), settingsOf(settings));
+        },
+        OutputFormat::Frames::Animation,
+        [](std::vector<Magick::Image> &&frames, const ConversionSettings &settings) {
+            return AvifCoder::encodeAnimation(std::move(frames), settingsOf(settings));
         },
     };
     return format;

@@ -1284,6 +1284,8 @@ void tst_Pipeline::framesAndPages_data()
                                   << "gif" << 1 << firstOnly.arg(3);
     QTest::newRow("animation to WebP") << "animation"
                                        << "webp" << 5 << "";
+    QTest::newRow("animation to AVIF") << "animation"
+                                       << "avif" << 5 << "";
 }
 
 void tst_Pipeline::framesAndPages()
@@ -1332,6 +1334,13 @@ void tst_Pipeline::framesAndPages()
             durations.append(d[0] | d[1] << 8 | d[2] << 16);
         }
         QCOMPARE(durations, (QList<int> { 100, 200, 300, 400, 500 }));
+        return;
+    }
+    if (format == "avif" && written > 1) {
+        // An image sequence, whose sample table counts the frames.
+        const int sizes = bytes.indexOf("stsz");
+        QVERIFY(bytes.contains("avis") && sizes > 0);
+        QCOMPARE(int(qFromBigEndian<quint32>(bytes.constData() + sizes + 12)), written);
         return;
     }
     std::list<Magick::Image> read;
