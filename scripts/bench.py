@@ -191,9 +191,10 @@ class Sample:
 class Side:
     """One program with its arguments: the floor, the engine with one job, or with two."""
 
-    def __init__(self, name, command):
+    def __init__(self, name, command, tool=False):
         self.name = name
         self.command = command
+        self.tool = tool  # a reference tool's loop: takes the output folder, then its inputs
         self.samples = []
 
     def median(self):
@@ -370,10 +371,12 @@ def print_rows(header, rows, right):
     print()
 
 
+TABLE_HEADER = ["job", "A / B", "A med s", "B med s", "B/A", "CPU A/B s", "peak RSS A/B MiB",
+                "time", "memory", "outputs"]
+
+
 def print_table(rows, cores, notes):
-    header = ["job", "A / B", "A med s", "B med s", "B/A", "CPU A/B s", "peak RSS A/B MiB",
-              "time", "memory", "outputs"]
-    print_rows(header, rows, right={2, 3, 4, 5, 6})
+    print_rows(TABLE_HEADER, rows, right={2, 3, 4, 5, 6})
     print("Targets (a report, not an assertion):")
     print("  floor / engine:  engine median <= %.2f x floor median, one job each"
           % ENGINE_TARGET)
@@ -595,11 +598,11 @@ def run_opj(side, inputs, rounds_done, scratch, env):
 
 
 def measure_jp2(sides, rounds, files, opj_files, scratch, env, verbose):
-    """Like measure(), but the opj_compress side takes its own inputs and output argument."""
+    """Like measure(), but a reference tool's side takes its own inputs and output argument."""
     for r in range(rounds):
         order = sides if r % 2 == 0 else list(reversed(sides))
         for side in order:
-            if side.name == "opj_compress":
+            if side.tool:
                 run_opj(side, opj_files, r, scratch, env)
             else:
                 out_dir = tempfile.mkdtemp(prefix="out-", dir=scratch)
@@ -681,7 +684,8 @@ def run_jp2(args, build, files, rounds, env):
         if have_opj:
             command, _ = opj_command(opj_files)
             plans.append(("JPEG 2000", "opj 2 thr / this", [
-                Side("opj_compress", command), Side("this", [engine, "--jobs", "1"] + job)]))
+                Side("opj_compress", command, tool=True),
+                Side("this", [engine, "--jobs", "1"] + job)]))
         else:
             notes.append("opj_compress (libopenjp2-tools) or gm missing: no comparison with it")
 
@@ -727,6 +731,67 @@ def run_jp2(args, build, files, rounds, env):
     return 1 if failed else 0
 
 
+# --modern: our encoders against the reference ones on the same inputs, one file at a time,
+# with the same settings and as many threads ({threads}: the cores, which one job of ours
+# gives its codec). Each reference runs as a shell loop over the inputs,
+# "$f" the input and "$o" the output without its suffix.
+MODERN = [
+    ("WebP", ["--format", "webp"], "vips",
+     'vips copy "$f" "$o.webp[Q=75,effort=4]"'),
+    ("WebP", ["--format", "webp"], "cwebp",
+     'cwebp -quiet -q 75 -m 4 "$f" -o "$o.webp"'),
+    ("AVIF", ["--format", "avif"], "avifenc",
+     'avifenc -j {threads} -s 6 --min 25 --max 25 --minalpha 25 --maxalpha 25 -y 420 "$f" "$o.avif"'),
+    ("JPEG XL", ["--format", "jxl"], "cjxl",
+     'cjxl -q 90 -e 7 --num_threads={threads} --lossless_jpeg=0 "$f" "$o.jxl"'),
+]
+
+
+def tool_loop(template, name):
+    script = ('out="$1"; shift; for f; do b=$(basename "$f"); o="$out/${b%%.*}"; '
+              + template + ' >/dev/null 2>&1 || exit 1; done')
+    return ["sh", "-c", script, name]
+
+
+def run_modern(args, build, files, rounds, env):
+    engine = os.path.join(build, "cli", "tarvo-convert")
+    if not os.access(engine, os.X_OK):
+        fail("--modern needs %s" % engine)
+    # With one job our codecs take every core; so do the tools that can.
+    threads = str(os.cpu_count() or 1)
+    rows = []
+    notes = []
+    failed = False
+    scratch = tempfile.mkdtemp(prefix="bench-modern-", dir=build)
+    try:
+        for label, job, tool, template in MODERN:
+            if shutil.which(tool) is None:
+                notes.append("%s not installed: %s not compared with it" % (tool, label))
+                continue
+            sides = [Side(tool, tool_loop(template.replace("{threads}", threads), tool), tool=True),
+                     Side("this", [engine, "--jobs", "1"] + job)]
+            if not attempt(label, tool + " / this", rows, notes, lambda: measure_jp2(
+                    sides, rounds, files, files, scratch, env, args.verbose)):
+                failed = True
+                continue
+            a, b = sides
+            ratio = b.median() / a.median()
+            outputs, complete = check_outputs(b, files, "." + job[1])
+            failed = failed or not complete
+            rows.append([label, tool + " / this", "%.2f" % a.median(), "%.2f" % b.median(),
+                         "%.3f" % ratio, "%.2f/%.2f" % (a.cpu_median(), b.cpu_median()),
+                         "%.0f/%.0f" % (a.peak_mib(), b.peak_mib()), mark(ratio <= 1.0), "-",
+                         outputs])
+    finally:
+        shutil.rmtree(scratch, ignore_errors=True)
+    print_rows(TABLE_HEADER, rows, right={2, 3, 4, 5, 6})
+    print("Targets (a report, not an assertion): this no slower than the reference tool, one")
+    print("  file at a time, same quality, effort and threads; the tool starts once per file.")
+    for note in notes:
+        print("  note: " + note)
+    return 1 if failed else 0
+
+
 def main():
     parser = argparse.ArgumentParser(
         description="Time and memory of the converter against the bare-library floor.")
@@ -756,6 +821,9 @@ def main():
     parser.add_argument("--before", metavar="DIR",
                         help="compare an older build's converter (DIR/cli/tarvo-convert) with "
                              "this one, one job and two")
+    parser.add_argument("--modern", action="store_true",
+                        help="WebP, AVIF and JPEG XL against vips/cwebp, avifenc and cjxl, "
+                             "one job, same settings")
     parser.add_argument("--jp2-before", metavar="DIR",
                         help="with --jp2: build directory of today's engine to compare with")
     args = parser.parse_args()
@@ -776,6 +844,12 @@ def main():
         parser.error("--rounds must be at least 1")
 
     build = os.path.abspath(args.build)
+    if args.modern:
+        image_dir = args.folder or args.images
+        files = folder_images(image_dir) if image_dir else generated_images(build, args.quick)[0]
+        env = dict(os.environ)
+        env.setdefault("QT_QPA_PLATFORM", "offscreen")
+        return run_modern(args, build, files, rounds, env)
     if args.jp2:
         image_dir = args.folder or args.images
         if image_dir:
