@@ -3,6 +3,7 @@
 #include <Magick++.h>
 
 #include <webp/encode.h>
+#include <webp/demux.h>
 #include <webp/mux.h>
 
 #include <limits>
@@ -179,6 +180,50 @@ QByteArray encodeAnimation(std::vector<Magick::Image> &&frames, const Settings &
     const QByteArray file(reinterpret_cast<const char *>(assembled.bytes), int(assembled.size));
     WebPDataClear(&assembled);
     return file;
+}
+
+unsigned frameCount(const QByteArray &bytes, quint64 *pixels)
+{
+    const WebPData data { reinterpret_cast<const uint8_t *>(bytes.constData()),
+        size_t(bytes.size()) };
+    std::unique_ptr<WebPDemuxer, void (*)(WebPDemuxer *)> demux(WebPDemux(&data), WebPDemuxDelete);
+    if (!demux)
+        return 1;
+    const unsigned count = qMax(1u, WebPDemuxGetI(demux.get(), WEBP_FF_FRAME_COUNT));
+    if (pixels)
+        *pixels = quint64(WebPDemuxGetI(demux.get(), WEBP_FF_CANVAS_WIDTH))
+            * WebPDemuxGetI(demux.get(), WEBP_FF_CANVAS_HEIGHT) * count;
+    return count;
+}
+
+std::vector<Magick::Image> decodeAnimation(const QByteArray &bytes, unsigned count)
+{
+    const WebPData data { reinterpret_cast<const uint8_t *>(bytes.constData()),
+        size_t(bytes.size()) };
+    WebPAnimDecoderOptions options;
+    if (!WebPAnimDecoderOptionsInit(&options))
+        fail("the library does not match the one built against");
+    options.color_mode = MODE_RGBA;
+    std::unique_ptr<WebPAnimDecoder, void (*)(WebPAnimDecoder *)> decoder(
+        WebPAnimDecoderNew(&data, &options), WebPAnimDecoderDelete);
+    WebPAnimInfo info;
+    if (!decoder || !WebPAnimDecoderGetInfo(decoder.get(), &info))
+        fail("the animation cannot be read");
+    std::vector<Magick::Image> frames;
+    int shown = 0; // milliseconds
+    while (frames.size() < count && WebPAnimDecoderHasMoreFrames(decoder.get())) {
+        uint8_t *canvas = nullptr;
+        int timestamp = 0; // when the frame ends
+        if (!WebPAnimDecoderGetNext(decoder.get(), &canvas, &timestamp))
+            fail("a frame of the animation is damaged");
+        Magick::Image frame = imageFromPixels(
+            info.canvas_width, info.canvas_height, "RGBA", Magick::CharPixel, canvas);
+        frame.animationDelay(unsigned(qMax(0, timestamp - shown) + 5) / 10);
+        frame.animationIterations(info.loop_count);
+        shown = timestamp;
+        frames.push_back(frame);
+    }
+    return frames;
 }
 
 } // namespace WebpCoder

@@ -31,6 +31,14 @@ QByteArray encode(Magick::Image &&image, const Settings &settings);
 // taken over and freed as they are encoded. Profiles are not written.
 QByteArray encodeAnimation(std::vector<Magick::Image> &&frames, const Settings &settings);
 
+// How many frames a WebP holds (1 for a still, or for bytes it cannot make sense of), read from
+// its headers alone; *pixels: the canvas's pixels for each of them.
+unsigned frameCount(const QByteArray &bytes, quint64 *pixels = nullptr);
+
+// The first count frames of an animated WebP, each the whole canvas as it is shown then, with
+// its delay (hundredths of a second) and the animation's loop count.
+std::vector<Magick::Image> decodeAnimation(const QByteArray &bytes, unsigned count);
+
 } // namespace WebpCoder
 
 #endif // WEBPCODER_H

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "jp2coder.h"
+#include "webpcoder.h"
 
 namespace InputFormats {
 
@@ -198,7 +199,8 @@ const QVector<Format> &table()
             { "image/jp2", "image/jpx", "image/x-jp2-codestream" },
             [](const QByteArray &h) { return Jp2Coder::isJpeg2000(h); } },
         { "WebP", D::Library, "WEBP", "webp", { "webp" }, { "image/webp" },
-            [](const QByteArray &h) { return riff(h, "WEBP"); } },
+            [](const QByteArray &h) { return riff(h, "WEBP"); }, false, true, true,
+            WebpCoder::frameCount, WebpCoder::decodeAnimation },
         { "AVIF", D::Plugin, "avif", nullptr, { "avif" }, { "image/avif" }, isAvif },
         { "HEIF", D::Library, "HEIC", "heif", { "heic", "heif" }, { "image/heif", "image/heic" },
             isHeif },

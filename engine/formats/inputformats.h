@@ -6,6 +6,12 @@
 #include <QStringList>
 #include <QVector>
 
+#include <vector>
+
+namespace Magick {
+class Image;
+}
+
 // The pictures this program reads, each known by its leading bytes and read by the decoder
 // chosen for it here. A file's name decides nothing: a PostScript program named photo.jpg is
 // still PostScript, and nothing hands it to an interpreter. Documents and drawings (PostScript,
@@ -37,6 +43,9 @@ struct Format
     // over each other) rather than pages.
     bool frames = false;
     bool animated = false;
+    // Where the library reads the first frame only: our own count and reader of all of them.
+    unsigned (*countFrames)(const QByteArray &bytes, quint64 *pixels) = nullptr;
+    std::vector<Magick::Image> (*readFrames)(const QByteArray &bytes, unsigned count) = nullptr;
 };
 
 // The leading bytes that decide a file's format: identify() never needs more.

@@ -582,6 +582,13 @@ unsigned frameCount(const Magick::Blob &blob, unsigned most, quint64 *pixels, bo
         return 1;
     if (animation)
         *animation = verdict.format->animated;
+    if (verdict.format->countFrames) {
+        quint64 counted = 0;
+        const unsigned count = verdict.format->countFrames(viewOf(blob), &counted);
+        if (pixels)
+            *pixels += counted;
+        return qMin(count, most);
+    }
     // The headers alone: no pixels are decoded.
     MagickLib::ExceptionInfo exception;
     MagickLib::GetExceptionInfo(&exception);
@@ -601,6 +608,8 @@ std::vector<Magick::Image> decodeFrames(const Magick::Blob &blob, unsigned count
     const InputFormats::Format &format = readableFormat(viewOf(blob));
     if (!format.frames)
         throw Magick::ErrorCorruptImage("this format holds one picture");
+    if (format.readFrames)
+        return format.readFrames(viewOf(blob), count);
     MagickLib::ExceptionInfo exception;
     MagickLib::GetExceptionInfo(&exception);
     MagickLib::Image *list

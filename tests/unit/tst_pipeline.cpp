@@ -14,6 +14,7 @@
 #include "resourcelimits.h"
 #include "settingsfile.h"
 #include "testsupport.h"
+#include "webpcoder.h"
 
 #include <cmath>
 #include <limits>
@@ -1260,7 +1261,8 @@ void tst_Pipeline::framesBeyondTheBudget()
 
 void tst_Pipeline::framesAndPages_data()
 {
-    QTest::addColumn<QString>("input"); // "animation": 5 frames of a GIF; "pages": 3 TIFF pages
+    // "animation": 5 frames of a GIF, "webp animation" the same in WebP; "pages": 3 TIFF pages
+    QTest::addColumn<QString>("input");
     QTest::addColumn<QString>("format");
     QTest::addColumn<int>("written"); // frames or pages in the output
     QTest::addColumn<QString>("warning"); // empty: none
@@ -1286,6 +1288,10 @@ void tst_Pipeline::framesAndPages_data()
                                        << "webp" << 5 << "";
     QTest::newRow("animation to AVIF") << "animation"
                                        << "avif" << 5 << "";
+    QTest::newRow("WebP animation to GIF") << "webp animation"
+                                           << "gif" << 5 << "";
+    QTest::newRow("WebP animation to PNG") << "webp animation"
+                                           << "png" << 1 << firstOnly.arg(5);
 }
 
 void tst_Pipeline::framesAndPages()
@@ -1295,7 +1301,9 @@ void tst_Pipeline::framesAndPages()
     QFETCH(int, written);
     QFETCH(QString, warning);
     std::list<Magick::Image> frames;
-    const bool animation = input == "animation";
+    // A WebP animation holds the GIF's frames whole.
+    const bool webp = input == "webp animation";
+    const bool animation = input == "animation" || webp;
     const char *colours[] = { "red", "green", "blue", "yellow", "white" };
     for (int i = 0; i < (animation ? 5 : 3); ++i) {
         // Pages of their own sizes; an animation's later frames cover part of the first.
@@ -1309,8 +1317,17 @@ void tst_Pipeline::framesAndPages()
         }
         frames.push_back(frame);
     }
-    const QString path = dir->filePath(animation ? "in.gif" : "in.tif");
-    Magick::writeImages(frames.begin(), frames.end(), QFile::encodeName(path).toStdString());
+    const QString path = dir->filePath(webp ? "in.webp" : animation ? "in.gif" : "in.tif");
+    if (webp) {
+        std::vector<Magick::Image> whole;
+        Magick::coalesceImages(&whole, frames.begin(), frames.end());
+        WebpCoder::Settings lossless;
+        lossless.lossless = true;
+        QVERIFY(
+            TestSupport::writeFile(path, WebpCoder::encodeAnimation(std::move(whole), lossless)));
+    } else {
+        Magick::writeImages(frames.begin(), frames.end(), QFile::encodeName(path).toStdString());
+    }
     ConversionSettings s = defaults();
     s.format = format;
     const QString output = dir->filePath("out." + format);
