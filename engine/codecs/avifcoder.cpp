@@ -38,6 +38,7 @@ Picture pictureOf(Magick::Image &&source, const AvifCoder::Settings &settings)
     if (width == 0 || height == 0)
         fail("the image is empty");
     const QByteArray icc = toRgb(image);
+    const QByteArray exif = exifTiffOf(image);
     const bool deep = image.depth() > 8;
     const bool alpha = image.matte();
 
@@ -53,6 +54,9 @@ Picture pictureOf(Magick::Image &&source, const AvifCoder::Settings &settings)
     if (!icc.isEmpty())
         avifImageSetProfileICC(
             picture.get(), reinterpret_cast<const uint8_t *>(icc.constData()), size_t(icc.size()));
+    if (!exif.isEmpty())
+        avifImageSetMetadataExif(picture.get(), reinterpret_cast<const uint8_t *>(exif.constData()),
+            size_t(exif.size()));
 
     avifRGBImage rgb;
     avifRGBImageSetDefaults(&rgb, picture.get());

@@ -26,8 +26,8 @@ struct Settings
 // The encoder's quantizer (0 best, 63 worst) for a quality.
 int quantizerFor(int quality);
 
-// Encodes the image (taking it over) at 8 bits, or 10 for a deeper one, with its alpha and
-// its ICC profile.
+// Encodes the image (taking it over) at 8 bits, or 10 for a deeper one, with its alpha and its
+// ICC and EXIF profiles; strip the image first to write none.
 QByteArray encode(Magick::Image &&image, const Settings &settings);
 
 // Encodes frames of one size as an image sequence, each shown for its delay (in hundredths of

@@ -101,6 +101,7 @@ QByteArray encode(Magick::Image &&source, const Settings &settings)
     if (image.columns() == 0 || image.rows() == 0)
         fail("the image is empty");
     const QByteArray icc = toRgb(image);
+    const QByteArray exif = exifTiffOf(image);
     const bool deep = image.depth() > 8;
     const bool alpha = image.matte();
     const bool lossless = settings.lossless || distanceFor(settings.quality) == 0.0f;
@@ -134,6 +135,16 @@ QByteArray encode(Magick::Image &&source, const Settings &settings)
         check(JxlEncoderSetFrameDistance(frame, distanceFor(settings.quality)),
             "the quality is out of range");
 
+    if (!exif.isEmpty()) {
+        // The box starts with where the TIFF header lies in it: right after these 4 bytes.
+        const QByteArray box = QByteArray(4, '\0') + exif;
+        check(JxlEncoderUseBoxes(encoder.get()), "cannot add the EXIF profile");
+        check(
+            JxlEncoderAddBox(encoder.get(), "Exif",
+                reinterpret_cast<const uint8_t *>(box.constData()), size_t(box.size()), JXL_FALSE),
+            "cannot add the EXIF profile");
+        JxlEncoderCloseBoxes(encoder.get());
+    }
     const uint32_t channels = alpha ? 4 : 3;
     const JxlPixelFormat format { channels, deep ? JXL_TYPE_UINT16 : JXL_TYPE_UINT8,
         JXL_NATIVE_ENDIAN, 0 };

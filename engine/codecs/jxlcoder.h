@@ -23,8 +23,8 @@ struct Settings
 // The encoder's distance (visual loss) for a quality, as cjxl maps it; 0 for 100.
 float distanceFor(int quality);
 
-// Encodes the image (taking it over) at 8 bits, or 16 for a deeper one, with its alpha and its
-// ICC profile (or as sRGB).
+// Encodes the image (taking it over) at 8 bits, or 16 for a deeper one, with its alpha, its ICC
+// profile (or as sRGB) and its EXIF; strip the image first to write no EXIF.
 QByteArray encode(Magick::Image &&image, const Settings &settings);
 
 // A JPEG file recompressed without loss: its coefficients stored more tightly, with what it

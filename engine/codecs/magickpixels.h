@@ -32,6 +32,16 @@ inline QByteArray profileOf(const Magick::Image &image, const char *name)
     return QByteArray(reinterpret_cast<const char *>(data), int(length));
 }
 
+// The image's EXIF as a TIFF structure, without the "Exif\0\0" of a JPEG's segment, as the
+// containers of newer formats hold it; empty for none.
+inline QByteArray exifTiffOf(const Magick::Image &image)
+{
+    QByteArray exif = profileOf(image, "EXIF");
+    if (exif.startsWith(QByteArray("Exif\0\0", 6)))
+        exif.remove(0, 6);
+    return exif;
+}
+
 // For an encoder that takes red, green and blue: turns CMYK into RGB and gives the ICC profile
 // that still describes the pixels, none for a CMYK picture, whose profile described other
 // quantities.

@@ -208,6 +208,8 @@ private slots:
     void warningsDoNotFail();
     void writersKeepWhatTheyPromise_data();
     void writersKeepWhatTheyPromise();
+    void exifTravelsWhenKept_data();
+    void exifTravelsWhenKept();
     void jpegIntoLosslessJxl_data();
     void jpegIntoLosslessJxl();
     void framesBeyondTheBudget();
@@ -1201,6 +1203,36 @@ void tst_Pipeline::writersKeepWhatTheyPromise()
         return values;
     };
     QVERIFY(samples(decoded) == samples(original));
+}
+
+void tst_Pipeline::exifTravelsWhenKept_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<bool>("strip");
+    for (const char *format : { "webp", "jxl", "avif" }) {
+        QTest::newRow(qPrintable(QString("%1, kept").arg(format))) << format << false;
+        QTest::newRow(qPrintable(QString("%1, stripped").arg(format))) << format << true;
+    }
+}
+
+void tst_Pipeline::exifTravelsWhenKept()
+{
+    QFETCH(QString, format);
+    QFETCH(bool, strip);
+    Magick::Image photo = waves(64, 48);
+    const std::string exif = exifWithOrientation(1);
+    photo.profile("EXIF", Magick::Blob(exif.data(), exif.size()));
+    const QString input = dir->filePath("exif.jpg");
+    save(photo, input, "JPEG");
+    ConversionSettings s = defaults();
+    s.format = format;
+    s.strip = strip;
+    const QString output = dir->filePath("out." + format);
+    const FileResult result = convert(input, s, output);
+    QVERIFY2(result.status == FileResult::Converted, qPrintable(result.error()));
+    // The TIFF structure of the profile, whatever box or chunk holds it.
+    const QByteArray tiff = QByteArray(exif.data() + 6, int(exif.size()) - 6);
+    QCOMPARE(TestSupport::readFile(output).contains(tiff), !strip);
 }
 
 void tst_Pipeline::jpegIntoLosslessJxl_data()
