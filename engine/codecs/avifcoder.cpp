@@ -96,6 +96,24 @@ QByteArray taken(avifRWData *output)
     return file;
 }
 
+using Decoder = std::unique_ptr<avifDecoder, void (*)(avifDecoder *)>;
+
+// A decoder that has parsed the bytes' headers; nullptr when they are no AVIF it can read.
+Decoder parsed(const QByteArray &bytes)
+{
+    Decoder decoder(avifDecoderCreate(), avifDecoderDestroy);
+    if (!decoder)
+        fail("not enough memory to read the picture");
+    // One core: a worker reading frames shares the machine with the others.
+    decoder->maxThreads = 1;
+    if (avifDecoderSetIOMemory(decoder.get(), reinterpret_cast<const uint8_t *>(bytes.constData()),
+            size_t(bytes.size()))
+            != AVIF_RESULT_OK
+        || avifDecoderParse(decoder.get()) != AVIF_RESULT_OK)
+        return Decoder(nullptr, avifDecoderDestroy);
+    return decoder;
+}
+
 } // namespace
 
 namespace AvifCoder {
@@ -134,6 +152,44 @@ QByteArray encodeAnimation(std::vector<Magick::Image> &&frames, const Settings &
     avifRWData output = AVIF_DATA_EMPTY;
     check(avifEncoderFinish(encoder.get(), &output));
     return taken(&output);
+}
+
+unsigned frameCount(const QByteArray &bytes, quint64 *pixels)
+{
+    const Decoder decoder = parsed(bytes);
+    if (!decoder)
+        return 1;
+    const unsigned count = unsigned(qMax(1, decoder->imageCount));
+    if (pixels)
+        *pixels = quint64(decoder->image->width) * decoder->image->height * count;
+    return count;
+}
+
+std::vector<Magick::Image> decodeAnimation(const QByteArray &bytes, unsigned count)
+{
+    const Decoder decoder = parsed(bytes);
+    if (!decoder)
+        fail("the image sequence cannot be read");
+    std::vector<Magick::Image> frames;
+    while (frames.size() < count) {
+        const avifResult next = avifDecoderNextImage(decoder.get());
+        if (next == AVIF_RESULT_NO_IMAGES_REMAINING)
+            break;
+        check(next);
+        const avifImage *image = decoder->image;
+        avifRGBImage rgb;
+        avifRGBImageSetDefaults(&rgb, image);
+        rgb.format = AVIF_RGB_FORMAT_RGBA;
+        rgb.depth = image->depth > 8 ? 16 : 8;
+        avifRGBImageAllocatePixels(&rgb);
+        const auto freePixels = qScopeGuard([&rgb] { avifRGBImageFreePixels(&rgb); });
+        check(avifImageYUVToRGB(image, &rgb));
+        Magick::Image frame = imageFromPixels(image->width, image->height, "RGBA",
+            rgb.depth > 8 ? Magick::ShortPixel : Magick::CharPixel, rgb.pixels);
+        frame.animationDelay(unsigned(decoder->imageTiming.duration * 100 + 0.5));
+        frames.push_back(frame);
+    }
+    return frames;
 }
 
 } // namespace AvifCoder

@@ -34,6 +34,14 @@ QByteArray encode(Magick::Image &&image, const Settings &settings);
 // a second). The frames are taken over and freed as they are encoded.
 QByteArray encodeAnimation(std::vector<Magick::Image> &&frames, const Settings &settings);
 
+// How many frames an AVIF holds (1 for a still, or for bytes it cannot make sense of), read from
+// its headers; *pixels: the frames' pixels together.
+unsigned frameCount(const QByteArray &bytes, quint64 *pixels = nullptr);
+
+// The first count frames of an AVIF image sequence, with their delays (hundredths of a
+// second), at 8 bits or 16 for a deeper sequence.
+std::vector<Magick::Image> decodeAnimation(const QByteArray &bytes, unsigned count);
+
 } // namespace AvifCoder
 
 #endif // AVIFCODER_H

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "avifcoder.h"
 #include "jp2coder.h"
 #include "webpcoder.h"
 
@@ -201,7 +202,8 @@ const QVector<Format> &table()
         { "WebP", D::Library, "WEBP", "webp", { "webp" }, { "image/webp" },
             [](const QByteArray &h) { return riff(h, "WEBP"); }, false, true, true,
             WebpCoder::frameCount, WebpCoder::decodeAnimation },
-        { "AVIF", D::Plugin, "avif", nullptr, { "avif" }, { "image/avif" }, isAvif },
+        { "AVIF", D::Plugin, "avif", nullptr, { "avif" }, { "image/avif" }, isAvif, false, true,
+            true, AvifCoder::frameCount, AvifCoder::decodeAnimation },
         { "HEIF", D::Library, "HEIC", "heif", { "heic", "heif" }, { "image/heif", "image/heic" },
             isHeif },
         { "JPEG XL", D::Library, "JXL", "jxl", { "jxl" }, { "image/jxl" },

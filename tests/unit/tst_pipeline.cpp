@@ -9,6 +9,7 @@
 #include <Magick++.h>
 
 #include "imagepipeline.h"
+#include "avifcoder.h"
 #include "jp2coder.h"
 #include "options.h"
 #include "resourcelimits.h"
@@ -1293,7 +1294,8 @@ void tst_Pipeline::framesBeyondTheBudget()
 
 void tst_Pipeline::framesAndPages_data()
 {
-    // "animation": 5 frames of a GIF, "webp animation" the same in WebP; "pages": 3 TIFF pages
+    // "animation": 5 frames of a GIF, "webp animation" and "avif animation" the same in WebP
+    // and AVIF; "pages": 3 TIFF pages
     QTest::addColumn<QString>("input");
     QTest::addColumn<QString>("format");
     QTest::addColumn<int>("written"); // frames or pages in the output
@@ -1324,6 +1326,8 @@ void tst_Pipeline::framesAndPages_data()
                                            << "gif" << 5 << "";
     QTest::newRow("WebP animation to PNG") << "webp animation"
                                            << "png" << 1 << firstOnly.arg(5);
+    QTest::newRow("AVIF animation to GIF") << "avif animation"
+                                           << "gif" << 5 << "";
 }
 
 void tst_Pipeline::framesAndPages()
@@ -1333,9 +1337,10 @@ void tst_Pipeline::framesAndPages()
     QFETCH(int, written);
     QFETCH(QString, warning);
     std::list<Magick::Image> frames;
-    // A WebP animation holds the GIF's frames whole.
+    // A WebP or AVIF animation holds the GIF's frames whole.
     const bool webp = input == "webp animation";
-    const bool animation = input == "animation" || webp;
+    const bool avif = input == "avif animation";
+    const bool animation = input == "animation" || webp || avif;
     const char *colours[] = { "red", "green", "blue", "yellow", "white" };
     for (int i = 0; i < (animation ? 5 : 3); ++i) {
         // Pages of their own sizes; an animation's later frames cover part of the first.
@@ -1349,14 +1354,20 @@ void tst_Pipeline::framesAndPages()
         }
         frames.push_back(frame);
     }
-    const QString path = dir->filePath(webp ? "in.webp" : animation ? "in.gif" : "in.tif");
-    if (webp) {
+    const QString path = dir->filePath(webp ? "in.webp"
+            : avif                          ? "in.avif"
+            : animation                     ? "in.gif"
+                                            : "in.tif");
+    if (webp || avif) {
         std::vector<Magick::Image> whole;
         Magick::coalesceImages(&whole, frames.begin(), frames.end());
-        WebpCoder::Settings lossless;
-        lossless.lossless = true;
-        QVERIFY(
-            TestSupport::writeFile(path, WebpCoder::encodeAnimation(std::move(whole), lossless)));
+        WebpCoder::Settings webpLossless;
+        webpLossless.lossless = true;
+        AvifCoder::Settings avifLossless;
+        avifLossless.lossless = true;
+        QVERIFY(TestSupport::writeFile(path,
+            webp ? WebpCoder::encodeAnimation(std::move(whole), webpLossless)
+                 : AvifCoder::encodeAnimation(std::move(whole), avifLossless)));
     } else {
         Magick::writeImages(frames.begin(), frames.end(), QFile::encodeName(path).toStdString());
     }
