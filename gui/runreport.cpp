@@ -86,6 +86,7 @@ void RunReport::record(int index, const ImagePipeline::FileResult &result)
     entry.warnings = result.warnings;
     if (result.status == ImagePipeline::FileResult::Converted) {
         entry.output = QDir::toNativeSeparators(result.outputPath);
+        entry.moreOutputs = qMax(0, result.frameOutputs.size() - 1);
         entry.outcome = entry.warnings.isEmpty() ? Converted : Warned;
     } else if (result.status != ImagePipeline::FileResult::Stopped) {
         entry.outcome = Failed;
@@ -142,13 +143,18 @@ QString RunReport::toolTip(int index) const
     case Pending:
         return QString();
     case Converted:
-        return tr("Converted to %1").arg(entry.output);
     case Warned:
-        return tr("Converted to %1, with a warning: %2").arg(entry.output, reason(index));
-    case Failed:
         break;
+    case Failed:
+        return tr("Not converted: %1").arg(reason(index));
     }
-    return tr("Not converted: %1").arg(reason(index));
+    const QString where = entry.moreOutputs == 0 ? entry.output
+        : entry.moreOutputs == 1
+        ? tr("%1 and one more file").arg(entry.output)
+        : tr("%1 and %2 more files").arg(entry.output).arg(entry.moreOutputs);
+    return entry.outcome == Converted
+        ? tr("Converted to %1").arg(where)
+        : tr("Converted to %1, with a warning: %2").arg(where, reason(index));
 }
 
 QString RunReport::outcomeText(Outcome outcome)

@@ -25,7 +25,8 @@ public:
     {
         QString file; // as the list shows it
         Outcome outcome = Pending;
-        QString output; // with native separators
+        QString output; // with native separators; the first, with one file per frame
+        int moreOutputs = 0; // the other frames' files
         QVector<Reason> warnings;
         Reason error;
         // The file the error is about when it is not this one: an output that could not be

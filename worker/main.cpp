@@ -114,11 +114,16 @@ void convert(const QByteArray &payload, int fd, const ConversionSettings &settin
         outcome.reason
             = Reason::ours(Reason::TooLarge, QStringLiteral("not enough memory to read the file"));
     }
-    outcome.dataSize = outcome.converted ? quint64(encoded.data.size()) : 0;
-    if (!WorkerProtocol::send(programSocket, Message::Converted, WorkerProtocol::encode(outcome))
-        || (outcome.converted
-            && !WorkerProtocol::send(programSocket, Message::Picture, encoded.data)))
+    if (!outcome.converted)
+        encoded.pictures.clear();
+    for (const QByteArray &picture : qAsConst(encoded.pictures))
+        outcome.sizes.append(quint64(picture.size()));
+    if (!WorkerProtocol::send(programSocket, Message::Converted, WorkerProtocol::encode(outcome)))
         leave(0);
+    for (const QByteArray &picture : qAsConst(encoded.pictures)) {
+        if (!WorkerProtocol::send(programSocket, Message::Picture, picture))
+            leave(0);
+    }
 }
 
 void readProperties(const QByteArray &payload, int fd)

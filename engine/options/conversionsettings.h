@@ -15,6 +15,7 @@ struct ConversionSettings
     int quality = 0;
     bool originalDirectory = false;
     bool overwrite = false;
+    bool filePerFrame = false; // each frame or page of a file that holds several on its own
     bool strip = false;
     bool transparent = false;
     bool stopOnFailure = false; // end the run at the first file that fails

@@ -78,4 +78,15 @@ Target target(const Rule &rule, const QString &input, const Taken &taken)
     return target;
 }
 
+Target frameTarget(const Target &whole, int number, const Taken &claimed)
+{
+    const QFileInfo info(whole.path);
+    const QString path = info.path() + QLatin1Char('/') + info.completeBaseName() + QLatin1Char('-')
+        + QString::number(number) + QLatin1Char('.') + info.suffix();
+    const auto taken = [&claimed](const QString &name) { return claimed(name) || isTaken(name); };
+    if (claimed(path) || (whole.mode == Target::KeepExisting && taken(path)))
+        return Target(freeName(path, taken), Target::KeepExisting);
+    return Target(path, whole.mode);
+}
+
 } // namespace OutputNaming

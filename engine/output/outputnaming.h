@@ -68,6 +68,12 @@ QString plainPath(const Rule &rule, const QString &input);
 // it; without it, a free numbered name so nothing is replaced.
 Target target(const Rule &rule, const QString &input, const Taken &taken = isTaken);
 
+// Where frame number (counted from 1) of a file whose output was planned as whole goes, with
+// one file per frame: "name-N.suffix" beside it. A name claimed (the run's other outputs,
+// backups and inputs) is never replaced: the next free name is taken, as it is for a file found
+// there unless whole replaces what it finds.
+Target frameTarget(const Target &whole, int number, const Taken &claimed);
+
 // The first "name_N.suffix" beside out that `taken` does not claim, N counted from 1 and
 // always built from out itself.
 QString freeName(const QString &out, const Taken &taken);

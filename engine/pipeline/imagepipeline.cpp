@@ -452,10 +452,6 @@ QByteArray transcode(const Magick::Blob &blob, const ConversionSettings &setting
     return OutputFormats::find(settings.format)->transcode(bytes, settings);
 }
 
-// Most frames or pages read of one file: an animation longer than this is hostile or a
-// video, not a picture.
-constexpr unsigned mostFrames = 10000;
-
 // Every frame or page of a file that holds several, when the output holds them too; their
 // memory is held first. Empty for a file of one picture, or with a warning for an output of
 // one picture, which gets the first.
@@ -466,21 +462,24 @@ std::vector<Magick::Image> everyFrame(const Magick::Blob &blob, const Magick::Im
     quint64 pixels = 0;
     bool animation = false;
     // One more than is read, to know whether the file has more.
-    const unsigned found = ImageDecoder::frameCount(blob, mostFrames + 1, &pixels, &animation);
+    const unsigned found
+        = ImageDecoder::frameCount(blob, unsigned(mostFrames) + 1, &pixels, &animation);
     if (found <= 1)
         return {};
-    const unsigned count = qMin(found, mostFrames);
-    const QString frames = found > mostFrames ? QStringLiteral("%1 or more").arg(mostFrames)
-                                              : QString::number(count);
+    const unsigned count = qMin(found, unsigned(mostFrames));
+    const QString frames = found > unsigned(mostFrames)
+        ? QStringLiteral("%1 or more").arg(mostFrames)
+        : QString::number(count);
     const OutputFormat *format = OutputFormats::find(settings.format);
     const auto holds = format ? format->frames : OutputFormat::Frames::First;
-    if (holds == OutputFormat::Frames::First
-        || (holds == OutputFormat::Frames::Animation && !animation)) {
+    if (!settings.filePerFrame
+        && (holds == OutputFormat::Frames::First
+            || (holds == OutputFormat::Frames::Animation && !animation))) {
         warnings->append(Reason::ours(
             Reason::Other, QStringLiteral("only the first of %1 frames was written").arg(frames)));
         return {};
     }
-    if (found > mostFrames)
+    if (found > unsigned(mostFrames))
         warnings->append(Reason::ours(Reason::TooLarge,
             QStringLiteral("only the first %1 frames were written").arg(mostFrames)));
     // An animation's frames are read, then drawn whole into copies: twice their pixels.
@@ -573,7 +572,7 @@ Encoded convertBytes(Magick::Blob &blob, const ConversionSettings &settings, con
                 return peakBytes(columns, rows, decodeBytesPerPixel, opacity, settings, resized);
             });
         if (transcodes(blob, settings)) {
-            result.data = transcode(blob, settings);
+            result.pictures = { transcode(blob, settings) };
             blob = Magick::Blob();
             return result;
         }
@@ -583,10 +582,18 @@ Encoded convertBytes(Magick::Blob &blob, const ConversionSettings &settings, con
         blob = Magick::Blob();
         if (frames.empty()) {
             memory.decoded(image.columns(), image.rows(), image.matte());
-            result.data = convertOne(image, settings, scaled, title, &warnings);
+            result.pictures = { convertOne(image, settings, scaled, title, &warnings) };
+        } else if (settings.filePerFrame) {
+            image = Magick::Image();
+            // Frames are read whole, never at a scale.
+            ScaledDecode whole(settings);
+            for (Magick::Image &frame : frames) {
+                result.pictures.append(convertOne(frame, settings, whole, title, &warnings));
+                frame = Magick::Image();
+            }
         } else {
             image = Magick::Image();
-            result.data = convertFrames(frames, settings, title, &warnings);
+            result.pictures = { convertFrames(frames, settings, title, &warnings) };
         }
     } catch (ImageDecoder::DamagedPicture &e) {
         fail(Reason::ours(Reason::Damaged, Diagnostics::libraryReason(e.what())));
@@ -604,7 +611,7 @@ Encoded convertBytes(Magick::Blob &blob, const ConversionSettings &settings, con
         for (const QString &warning : qAsConst(warnings))
             result.warnings.append(Reason::library(warning));
     } else {
-        result.data.clear();
+        result.pictures.clear();
         result.warnings.clear();
     }
     return result;
@@ -633,14 +640,31 @@ FileResult convertFile(const QString &input, const ConversionSettings &settings,
         result.fail(encoded.status, encoded.reason);
         return result;
     }
-    const OutputNaming::Target target = chooseOutputPath(input);
-    result.outputPath = target.path;
-    if (!OutputFile::write(target, encoded.data, &result.outputPath, &reason)) {
-        result.fail(FileResult::WriteFailed, nativeName(result.outputPath), reason);
-        return result;
-    }
-    result.warnings = encoded.warnings;
+    writePictures(
+        chooseOutputPath(input), encoded.pictures, [](const QString &) { return false; }, &result);
+    if (result.status == FileResult::Converted)
+        result.warnings = encoded.warnings;
     return result;
+}
+
+void writePictures(const OutputNaming::Target &target, const QVector<QByteArray> &pictures,
+    const OutputNaming::Taken &claimed, FileResult *result)
+{
+    for (int i = 0; i < pictures.size(); ++i) {
+        const OutputNaming::Target each
+            = pictures.size() == 1 ? target : OutputNaming::frameTarget(target, i + 1, claimed);
+        QString written = each.path;
+        Reason reason;
+        const bool done = OutputFile::write(each, pictures[i], &written, &reason);
+        if (i == 0)
+            result->outputPath = written;
+        if (pictures.size() > 1 && done)
+            result->frameOutputs.append(written);
+        if (!done) {
+            result->fail(FileResult::WriteFailed, nativeName(written), reason);
+            return;
+        }
+    }
 }
 
 } // namespace ImagePipeline

@@ -90,7 +90,9 @@ struct FileResult
     };
     Status status = Converted;
     QString input; // with native separators, as messages name it
-    QString outputPath;
+    QString outputPath; // the first file written
+    // With one file per frame, for a file that holds several: every frame's file, in order.
+    QStringList frameOutputs;
     // For every status but Converted and Stopped: the file the reason is about, with native
     // separators (the input, or the output that could not be written), and the reason.
     QString about;
@@ -116,8 +118,13 @@ struct Encoded
     FileResult::Status status = FileResult::Converted;
     Reason reason;
     QVector<Reason> warnings;
-    QByteArray data;
+    // The output; with one file per frame, one for each frame of a file that holds several.
+    QVector<QByteArray> pictures;
 };
+
+// Most frames or pages read of one file: an animation longer than this is hostile or a
+// video, not a picture.
+constexpr int mostFrames = 10000;
 
 // Decodes, prepares and encodes the bytes of one input. Leaves the blob empty once the picture
 // is decoded, so its memory is free. title names the picture in outputs that carry a title
@@ -128,6 +135,12 @@ Encoded convertBytes(
 // Picks the output once the image is encoded; the write may still move it to a free name (in
 // FileResult::outputPath) when another program takes the name meanwhile.
 using OutputPathChooser = std::function<OutputNaming::Target(const QString &input)>;
+
+// Writes what a file converted to: its one picture under target, or with several (one file per
+// frame) each under frameTarget(target, n, claimed). Fills the result's outputs, or its failure
+// for the first that could not be written; the files before it stay.
+void writePictures(const OutputNaming::Target &target, const QVector<QByteArray> &pictures,
+    const OutputNaming::Taken &claimed, FileResult *result);
 
 // Converts one non-empty input path in this process: read, convertBytes(), write. For tests
 // and tools; the programs convert in worker processes (WorkerProcess). Never throws.

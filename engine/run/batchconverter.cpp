@@ -140,6 +140,15 @@ QVector<ImagePipeline::FileResult> BatchConverter::run(
     const int count = inputs.size();
     const QVector<OutputNaming::Target> targets = planTargets(inputs);
     removeLeftovers(targets);
+    // What a frame's file of one file per frame must not take: every other name the run plans.
+    QSet<QString> claimed;
+    for (int i = 0; i < count; ++i) {
+        claimed.insert(key(inputs[i]));
+        claimed.insert(key(targets[i].path));
+        if (!targets[i].backup.isEmpty())
+            claimed.insert(key(targets[i].backup));
+    }
+    const auto isClaimed = [&claimed](const QString &path) { return claimed.contains(key(path)); };
     const QVector<QVector<int>> waitsFor = earlierWriters(inputs, targets);
     const QVector<int> order = startOrder(inputs, waitsFor);
 
@@ -176,7 +185,7 @@ QVector<ImagePipeline::FileResult> BatchConverter::run(
                 done[size_t(earlier)].wait();
             const ImagePipeline::FileResult result = worker.convert(inputs[i], targets[i],
                 ResourceLimits::threadsPerWorker(ResourceLimits::busyWorkers(), cores),
-                libraryThreads);
+                libraryThreads, isClaimed);
             if (stops(result.status))
                 failed.store(true);
             // A file the run was ended in the middle of is left as one never started.

@@ -334,8 +334,9 @@ bool WorkerProcess::receive(Message *type, QByteArray *payload, quint64 maxPaylo
     return WorkerProtocol::receive(socket, type, payload, maxPayload);
 }
 
-ImagePipeline::FileResult WorkerProcess::convert(
-    const QString &input, const OutputNaming::Target &target, int codecThreads, int libraryThreads)
+ImagePipeline::FileResult WorkerProcess::convert(const QString &input,
+    const OutputNaming::Target &target, int codecThreads, int libraryThreads,
+    const OutputNaming::Taken &claimed)
 {
     FileResult result;
     result.input = QDir::toNativeSeparators(input);
@@ -374,8 +375,8 @@ ImagePipeline::FileResult WorkerProcess::convert(
     request.codecThreads = codecThreads;
     request.libraryThreads = libraryThreads;
     WorkerProtocol::Outcome outcome;
-    QByteArray data;
-    const QString ended = exchange(request, fd, memory, &outcome, &data);
+    QVector<QByteArray> pictures;
+    const QString ended = exchange(request, fd, memory, &outcome, &pictures);
     if (!ended.isEmpty())
         return broke(ended);
     if (!outcome.converted) {
@@ -393,12 +394,9 @@ ImagePipeline::FileResult WorkerProcess::convert(
     }
     if (beforeWrite)
         beforeWrite();
-    result.outputPath = target.path;
-    Reason reason;
-    if (!OutputFile::write(target, data, &result.outputPath, &reason)) {
-        result.fail(FileResult::WriteFailed, QDir::toNativeSeparators(result.outputPath), reason);
+    ImagePipeline::writePictures(target, pictures, claimed, &result);
+    if (result.status != FileResult::Converted)
         return result;
-    }
     if (alone)
         end();
     for (Reason warning : qAsConst(outcome.warnings)) {
@@ -409,7 +407,7 @@ ImagePipeline::FileResult WorkerProcess::convert(
 }
 
 QString WorkerProcess::exchange(const WorkerProtocol::Request &sent, int fd,
-    ResourceLimits::Share &memory, WorkerProtocol::Outcome *outcome, QByteArray *data)
+    ResourceLimits::Share &memory, WorkerProtocol::Outcome *outcome, QVector<QByteArray> *pictures)
 {
     cpuAllowed = 0;
     allowCpu(baseCpuSeconds);
@@ -446,18 +444,31 @@ QString WorkerProcess::exchange(const WorkerProtocol::Request &sent, int fd,
         if (type == Message::Hold && !WorkerProtocol::send(socket, Message::Granted, QByteArray()))
             return endedReason();
     }
-    if (type != Message::Converted || !WorkerProtocol::decode(payload, outcome)
-        || outcome->dataSize > budget) {
+    quint64 total = 0;
+    bool fits = type == Message::Converted && WorkerProtocol::decode(payload, outcome);
+    if (fits) {
+        const int count = outcome->sizes.size();
+        fits = outcome->converted ? count == 1
+                || (count > 1 && count <= ImagePipeline::mostFrames && settings.filePerFrame)
+                                  : count == 0;
+    }
+    for (quint64 size : qAsConst(outcome->sizes)) {
+        total += qMin(size, budget);
+        fits = fits && size <= budget && total <= budget;
+    }
+    if (!fits) {
         end();
         return malformed();
     }
-    if (outcome->converted) {
-        if (!receive(&type, data, outcome->dataSize, nullptr, &cancelled))
+    for (quint64 size : qAsConst(outcome->sizes)) {
+        QByteArray picture;
+        if (!receive(&type, &picture, size, nullptr, &cancelled))
             return endedReason();
-        if (type != Message::Picture || quint64(data->size()) != outcome->dataSize) {
+        if (type != Message::Picture || quint64(picture.size()) != size) {
             end();
             return malformed();
         }
+        pictures->append(picture);
     }
     return QString();
 }

@@ -32,9 +32,12 @@ public:
     WorkerProcess &operator=(const WorkerProcess &) = delete;
 
     // Converts input, written as target says. codecThreads: what a codec with threads of its
-    // own may use; libraryThreads: the image library's. Never throws.
-    ImagePipeline::FileResult convert(const QString &input, const OutputNaming::Target &target,
-        int codecThreads, int libraryThreads);
+    // own may use; libraryThreads: the image library's. With one file per frame, a frame's file
+    // never replaces a name claimed (the run's other inputs and planned outputs). Never throws.
+    ImagePipeline::FileResult convert(
+        const QString &input, const OutputNaming::Target &target, int codecThreads,
+        int libraryThreads,
+        const OutputNaming::Taken &claimed = [](const QString &) { return false; });
 
     // What the properties dialog shows of a file, read in a worker of its own, which a hostile
     // file can take down without taking the caller along. Another thread may set *cancel at
@@ -66,10 +69,10 @@ private:
     bool receive(WorkerProtocol::Message *type, QByteArray *payload, quint64 maxPayload,
         const QAtomicInt *cancel, bool *cancelled);
     // Hands the open file to the worker with the request and takes its answer: what it asks of
-    // the memory budget (held in memory) on the way, its outcome, and the picture when it
+    // the memory budget (held in memory) on the way, its outcome, and the pictures when it
     // converted. Empty, or why the worker ended or was ended, in words for the user.
     QString exchange(const WorkerProtocol::Request &request, int fd, ResourceLimits::Share &memory,
-        WorkerProtocol::Outcome *outcome, QByteArray *data);
+        WorkerProtocol::Outcome *outcome, QVector<QByteArray> *pictures);
     // Lets the worker use this many seconds of processor time on its present file, counted
     // from now, unless it may use as many already.
     void allowCpu(int seconds);

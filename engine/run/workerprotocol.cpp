@@ -183,6 +183,25 @@ template <typename Read> bool readAll(const QByteArray &payload, Read read)
     return stream.status() == QDataStream::Ok && stream.atEnd();
 }
 
+// What QDataStream reads for a QVector, without its reserving of whatever count the frame
+// claims: a count beyond what the payload can hold is corrupt, not an allocation.
+template <typename T> void readVector(QDataStream &stream, QVector<T> &vector)
+{
+    vector.clear();
+    quint32 count = 0;
+    stream >> count;
+    const QIODevice *device = stream.device();
+    if (stream.status() != QDataStream::Ok || count > device->size() - device->pos()) {
+        stream.setStatus(QDataStream::ReadCorruptData);
+        return;
+    }
+    for (quint32 i = 0; i < count && stream.status() == QDataStream::Ok; ++i) {
+        T value;
+        stream >> value;
+        vector.append(value);
+    }
+}
+
 } // namespace
 
 QByteArray encode(const Configuration &configuration)
@@ -224,14 +243,16 @@ bool decode(const QByteArray &payload, Request *request)
 QByteArray encode(const Outcome &outcome)
 {
     return writeAll([&outcome](QDataStream &stream) {
-        stream << outcome.converted << outcome.reason << outcome.warnings << outcome.dataSize;
+        stream << outcome.converted << outcome.reason << outcome.warnings << outcome.sizes;
     });
 }
 
 bool decode(const QByteArray &payload, Outcome *outcome)
 {
     return readAll(payload, [outcome](QDataStream &stream) {
-        stream >> outcome->converted >> outcome->reason >> outcome->warnings >> outcome->dataSize;
+        stream >> outcome->converted >> outcome->reason;
+        readVector(stream, outcome->warnings);
+        readVector(stream, outcome->sizes);
     });
 }
 

@@ -72,14 +72,15 @@ struct Request
 QByteArray encode(const Request &request);
 bool decode(const QByteArray &payload, Request *request);
 
-// Converted: how it went, the encoded picture following as a message of its own
-// (dataSize bytes), so that it is never copied into a payload.
+// Converted: how it went, each encoded picture following as a message of its own (of the
+// bytes sizes says, in order), so that it is never copied into a payload. More than one with
+// one file per frame.
 struct Outcome
 {
     bool converted = false;
     Reason reason; // why not
     QVector<Reason> warnings;
-    quint64 dataSize = 0;
+    QVector<quint64> sizes;
 };
 QByteArray encode(const Outcome &outcome);
 bool decode(const QByteArray &payload, Outcome *outcome);

@@ -66,6 +66,10 @@ QVector<Option> makeTable()
         filesAtOnce(),
         flag<&S::overwrite>("Global", "overwrite", false, "checkBoxOverwrite",
             { "overwrite", "Replace existing files, after a numbered backup copy of each." }),
+        flag<&S::filePerFrame>("Global", "fileperframe", false, "checkBoxFilePerFrame",
+            { "file-per-frame",
+                "Write each frame or page of an animation or multi-page file to a file of its "
+                "own: NAME-1, NAME-2..." }),
         flag<&S::strip>("Global", "strip", true, "checkBoxStrip",
             { "strip", "Strip profiles and comments (the default; overrides --settings).",
                 "keep-profiles",

