@@ -1193,7 +1193,7 @@ void tst_Pipeline::writersKeepWhatTheyPromise()
     QCOMPARE(decoded.matte(), alpha);
     if (!exact) {
         QVERIFY2(
-            psnr(original, decoded) > 30, qPrintable(QString::number(psnr(original, decoded))));
+            psnr(original, decoded) > 35, qPrintable(QString::number(psnr(original, decoded))));
         return;
     }
     QCOMPARE(decoded.depth(), deep ? 16u : 8u);
