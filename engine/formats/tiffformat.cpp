@@ -59,6 +59,10 @@ void apply(Magick::Image &image, const ConversionSettings &settings)
     if ((chosen == Lzw || chosen == Deflate || chosen == Zstd)
         && predictor().get(settings).toInt() == 1 && image.classType() == MagickLib::DirectClass)
         image.defineValue("TIFF", "predictor", "2");
+    // The writer marks the fourth sample "unspecified", which readers that keep to the format
+    // take for data that is not transparency; the library's pixels are not premultiplied.
+    if (image.matte())
+        image.defineValue("TIFF", "alpha", "unassociated");
 }
 
 } // namespace

@@ -105,6 +105,20 @@ using TestSupport::exifWithOrientation;
 
 // Peak signal-to-noise ratio of two images of the same size over their 8-bit red, green and
 // blue values; infinite when they are the same.
+// The first value of a tag of the first directory of a little-endian TIFF; -1 without it.
+int tiffTag(const QByteArray &bytes, quint16 tag)
+{
+    const auto *data = reinterpret_cast<const uchar *>(bytes.constData());
+    const quint32 directory = qFromLittleEndian<quint32>(data + 4);
+    const quint16 entries = qFromLittleEndian<quint16>(data + directory);
+    for (quint16 i = 0; i < entries; ++i) {
+        const uchar *entry = data + directory + 2 + 12 * i;
+        if (qFromLittleEndian<quint16>(entry) == tag)
+            return qFromLittleEndian<quint16>(entry + 8);
+    }
+    return -1;
+}
+
 double psnr(Magick::Image a, Magick::Image b)
 {
     const int columns = int(a.columns());
@@ -1191,6 +1205,9 @@ void tst_Pipeline::writersKeepWhatTheyPromise()
     const Magick::Image decoded = load(output);
     QCOMPARE(QSize(int(decoded.columns()), int(decoded.rows())), QSize(96, 64));
     QCOMPARE(decoded.matte(), alpha);
+    // Marked as transparency, for readers that do not take a fourth sample for it.
+    if (format == "tiff" && alpha)
+        QCOMPARE(tiffTag(TestSupport::readFile(output), 338), 2);
     if (!exact) {
         QVERIFY2(
             psnr(original, decoded) > 35, qPrintable(QString::number(psnr(original, decoded))));
