@@ -56,7 +56,8 @@ depends=$(field Depends)
 echo "Depends: $depends"
 # The plug-ins by name; the libraries as dpkg-shlibdeps found them in the programs.
 for package in kimageformat-plugins qt5-image-formats-plugins libc6 libqt5widgets5 \
-    libgraphicsmagick++-q16-12 libopenjp2-7 libseccomp2; do
+    libgraphicsmagick++-q16-12 libopenjp2-7 libwebp7 libwebpmux3 libwebpdemux2 libjxl0.7 \
+    libavif15 libseccomp2; do
     echo "$depends" | tr -d ' ' | tr ',' '\n' | grep -q "^$package\((.*)\)\?$" ||
         fail "Depends lacks $package"
 done
