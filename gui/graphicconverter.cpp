@@ -145,6 +145,13 @@ void GraphicConverter::connectSignals()
     connect(ui->comboBoxResizeOperator,            SIGNAL(currentIndexChanged(int)),           this,                                  SLOT(updateResizeStates()));
     // clang-format on
     connect(&engine, &ImageConvertEngine::finished, this, &GraphicConverter::fileFinished);
+    // Keeping the colour profile is a way of stripping; removing the location, of keeping.
+    connect(ui->checkBoxStrip, &QCheckBox::toggled, ui->checkBoxKeepColorProfile,
+        &QWidget::setEnabled);
+    connect(ui->checkBoxStrip, &QCheckBox::toggled, ui->checkBoxRemoveLocation,
+        &QWidget::setDisabled);
+    ui->checkBoxKeepColorProfile->setEnabled(ui->checkBoxStrip->isChecked());
+    ui->checkBoxRemoveLocation->setDisabled(ui->checkBoxStrip->isChecked());
     for (const OutputFormat *format : OutputFormats::all()) {
         if (QSpinBox *quality = formatQualitySource(format))
             connect(quality, SIGNAL(valueChanged(int)), this, SLOT(followFormatQuality()),

@@ -16,7 +16,10 @@ struct ConversionSettings
     bool originalDirectory = false;
     bool overwrite = false;
     bool filePerFrame = false; // each frame or page of a file that holds several on its own
+    bool keepDates = false; // outputs dated as their inputs were last changed
     bool strip = false;
+    bool keepColourProfile = false; // with strip: the ICC profile stays
+    bool removeLocation = false; // without strip: GPS leaves EXIF and XMP
     bool transparent = false;
     bool stopOnFailure = false; // end the run at the first file that fails
     int jobs = 1; // files the window converts at once

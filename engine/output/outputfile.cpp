@@ -7,6 +7,8 @@
 #include <QRandomGenerator>
 #include <QRegularExpression>
 
+#include <array>
+
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
@@ -97,15 +99,20 @@ int openTemporary(const QString &folder, mode_t mode, Temporary *temporary, bool
 // Writes data into a new temporary file in folder and waits until it is on the disk, so a
 // name given to it afterwards never shows a file that a crash would leave empty or cut.
 // mode < 0 leaves the permissions to the process's umask. Returns 0 or the errno.
-int writeTemporary(
-    const QString &folder, const char *data, qint64 size, int mode, Temporary *temporary)
+int writeTemporary(const QString &folder, const char *data, qint64 size, int mode,
+    const timespec *modified, Temporary *temporary)
 {
     bool named = false;
     int error = openTemporary(folder, mode < 0 ? 0666 : mode_t(mode), temporary, &named);
     if (error != 0)
         return error;
     const bool ok = (mode < 0 || ::fchmod(temporary->fd, mode_t(mode)) == 0)
-        && writeAll(temporary->fd, data, size) && ::fdatasync(temporary->fd) == 0;
+        && writeAll(temporary->fd, data, size)
+        && (!modified
+            || ::futimens(temporary->fd,
+                   std::array<timespec, 2> { { { 0, UTIME_NOW }, *modified } }.data())
+                == 0)
+        && ::fdatasync(temporary->fd) == 0;
     error = ok ? 0 : errno;
     if (error == 0 && !named) {
         // Named only now that it is whole; the descriptor, and its lock, stay with us.
@@ -166,9 +173,10 @@ int copyWithoutReplacing(const QByteArray &from, const QByteArray &to)
     const QByteArray bytes = source.readAll();
     if (bytes.size() != source.size())
         return EIO;
+    // Dated as the file it keeps, as a backup made by a second name is.
     Temporary temporary;
     const int error = writeTemporary(QFileInfo(QFile::decodeName(to)).absolutePath(),
-        bytes.constData(), bytes.size(), int(info.st_mode & 07777), &temporary);
+        bytes.constData(), bytes.size(), int(info.st_mode & 07777), &info.st_mtim, &temporary);
     if (error != 0)
         return error;
     const int placed = placeWithoutReplacing(temporary.name, to);
@@ -198,8 +206,8 @@ int makeBackup(const QString &path, QString *backup)
 
 } // namespace
 
-bool write(
-    const OutputNaming::Target &target, const QByteArray &data, QString *written, Reason *error)
+bool write(const OutputNaming::Target &target, const QByteArray &data, QString *written,
+    Reason *error, const timespec *modified)
 {
     QString path = target.path;
     const QByteArray name = QFile::encodeName(path);
@@ -209,7 +217,7 @@ bool write(
         && ::lstat(name.constData(), &existing) == 0 && S_ISREG(existing.st_mode);
     Temporary temporary;
     int failure = writeTemporary(QFileInfo(path).absolutePath(), data.constData(), data.size(),
-        replacing ? int(existing.st_mode & 07777) : -1, &temporary);
+        replacing ? int(existing.st_mode & 07777) : -1, modified, &temporary);
     if (failure != 0) {
         *error = Reason::system(failure);
         return false;

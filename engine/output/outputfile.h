@@ -4,6 +4,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <ctime>
+
 #include "outputnaming.h"
 #include "reason.h"
 
@@ -15,9 +17,10 @@ namespace OutputFile {
 
 // Writes data under target. On success *written is the name it went to (another than
 // target.path when that was taken meanwhile); on failure nothing new is left behind, the
-// previous file is untouched, and *error holds the reason.
-bool write(
-    const OutputNaming::Target &target, const QByteArray &data, QString *written, Reason *error);
+// previous file is untouched, and *error holds the reason. With modified, the file says it was
+// last changed then, from the moment it has its name.
+bool write(const OutputNaming::Target &target, const QByteArray &data, QString *written,
+    Reason *error, const timespec *modified = nullptr);
 
 // Removes from folder the temporary files that a writer killed before it could finish (kill
 // -9, a power cut) left behind: only names of the pattern write() uses, only plain files of

@@ -15,11 +15,14 @@
 #include <utility>
 
 #include <sys/mman.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "conversionsettings.h"
 #include "diagnostics.h"
 #include "imagedecoder.h"
+#include "magickpixels.h"
+#include "metadata.h"
 #include "outputfile.h"
 #include "outputformat.h"
 #include "resourcelimits.h"
@@ -341,6 +344,11 @@ void orientUpright(Magick::Image &image)
 
 void prepare(Magick::Image &image, const ConversionSettings &settings, const QSize &resized)
 {
+    // A profile about to be stripped must not take the picture's colours with it; turned into
+    // sRGB, the picture looks the same without it. First, so that flattening, resizing and
+    // the format's own colour steps all work on what will be written.
+    if (settings.strip && !settings.keepColourProfile)
+        Metadata::toSrgb(image);
     image.quality(settings.quality);
     image.magick(settings.format.toStdString());
 
@@ -359,10 +367,33 @@ void prepare(Magick::Image &image, const ConversionSettings &settings, const QSi
         format->apply(image, settings);
 }
 
+void stripAsAsked(Magick::Image &image, const ConversionSettings &settings)
+{
+    if (settings.strip) {
+        const QByteArray icc = settings.keepColourProfile ? profileOf(image, "ICC") : QByteArray();
+        image.strip();
+        if (!icc.isEmpty())
+            image.profile("ICM", Magick::Blob(icc.constData(), size_t(icc.size())));
+        return;
+    }
+    if (!settings.removeLocation)
+        return;
+    const QByteArray exif = profileOf(image, "EXIF");
+    if (!exif.isEmpty()) {
+        // What cannot be read well enough to find the location in goes whole.
+        const QByteArray kept = Metadata::exifWithoutLocation(exif);
+        image.profile("EXIF", Magick::Blob(kept.constData(), size_t(kept.size())));
+    }
+    const QByteArray xmp = profileOf(image, "XMP");
+    if (!xmp.isEmpty()) {
+        const QByteArray kept = Metadata::xmpWithoutLocation(xmp);
+        image.profile("XMP", Magick::Blob(kept.constData(), size_t(kept.size())));
+    }
+}
+
 QByteArray encode(Magick::Image &image, const ConversionSettings &settings, QStringList *warnings)
 {
-    if (settings.strip)
-        image.strip();
+    stripAsAsked(image, settings);
     const OutputFormat *format = OutputFormats::find(settings.format);
     if (format && format->encode)
         return format->encode(std::move(image), settings);
@@ -531,8 +562,7 @@ QByteArray convertFrames(std::vector<Magick::Image> &frames, const ConversionSet
         orientUpright(frame);
         prepare(frame, settings);
         frame.fileName(title.toStdString());
-        if (settings.strip)
-            frame.strip();
+        stripAsAsked(frame, settings);
         // Linked below: each must be its own, not shared with a copy.
         frame.modifyImage();
     }
@@ -640,22 +670,26 @@ FileResult convertFile(const QString &input, const ConversionSettings &settings,
         result.fail(encoded.status, encoded.reason);
         return result;
     }
+    struct stat info;
+    const bool dated
+        = settings.keepDates && ::stat(QFile::encodeName(input).constData(), &info) == 0;
     writePictures(
-        chooseOutputPath(input), encoded.pictures, [](const QString &) { return false; }, &result);
+        chooseOutputPath(input), encoded.pictures, [](const QString &) { return false; },
+        dated ? &info.st_mtim : nullptr, &result);
     if (result.status == FileResult::Converted)
         result.warnings = encoded.warnings;
     return result;
 }
 
 void writePictures(const OutputNaming::Target &target, const QVector<QByteArray> &pictures,
-    const OutputNaming::Taken &claimed, FileResult *result)
+    const OutputNaming::Taken &claimed, const timespec *modified, FileResult *result)
 {
     for (int i = 0; i < pictures.size(); ++i) {
         const OutputNaming::Target each
             = pictures.size() == 1 ? target : OutputNaming::frameTarget(target, i + 1, claimed);
         QString written = each.path;
         Reason reason;
-        const bool done = OutputFile::write(each, pictures[i], &written, &reason);
+        const bool done = OutputFile::write(each, pictures[i], &written, &reason, modified);
         if (i == 0)
             result->outputPath = written;
         if (pictures.size() > 1 && done)

@@ -70,6 +70,9 @@ void orientUpright(Magick::Image &image);
 // resized to, for a picture decoded at a scale.
 void prepare(
     Magick::Image &image, const ConversionSettings &settings, const QSize &resized = QSize());
+// Strips what the settings say: every profile and comment, or all but the colour profile; or,
+// with profiles kept, only the location when asked.
+void stripAsAsked(Magick::Image &image, const ConversionSettings &settings);
 // Strips if asked and encodes into memory with the format's encoder (or the library's, which
 // prepare() chose). What the encoder warned about is added to *warnings; a warning does not
 // stop the encoding. An encoder of our own takes the image over and may leave it empty, so
@@ -137,10 +140,11 @@ Encoded convertBytes(
 using OutputPathChooser = std::function<OutputNaming::Target(const QString &input)>;
 
 // Writes what a file converted to: its one picture under target, or with several (one file per
-// frame) each under frameTarget(target, n, claimed). Fills the result's outputs, or its failure
-// for the first that could not be written; the files before it stay.
+// frame) each under frameTarget(target, n, claimed), dated modified when given. Fills the
+// result's outputs, or its failure for the first that could not be written; the files before it
+// stay.
 void writePictures(const OutputNaming::Target &target, const QVector<QByteArray> &pictures,
-    const OutputNaming::Taken &claimed, FileResult *result);
+    const OutputNaming::Taken &claimed, const timespec *modified, FileResult *result);
 
 // Converts one non-empty input path in this process: read, convertBytes(), write. For tests
 // and tools; the programs convert in worker processes (WorkerProcess). Never throws.

@@ -349,6 +349,9 @@ ImagePipeline::FileResult WorkerProcess::convert(const QString &input,
     if (!openInput(input, &opened, &result))
         return result;
     const int fd = opened.fd;
+    // The date of what is converted, not of whatever may be at the name by the time it is done.
+    struct stat given;
+    const bool dated = settings.keepDates && ::fstat(fd, &given) == 0;
     // A worker whose decoder may have corrupted it unseen converts nothing after this file.
     const bool alone = !opened.sniffed || opened.verdict.format->alone;
     const auto failed = [&](const Reason &reason) {
@@ -394,7 +397,8 @@ ImagePipeline::FileResult WorkerProcess::convert(const QString &input,
     }
     if (beforeWrite)
         beforeWrite();
-    ImagePipeline::writePictures(target, pictures, claimed, &result);
+    ImagePipeline::writePictures(
+        target, pictures, claimed, dated ? &given.st_mtim : nullptr, &result);
     if (result.status != FileResult::Converted)
         return result;
     if (alone)

@@ -620,8 +620,10 @@ void tst_WindowActions::resetTouchesOnlyItsPage_data()
 
     QTest::newRow("Global") << "pushButtonGlobalDefault"
                             << QStringList { "checkBoxOverwrite", "checkBoxFilePerFrame",
-                                   "checkBoxStopOnFailure", "spinBoxJobs", "checkBoxStrip",
-                                   "checkBoxTransparent", "labelBackgroundColor" };
+                                   "checkBoxKeepDates", "checkBoxStopOnFailure", "spinBoxJobs",
+                                   "checkBoxStrip", "checkBoxKeepColorProfile",
+                                   "checkBoxRemoveLocation", "checkBoxTransparent",
+                                   "labelBackgroundColor" };
     QTest::newRow("JPEG") << "pushButtonJPEGDefault"
                           << QStringList { "spinBoxJPEGQuality", "horizontalSliderJPEGQuality",
                                  "spinBoxJPEGDPI", "checkBoxJPEGProgressive", "checkBoxJPEGHuffman",

@@ -255,6 +255,8 @@ QByteArray iccProfile(const QByteArray &colourSpace)
         profile = cmsCreateGrayProfile(cmsD50_xyY(), gamma);
     else if (colourSpace == "Lab ")
         profile = cmsCreateLab2Profile(nullptr);
+    else if (colourSpace == "sRGB")
+        profile = cmsCreate_sRGBProfile();
     cmsFreeToneCurve(gamma);
     // Version 2, like the profiles cameras and photo editors embed.
     if (profile)

@@ -99,6 +99,8 @@ private slots:
     void killedWorkerFailsOneFile();
     void filePerFrameTakesNoOtherName_data();
     void filePerFrameTakesNoOtherName();
+    void outputsKeepTheirInputsDates_data();
+    void outputsKeepTheirInputsDates();
 
 private:
     QString makeImage(const QString &name, QSize size = QSize(32, 24));
@@ -756,6 +758,46 @@ void tst_Engine::filePerFrameTakesNoOtherName()
     }
     QCOMPARE(written[0].size(), pages.size() + names.size() - 1 + existing.size());
     QCOMPARE(written[1].keys(), written[0].keys());
+}
+
+void tst_Engine::outputsKeepTheirInputsDates_data()
+{
+    QTest::addColumn<bool>("keepDates");
+    QTest::addColumn<bool>("filePerFrame");
+    QTest::newRow("dated now") << false << false;
+    QTest::newRow("dated as the input") << true << false;
+    QTest::newRow("every frame's file dated as the input") << true << true;
+}
+
+void tst_Engine::outputsKeepTheirInputsDates()
+{
+    QFETCH(bool, keepDates);
+    QFETCH(bool, filePerFrame);
+    Magick::InitializeMagick(nullptr);
+    std::list<Magick::Image> pages(2, Magick::Image(Magick::Geometry(8, 8), Magick::Color("red")));
+    const QString input = dir->filePath("p.tif");
+    Magick::writeImages(pages.begin(), pages.end(), QFile::encodeName(input).toStdString());
+    // 2001-02-03, to the nanosecond.
+    const timespec then[2] = { { 981158400, 123456789 }, { 981158400, 123456789 } };
+    QCOMPARE(::utimensat(AT_FDCWD, QFile::encodeName(input).constData(), then, 0), 0);
+    QVERIFY(QDir(dir->path()).mkpath("out"));
+    auto settings = pngToJpeg(dir->filePath("out"));
+    settings->keepDates = keepDates;
+    settings->filePerFrame = filePerFrame;
+    ImageConvertEngine engine;
+    QSignalSpy done(&engine, SIGNAL(done()));
+    QVERIFY(engine.start({ input }, std::move(settings)));
+    QVERIFY(done.wait(20000));
+
+    const QStringList outputs = QDir(dir->filePath("out")).entryList(QDir::Files);
+    QCOMPARE(outputs.size(), filePerFrame ? 2 : 1);
+    for (const QString &name : outputs) {
+        struct stat info;
+        QCOMPARE(::stat(QFile::encodeName(dir->filePath("out/" + name)).constData(), &info), 0);
+        const bool same
+            = info.st_mtim.tv_sec == then[1].tv_sec && info.st_mtim.tv_nsec == then[1].tv_nsec;
+        QVERIFY2(same == keepDates, qPrintable(name));
+    }
 }
 
 QTEST_GUILESS_MAIN(tst_Engine)

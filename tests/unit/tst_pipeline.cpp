@@ -8,9 +8,12 @@
 
 #include <Magick++.h>
 
+#include <lcms2.h>
+
 #include "imagepipeline.h"
 #include "avifcoder.h"
 #include "jp2coder.h"
+#include "magickpixels.h"
 #include "options.h"
 #include "resourcelimits.h"
 #include "settingsfile.h"
@@ -103,8 +106,6 @@ bool gifIsInterlaced(const QByteArray &bytes)
 
 using TestSupport::exifWithOrientation;
 
-// Peak signal-to-noise ratio of two images of the same size over their 8-bit red, green and
-// blue values; infinite when they are the same.
 // The first value of a tag of the first directory of a little-endian TIFF; -1 without it.
 int tiffTag(const QByteArray &bytes, quint16 tag)
 {
@@ -119,6 +120,8 @@ int tiffTag(const QByteArray &bytes, quint16 tag)
     return -1;
 }
 
+// Peak signal-to-noise ratio of two images of the same size over their 8-bit red, green and
+// blue values; infinite when they are the same.
 double psnr(Magick::Image a, Magick::Image b)
 {
     const int columns = int(a.columns());
@@ -223,6 +226,8 @@ private slots:
     void warningsDoNotFail();
     void writersKeepWhatTheyPromise_data();
     void writersKeepWhatTheyPromise();
+    void metadataAsAsked_data();
+    void metadataAsAsked();
     void exifTravelsWhenKept_data();
     void exifTravelsWhenKept();
     void jpegIntoLosslessJxl_data();
@@ -1221,6 +1226,108 @@ void tst_Pipeline::writersKeepWhatTheyPromise()
         return values;
     };
     QVERIFY(samples(decoded) == samples(original));
+}
+
+void tst_Pipeline::metadataAsAsked_data()
+{
+    QTest::addColumn<QString>("profile"); // of the input: "wide" (Adobe RGB), "srgb" or none
+    QTest::addColumn<QVariantMap>("options");
+    QTest::addColumn<bool>("turned"); // the pixels turned from the wide profile into sRGB
+    QTest::addColumn<bool>("iccKept");
+    QTest::addColumn<bool>("locationKept");
+    QTest::addColumn<bool>("restKept"); // EXIF and XMP besides the location
+
+    const QVariantMap strip { { "Global/strip", true } };
+    const QVariantMap keep { { "Global/strip", false } };
+    QTest::newRow("stripped: a wide profile's pixels turn into sRGB")
+        << "wide" << strip << true << false << false << false;
+    QTest::newRow("stripped but for the colour profile")
+        << "wide" << QVariantMap { { "Global/strip", true }, { "Global/keepcolorprofile", true } }
+        << false << true << false << false;
+    QTest::newRow("stripped: an sRGB profile's pixels stay")
+        << "srgb" << strip << false << false << false << false;
+    QTest::newRow("kept: the profile describes the pixels as they are")
+        << "wide" << keep << false << true << true << true;
+    QTest::newRow("kept but for the location")
+        << "wide" << QVariantMap { { "Global/strip", false }, { "Global/removelocation", true } }
+        << false << true << false << true;
+}
+
+void tst_Pipeline::metadataAsAsked()
+{
+    QFETCH(QString, profile);
+    QFETCH(QVariantMap, options);
+    QFETCH(bool, turned);
+    QFETCH(bool, iccKept);
+    QFETCH(bool, locationKept);
+    QFETCH(bool, restKept);
+
+    const unsigned char raw[3] = { 100, 180, 60 };
+    Magick::Image photo(
+        Magick::Geometry(16, 16), Magick::Color(raw[0] * 257, raw[1] * 257, raw[2] * 257));
+    const QByteArray icc = profile == "wide" ? TestSupport::iccProfile("RGB ")
+        : profile == "srgb"                  ? TestSupport::iccProfile("sRGB")
+                                             : QByteArray();
+    QVERIFY(!icc.isEmpty());
+    photo.profile("ICM", Magick::Blob(icc.constData(), size_t(icc.size())));
+    // EXIF: the camera's make, and a GPS directory with the latitude 48° 51' 29".
+    const unsigned char exif[] = { 'E', 'x', 'i', 'f', 0, 0, 'I', 'I', 42, 0, 8, 0, 0, 0, 2, 0,
+        0x0f, 0x01, 2, 0, 4, 0, 0, 0, 'C', 'a', 'm', 0, 0x25, 0x88, 4, 0, 1, 0, 0, 0, 38, 0, 0, 0,
+        0, 0, 0, 0, 1, 0, 2, 0, 5, 0, 3, 0, 0, 0, 56, 0, 0, 0, 0, 0, 0, 0, 48, 0, 0, 0, 1, 0, 0, 0,
+        51, 0, 0, 0, 1, 0, 0, 0, 29, 0, 0, 0, 1, 0, 0, 0 };
+    photo.profile("EXIF", Magick::Blob(exif, sizeof exif));
+    const QByteArray xmp = "<x:xmpmeta xmlns:x=\"adobe:ns:meta/\"><rdf:RDF "
+                           "xmlns:rdf=\"http://www.w3.org/1999/02/22-rdf-syntax-ns#\">"
+                           "<rdf:Description rdf:about=\"\" "
+                           "xmlns:exif=\"http://ns.adobe.com/exif/1.0/\" "
+                           "exif:GPSLatitude=\"48,51.5N\" exif:DateTimeOriginal=\"2024-05-01\">"
+                           "<exif:GPSLongitude>2,21.0E</exif:GPSLongitude></rdf:Description>"
+                           "</rdf:RDF></x:xmpmeta>";
+    photo.profile("XMP", Magick::Blob(xmp.constData(), size_t(xmp.size())));
+    // JPEG, the container photos with all three come in; a flat colour at full quality comes
+    // back to within a few levels, twice encoded.
+    photo.quality(100);
+    const QString input = dir->filePath("in.jpg");
+    save(photo, input, "JPEG");
+
+    ConversionSettings s = defaults();
+    s.format = "jpeg";
+    s.jpegQuality = 100;
+    for (auto it = options.cbegin(); it != options.cend(); ++it) {
+        const QStringList key = it.key().split('/');
+        Options::find(qPrintable(key[0]), qPrintable(key[1]))->set(s, it.value());
+    }
+    const QString output = dir->filePath("out.jpg");
+    const FileResult result = convert(input, s, output);
+    QVERIFY2(result.status == FileResult::Converted, qPrintable(result.error()));
+    const Magick::Image written = load(output);
+
+    QVector<int> expected { raw[0], raw[1], raw[2], 255 };
+    if (turned) {
+        // As the colour engine itself turns the wide colour into sRGB.
+        cmsHPROFILE wide = cmsOpenProfileFromMem(icc.constData(), cmsUInt32Number(icc.size()));
+        cmsHPROFILE srgb = cmsCreate_sRGBProfile();
+        cmsHTRANSFORM transform
+            = cmsCreateTransform(wide, TYPE_RGB_8, srgb, TYPE_RGB_8, INTENT_PERCEPTUAL, 0);
+        unsigned char seen[3];
+        cmsDoTransform(transform, raw, seen, 1);
+        cmsDeleteTransform(transform);
+        cmsCloseProfile(srgb);
+        cmsCloseProfile(wide);
+        expected = { seen[0], seen[1], seen[2], 255 };
+    }
+    const QVector<int> pixel = rgba(written, 8, 8);
+    for (int c = 0; c < 3; ++c)
+        QVERIFY2(qAbs(pixel[c] - expected[c]) <= 4,
+            qPrintable(QString("%1 where %2 was expected").arg(pixel[c]).arg(expected[c])));
+    QCOMPARE(profileOf(written, "ICC") == icc, iccKept);
+    const QByteArray exifOut = profileOf(written, "EXIF");
+    const QByteArray latitude(reinterpret_cast<const char *>(exif) + 62, 24);
+    QCOMPARE(exifOut.contains(latitude), locationKept);
+    QCOMPARE(exifOut.contains("Cam"), restKept);
+    const QByteArray xmpOut = profileOf(written, "XMP");
+    QCOMPARE(xmpOut.contains("GPS"), locationKept);
+    QCOMPARE(xmpOut.contains("DateTimeOriginal"), restKept);
 }
 
 void tst_Pipeline::exifTravelsWhenKept_data()
