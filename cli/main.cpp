@@ -111,6 +111,7 @@ int convertAll(
         ResourceLimits::setMemoryBudget(arguments.memoryLimit);
     const bool terminal = isatty(fileno(stderr));
     int converted = 0;
+    int skipped = 0;
     int failed = 0;
     for (const QString &name : unnamable) {
         print(QStringLiteral("%1: cannot be opened: the name is not valid UTF-8\n").arg(name));
@@ -130,13 +131,15 @@ int convertAll(
             print(QStringLiteral("Warning: %1\n").arg(warning));
         if (result.status == ImagePipeline::FileResult::Converted) {
             ++converted;
+        } else if (result.status == ImagePipeline::FileResult::Skipped) {
+            ++skipped;
         } else {
             ++failed;
             print(failureLine(result) + QLatin1Char('\n'));
         }
         if (terminal)
             print(QStringLiteral("[%1/%2] %3")
-                      .arg(converted + failed)
+                      .arg(converted + skipped + failed)
                       .arg(files.size())
                       .arg(QDir::toNativeSeparators(files[index])));
     });
@@ -144,8 +147,11 @@ int convertAll(
         print(QStringLiteral("\r\033[K"));
 
     const int signal = caughtSignal.load();
-    const int notConverted = files.size() + unnamable.size() - converted - failed;
-    QString summary = QStringLiteral("%1 converted, %2 failed").arg(converted).arg(failed);
+    const int notConverted = files.size() + unnamable.size() - converted - skipped - failed;
+    QString summary = QStringLiteral("%1 converted").arg(converted);
+    if (skipped > 0)
+        summary += QStringLiteral(", %1 skipped").arg(skipped);
+    summary += QStringLiteral(", %1 failed").arg(failed);
     if (signal != 0)
         summary = QStringLiteral("Stopped by %1: %2, %3 not converted")
                       .arg(signalName(signal), summary)

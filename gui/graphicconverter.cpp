@@ -146,10 +146,10 @@ void GraphicConverter::connectSignals()
     // clang-format on
     connect(&engine, &ImageConvertEngine::finished, this, &GraphicConverter::fileFinished);
     // Keeping the colour profile is a way of stripping; removing the location, of keeping.
-    connect(ui->checkBoxStrip, &QCheckBox::toggled, ui->checkBoxKeepColorProfile,
-        &QWidget::setEnabled);
-    connect(ui->checkBoxStrip, &QCheckBox::toggled, ui->checkBoxRemoveLocation,
-        &QWidget::setDisabled);
+    connect(
+        ui->checkBoxStrip, &QCheckBox::toggled, ui->checkBoxKeepColorProfile, &QWidget::setEnabled);
+    connect(
+        ui->checkBoxStrip, &QCheckBox::toggled, ui->checkBoxRemoveLocation, &QWidget::setDisabled);
     ui->checkBoxKeepColorProfile->setEnabled(ui->checkBoxStrip->isChecked());
     ui->checkBoxRemoveLocation->setDisabled(ui->checkBoxStrip->isChecked());
     for (const OutputFormat *format : OutputFormats::all()) {
@@ -382,7 +382,8 @@ void GraphicConverter::doneItem(int index)
 void GraphicConverter::fileFinished(int index, const ImagePipeline::FileResult &result)
 {
     report.record(index, result);
-    if (result.status != ImagePipeline::FileResult::Converted)
+    if (result.status != ImagePipeline::FileResult::Converted
+        && result.status != ImagePipeline::FileResult::Skipped)
         showError(index, result);
 }
 
@@ -392,8 +393,8 @@ void GraphicConverter::showOutcome(int index)
     QListWidgetItem *item = ui->listWidget->item(index);
     if (!item)
         return;
-    static const char *const icons[]
-        = { ":/images/image", ":/images/converted", ":/images/warning", ":/images/failed" };
+    static const char *const icons[] = { ":/images/image", ":/images/converted", ":/images/warning",
+        ":/images/failed", ":/images/tick" };
     item->setIcon(QIcon(QLatin1String(icons[report.entry(index).outcome])));
     item->setToolTip(report.toolTip(index));
 }

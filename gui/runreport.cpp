@@ -84,7 +84,10 @@ void RunReport::record(int index, const ImagePipeline::FileResult &result)
         return;
     Entry &entry = entries[index];
     entry.warnings = result.warnings;
-    if (result.status == ImagePipeline::FileResult::Converted) {
+    if (result.status == ImagePipeline::FileResult::Skipped) {
+        entry.output = QDir::toNativeSeparators(result.outputPath);
+        entry.outcome = Skipped;
+    } else if (result.status == ImagePipeline::FileResult::Converted) {
         entry.output = QDir::toNativeSeparators(result.outputPath);
         entry.moreOutputs = qMax(0, result.frameOutputs.size() - 1);
         entry.outcome = entry.warnings.isEmpty() ? Converted : Warned;
@@ -120,6 +123,8 @@ QString RunReport::summary(qint64 elapsedMs) const
     QString text = tr("%1 converted").arg(count(Converted));
     if (count(Warned) > 0)
         text += tr(", %1 with warnings").arg(count(Warned));
+    if (count(Skipped) > 0)
+        text += tr(", %1 skipped").arg(count(Skipped));
     if (failures > 0)
         text += tr(", %1 failed").arg(failures);
     return text + tr(" in %1").arg(duration(elapsedMs));
@@ -147,6 +152,8 @@ QString RunReport::toolTip(int index) const
         break;
     case Failed:
         return tr("Not converted: %1").arg(reason(index));
+    case Skipped:
+        return tr("Skipped: %1 is there already").arg(entry.output);
     }
     const QString where = entry.moreOutputs == 0 ? entry.output
         : entry.moreOutputs == 1
@@ -166,6 +173,8 @@ QString RunReport::outcomeText(Outcome outcome)
         return tr("Converted");
     case Warned:
         return tr("Converted with a warning");
+    case Skipped:
+        return tr("Skipped");
     case Failed:
         break;
     }

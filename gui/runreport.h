@@ -19,6 +19,7 @@ public:
         Converted,
         Warned, // converted, but a library complained
         Failed,
+        Skipped, // its output was there already, and it was asked to be left
     };
 
     struct Entry

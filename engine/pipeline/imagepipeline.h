@@ -90,6 +90,7 @@ struct FileResult
         Failed, // no reader, a damaged picture or an image-processing error
         WriteFailed, // converted, but the output could not be written
         Stopped, // the run was ended (a signal) while the file was in flight; not its fault
+        Skipped, // its output is there already (outputPath), and it was asked to be left
     };
     Status status = Converted;
     QString input; // with native separators, as messages name it

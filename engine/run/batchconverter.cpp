@@ -32,7 +32,22 @@ BatchConverter::BatchConverter(const ConversionSettings &settings, const Options
 {
 }
 
-QVector<OutputNaming::Target> BatchConverter::planTargets(const QStringList &inputs) const
+QString BatchConverter::doneBefore(const QString &input) const
+{
+    if (!settings.skipExisting)
+        return QString();
+    const OutputNaming::Target plain(
+        OutputNaming::plainPath(OutputNaming::Rule::of(settings), input));
+    if (OutputNaming::isTaken(plain.path))
+        return plain.path;
+    // Written one file per frame, a file with several left its first frame's.
+    const QString first
+        = OutputNaming::frameTarget(plain, 1, [](const QString &) { return false; }).path;
+    return settings.filePerFrame && OutputNaming::isTaken(first) ? first : QString();
+}
+
+QVector<OutputNaming::Target> BatchConverter::planTargets(
+    const QStringList &inputs, const QStringList &done) const
 {
     QSet<QString> planned; // outputs and backups
     const auto taken = [&planned](const QString &path) {
@@ -40,7 +55,13 @@ QVector<OutputNaming::Target> BatchConverter::planTargets(const QStringList &inp
     };
     const OutputNaming::Rule rule = OutputNaming::Rule::of(settings);
     QVector<OutputNaming::Target> targets;
-    for (const QString &input : inputs) {
+    for (int i = 0; i < inputs.size(); ++i) {
+        const QString &input = inputs[i];
+        // A file left alone claims no name, as a file not in the list would not.
+        if (!done[i].isEmpty()) {
+            targets.append(OutputNaming::Target());
+            continue;
+        }
         // With overwrite, a later file replaces an earlier one's output after a backup, as
         // it would one after the other; without it, every output gets a name of its own.
         OutputNaming::Target target = OutputNaming::target(rule, input, taken);
@@ -93,8 +114,10 @@ namespace {
 void removeLeftovers(const QVector<OutputNaming::Target> &targets)
 {
     QSet<QString> folders;
-    for (const OutputNaming::Target &target : targets)
-        folders.insert(QFileInfo(target.path).absolutePath());
+    for (const OutputNaming::Target &target : targets) {
+        if (!target.path.isEmpty())
+            folders.insert(QFileInfo(target.path).absolutePath());
+    }
     for (const QString &folder : qAsConst(folders))
         OutputFile::removeLeftovers(folder);
 }
@@ -108,6 +131,8 @@ QVector<QVector<int>> earlierWriters(
     QVector<QVector<int>> waitsFor(inputs.size());
     QHash<QString, QVector<int>> writers;
     for (int i = 0; i < inputs.size(); ++i) {
+        if (targets[i].path.isEmpty())
+            continue; // left alone: it neither writes nor reads
         waitsFor[i] = writers.value(key(targets[i].path)) + writers.value(key(inputs[i]));
         writers[key(targets[i].path)].append(i);
         if (!targets[i].backup.isEmpty())
@@ -118,10 +143,24 @@ QVector<QVector<int>> earlierWriters(
 
 } // namespace
 
+namespace {
+
+ImagePipeline::FileResult skipped(const QString &input, const QString &output)
+{
+    ImagePipeline::FileResult result;
+    result.status = ImagePipeline::FileResult::Skipped;
+    result.input = QDir::toNativeSeparators(input);
+    result.outputPath = output;
+    return result;
+}
+
+} // namespace
+
 bool BatchConverter::stops(ImagePipeline::FileResult::Status status) const
 {
     switch (status) {
     case ImagePipeline::FileResult::Converted:
+    case ImagePipeline::FileResult::Skipped:
         return false;
     case ImagePipeline::FileResult::Missing:
     case ImagePipeline::FileResult::WriteFailed:
@@ -138,13 +177,17 @@ QVector<ImagePipeline::FileResult> BatchConverter::run(
     const QStringList &inputs, const Finished &finished)
 {
     const int count = inputs.size();
-    const QVector<OutputNaming::Target> targets = planTargets(inputs);
+    QStringList done;
+    for (const QString &input : inputs)
+        done.append(doneBefore(input));
+    const QVector<OutputNaming::Target> targets = planTargets(inputs, done);
     removeLeftovers(targets);
     // What a frame's file of one file per frame must not take: every other name the run plans.
     QSet<QString> claimed;
     for (int i = 0; i < count; ++i) {
         claimed.insert(key(inputs[i]));
-        claimed.insert(key(targets[i].path));
+        if (!targets[i].path.isEmpty())
+            claimed.insert(key(targets[i].path));
         if (!targets[i].backup.isEmpty())
             claimed.insert(key(targets[i].backup));
     }
@@ -153,9 +196,9 @@ QVector<ImagePipeline::FileResult> BatchConverter::run(
     const QVector<int> order = startOrder(inputs, waitsFor);
 
     std::vector<std::promise<void>> completed(static_cast<size_t>(count));
-    std::vector<std::shared_future<void>> done;
+    std::vector<std::shared_future<void>> finishedJobs;
     for (auto &promise : completed)
-        done.push_back(promise.get_future().share());
+        finishedJobs.push_back(promise.get_future().share());
 
     QVector<ImagePipeline::FileResult> results(count);
     for (auto &result : results)
@@ -182,10 +225,12 @@ QVector<ImagePipeline::FileResult> BatchConverter::run(
                 return;
             const int i = order[taken];
             for (int earlier : waitsFor[i])
-                done[size_t(earlier)].wait();
-            const ImagePipeline::FileResult result = worker.convert(inputs[i], targets[i],
-                ResourceLimits::threadsPerWorker(ResourceLimits::busyWorkers(), cores),
-                libraryThreads, isClaimed);
+                finishedJobs[size_t(earlier)].wait();
+            const ImagePipeline::FileResult result = !done[i].isEmpty()
+                ? skipped(inputs[i], done[i])
+                : worker.convert(inputs[i], targets[i],
+                    ResourceLimits::threadsPerWorker(ResourceLimits::busyWorkers(), cores),
+                    libraryThreads, isClaimed);
             if (stops(result.status))
                 failed.store(true);
             // A file the run was ended in the middle of is left as one never started.

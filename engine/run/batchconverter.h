@@ -42,7 +42,12 @@ public:
     QVector<ImagePipeline::FileResult> run(const QStringList &inputs, const Finished &finished);
 
 private:
-    QVector<OutputNaming::Target> planTargets(const QStringList &inputs) const;
+    // With skipExisting, the name that shows input converted before (its output's plain name,
+    // or its first frame's), when it is taken; else empty.
+    QString doneBefore(const QString &input) const;
+    // Names for every input but those done already (done[i] not empty).
+    QVector<OutputNaming::Target> planTargets(
+        const QStringList &inputs, const QStringList &done) const;
     // Whether a file of this status ends the run, with stopOnError.
     bool stops(ImagePipeline::FileResult::Status status) const;
     QVector<int> startOrder(const QStringList &inputs, const QVector<QVector<int>> &waitsFor) const;

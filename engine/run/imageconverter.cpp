@@ -1,5 +1,7 @@
 #include "imageconverter.h"
 
+#include <QDir>
+
 #include <QVector>
 
 #include "batchconverter.h"
@@ -56,6 +58,12 @@ void ImageConverter::report(int i, const ImagePipeline::FileResult &result)
     }
     if (result.status == ImagePipeline::FileResult::Converted) {
         emit _converted(i, result.outputPath);
+        emit _doneItem(i);
+        return;
+    }
+    if (result.status == ImagePipeline::FileResult::Skipped) {
+        qDebug("Skipped: %s: %s is there already", qPrintable(result.input),
+            qPrintable(QDir::toNativeSeparators(result.outputPath)));
         emit _doneItem(i);
         return;
     }

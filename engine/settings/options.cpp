@@ -70,6 +70,10 @@ QVector<Option> makeTable()
             { "file-per-frame",
                 "Write each frame or page of an animation or multi-page file to a file of its "
                 "own: NAME-1, NAME-2..." }),
+        flag<&S::skipExisting>("Global", "skipexisting", false, "checkBoxSkipExisting",
+            { "skip-existing",
+                "Skip an input whose output name is taken already: a job run again converts "
+                "only what is missing." }),
         flag<&S::keepDates>("Global", "keepdates", false, "checkBoxKeepDates",
             { "keep-dates", "Give each output the modification time of its input." }),
         flag<&S::strip>("Global", "strip", true, "checkBoxStrip",

@@ -619,11 +619,11 @@ void tst_WindowActions::resetTouchesOnlyItsPage_data()
     QTest::addColumn<QStringList>("pageWidgets");
 
     QTest::newRow("Global") << "pushButtonGlobalDefault"
-                            << QStringList { "checkBoxOverwrite", "checkBoxFilePerFrame",
-                                   "checkBoxKeepDates", "checkBoxStopOnFailure", "spinBoxJobs",
-                                   "checkBoxStrip", "checkBoxKeepColorProfile",
-                                   "checkBoxRemoveLocation", "checkBoxTransparent",
-                                   "labelBackgroundColor" };
+                            << QStringList { "checkBoxOverwrite", "checkBoxSkipExisting",
+                                   "checkBoxFilePerFrame", "checkBoxKeepDates",
+                                   "checkBoxStopOnFailure", "spinBoxJobs", "checkBoxStrip",
+                                   "checkBoxKeepColorProfile", "checkBoxRemoveLocation",
+                                   "checkBoxTransparent", "labelBackgroundColor" };
     QTest::newRow("JPEG") << "pushButtonJPEGDefault"
                           << QStringList { "spinBoxJPEGQuality", "horizontalSliderJPEGQuality",
                                  "spinBoxJPEGDPI", "checkBoxJPEGProgressive", "checkBoxJPEGHuffman",

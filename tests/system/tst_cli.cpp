@@ -98,6 +98,8 @@ private slots:
     void collidingNamesDoNotDependOnJobs_data();
     void collidingNamesDoNotDependOnJobs();
     void backupNamesDoNotDependOnJobs();
+    void skipExistingConvertsOnlyWhatIsMissing_data();
+    void skipExistingConvertsOnlyWhatIsMissing();
     void anOutputReadLaterInTheRunIsReadWhenWritten();
     void failuresAndExitCodes();
     void badArgumentsConvertNothing();
@@ -379,6 +381,57 @@ void tst_Cli::collidingNamesDoNotDependOnJobs()
         QCOMPARE(outcome[0].value("photo_6.jpg"), 15);
         QCOMPARE(outcome[0].size(), 7);
     }
+}
+
+void tst_Cli::skipExistingConvertsOnlyWhatIsMissing_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("again"); // what a second run says
+    QTest::addColumn<QString>("resumed"); // and a third, after two outputs were lost
+    QTest::addColumn<int>("files"); // in the output folder at the end
+
+    QTest::newRow("skipping") << QStringList { "--skip-existing" }
+                              << "0 converted, 4 skipped, 0 failed\n"
+                              << "2 converted, 2 skipped, 0 failed\n" << 4;
+    QTest::newRow("skipping, two at once")
+        << QStringList { "--skip-existing", "--jobs", "2" } << "0 converted, 4 skipped, 0 failed\n"
+        << "2 converted, 2 skipped, 0 failed\n" << 4;
+    QTest::newRow("not skipping: a second set") << QStringList()
+                                                << "4 converted, 0 failed\n"
+                                                << "4 converted, 0 failed\n" << 10;
+}
+
+void tst_Cli::skipExistingConvertsOnlyWhatIsMissing()
+{
+    QFETCH(QStringList, options);
+    QFETCH(QString, again);
+    QFETCH(QString, resumed);
+    QFETCH(int, files);
+    for (const char *name : { "a", "b", "c", "d" })
+        writeImage(dir->filePath(QString("in/%1.png").arg(name)), QSize(12, 8));
+    const QString out = dir->filePath("out");
+    QVERIFY(QDir().mkpath(out));
+    const QStringList arguments = options + QStringList { "--output", out, dir->filePath("in") };
+
+    Run run = runCli(arguments);
+    QCOMPARE(run.errors, QString("4 converted, 0 failed\n"));
+    const QMap<QString, QByteArray> first = [&out] {
+        QMap<QString, QByteArray> found;
+        for (const QString &name : QDir(out).entryList(QDir::Files))
+            found.insert(name, TestSupport::readFile(out + '/' + name));
+        return found;
+    }();
+    run = runCli(arguments);
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.errors, again);
+    // As a run ended half-way leaves it: some outputs whole, the others not there.
+    QVERIFY(QFile::remove(out + "/b.jpg") && QFile::remove(out + "/d.jpg"));
+    run = runCli(arguments);
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.errors, resumed);
+    QCOMPARE(QDir(out).entryList(QDir::Files).size(), files);
+    for (auto it = first.cbegin(); it != first.cend(); ++it)
+        QVERIFY2(TestSupport::readFile(out + '/' + it.key()) == it.value(), qPrintable(it.key()));
 }
 
 void tst_Cli::backupNamesDoNotDependOnJobs()
