@@ -80,8 +80,7 @@ QVector<Option> makeTable()
             { "strip", "Strip profiles and comments (the default; overrides --settings).",
                 "keep-profiles",
                 "Keep EXIF, ICC and other profiles and comments (default: strip them)." }),
-        flag<&S::keepColourProfile>("Global", "keepcolorprofile", false,
-            "checkBoxKeepColorProfile",
+        flag<&S::keepColourProfile>("Global", "keepcolorprofile", false, "checkBoxKeepColorProfile",
             { "keep-color-profile",
                 "Keep the ICC colour profile when the rest is stripped (default: turn the "
                 "pixels into sRGB and drop it)." }),
