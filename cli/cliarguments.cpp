@@ -238,13 +238,28 @@ void applyResize(Reader &read, CliArguments &result)
         read.fail(QStringLiteral("--resize and --scale contradict each other"));
     if (!read.has("resize"))
         return;
-    bool exact = false;
-    if (!parseBox(read.value("resize"), &s.resizeWidth, &s.resizeHeight, &exact))
-        read.fail(QStringLiteral("--resize takes WxH or WxH! with sides from 1 to 9999, not "
-                                 "\"%1\"")
-                      .arg(read.value("resize")));
+    QString value = read.value("resize");
     s.resizeEnabled = true;
     s.resizeProportion = 0;
+    s.resizePercent = 0;
+    if (value.endsWith(QLatin1Char('%'))) {
+        bool number = false;
+        const int percent = value.chopped(1).toInt(&number);
+        if (!number || percent < 1 || percent > 1000)
+            read.fail(QStringLiteral("--resize takes a percentage from 1% to 1000%, not \"%1\"")
+                          .arg(value));
+        s.resizePercent = percent;
+        return;
+    }
+    if (value.endsWith(QLatin1Char('>'))) {
+        s.resizeShrinkOnly = true;
+        value.chop(1);
+    }
+    bool exact = false;
+    if (!parseBox(value, &s.resizeWidth, &s.resizeHeight, &exact))
+        read.fail(QStringLiteral("--resize takes WxH, WxH! or either with a trailing '>' (sides "
+                                 "from 1 to 9999), or N%, not \"%1\"")
+                      .arg(read.value("resize")));
     s.resizeExact = exact;
     s.resizeBaseWidth = !exact;
 }
@@ -291,8 +306,9 @@ QVector<Declaration> declarations(int cores)
                 "Write every output into DIR, which must exist (default: beside each input).",
                 applyOutput } },
         { "resize-operator",
-            { "resize", "WxH[!]",
-                "Fit into WxH keeping the proportions, or exactly WxH with a trailing '!'.",
+            { "resize", "WxH[!][>]|N%",
+                "Fit into WxH keeping the proportions, or exactly WxH with a trailing '!'; "
+                "a trailing '>' only ever shrinks; N% scales by a percentage.",
                 applyResize } },
         { "resize-operator",
             { "scale", "N",

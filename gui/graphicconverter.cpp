@@ -30,6 +30,7 @@
 #include "imagefolders.h"
 #include "imageinfodialog.h"
 #include "optionform.h"
+#include "resizepreview.h"
 #include "options.h"
 #include "runreportdialog.h"
 #include "settingsfile.h"
@@ -72,6 +73,7 @@ GraphicConverter::GraphicConverter(QWidget *parent)
     for (const OutputFormat *format : OutputFormats::all())
         ui->comboBoxFormat->addItem(QLatin1String(format->label));
     form = new OptionForm(this, ui->listWidgetOptions, ui->stackedWidgetOptions);
+    resizePreview = new ResizePreview(ui->labelResizePreview, this);
 
     connectSignals();
 
@@ -142,9 +144,17 @@ void GraphicConverter::connectSignals()
     connect(ui->spinBoxQuality,                    SIGNAL(valueChanged(int)),                  this,                                  SLOT(setFormatQuality(int)));
     connect(ui->checkBoxResizeEnabled,             SIGNAL(toggled(bool)),                      this,                                  SLOT(updateResizeStates()));
     connect(ui->spinBoxResizeProportion,           SIGNAL(valueChanged(int)),                  this,                                  SLOT(updateResizeStates()));
+    connect(ui->spinBoxResizePercent,              SIGNAL(valueChanged(int)),                  this,                                  SLOT(updateResizeStates()));
     connect(ui->comboBoxResizeOperator,            SIGNAL(currentIndexChanged(int)),           this,                                  SLOT(updateResizeStates()));
     // clang-format on
     connect(&engine, &ImageConvertEngine::finished, this, &GraphicConverter::fileFinished);
+    // What the selected (or first) file becomes follows every control of the Resize page.
+    for (QSpinBox *side : { ui->spinBoxResizeWidth, ui->spinBoxResizeHeight })
+        connect(side, SIGNAL(valueChanged(int)), this, SLOT(updateResizeStates()));
+    for (QAbstractButton *button : { static_cast<QAbstractButton *>(ui->radioButtonResizeExact),
+             static_cast<QAbstractButton *>(ui->checkBoxResizeShrinkOnly) })
+        connect(button, SIGNAL(toggled(bool)), this, SLOT(updateResizeStates()));
+    connect(ui->listWidget, SIGNAL(currentRowChanged(int)), this, SLOT(updateResizeStates()));
     // Keeping the colour profile is a way of stripping; removing the location, of keeping.
     connect(
         ui->checkBoxStrip, &QCheckBox::toggled, ui->checkBoxKeepColorProfile, &QWidget::setEnabled);
@@ -627,9 +637,13 @@ void GraphicConverter::updateResizeStates()
     // width x height keeping its proportions, so the height still bounds a tall picture and
     // stays offered.
     const bool on = ui->checkBoxResizeEnabled->isChecked();
-    const bool box = on && ui->spinBoxResizeProportion->value() == 0;
+    const bool noFactor = on && ui->spinBoxResizeProportion->value() == 0;
+    const bool box = noFactor && ui->spinBoxResizePercent->value() == 0;
     ui->horizontalSliderResizeProportion->setEnabled(on);
     ui->spinBoxResizeProportion->setEnabled(on);
+    ui->labelResizePercent->setEnabled(noFactor);
+    ui->spinBoxResizePercent->setEnabled(noFactor);
+    ui->checkBoxResizeShrinkOnly->setEnabled(on);
     ui->spinBoxResizeWidth->setEnabled(box);
     ui->label_5->setEnabled(box);
     ui->radioButtonResizeExact->setEnabled(box);
@@ -638,4 +652,10 @@ void GraphicConverter::updateResizeStates()
     ui->label_6->setEnabled(box);
     ui->comboBoxResizeOperator->setEnabled(on);
     ui->comboBoxResizeFilterType->setEnabled(on && ui->comboBoxResizeOperator->currentIndex() == 2);
+    if (!resizePreview)
+        return;
+    QListWidgetItem *item = ui->listWidget->currentItem();
+    if (!item && ui->listWidget->count() > 0)
+        item = ui->listWidget->item(0);
+    resizePreview->show(item ? filePath(item) : QString(), currentSettings());
 }

@@ -13,6 +13,7 @@
 #include "runreport.h"
 
 class OptionForm;
+class ResizePreview;
 struct OutputFormat;
 class QLabel;
 class QListWidgetItem;
@@ -91,6 +92,7 @@ private:
 
     Ui::GraphicConverter *ui;
     OptionForm *form = nullptr; // child of the window
+    ResizePreview *resizePreview = nullptr; // child of the window
     ImageConvertEngine engine;
     QMenu listMenu;
     QLabel *errorLabel = nullptr; // child of the status bar

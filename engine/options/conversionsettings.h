@@ -50,6 +50,8 @@ struct ConversionSettings
 
     bool resizeEnabled = false;
     int resizeProportion = 0;
+    int resizePercent = 0; // with proportion 0: a percentage of the size, 0 for none
+    bool resizeShrinkOnly = false; // a picture the step would enlarge keeps its size
     int resizeWidth = 0;
     int resizeHeight = 0;
     bool resizeExact = false;

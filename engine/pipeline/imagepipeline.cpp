@@ -31,6 +31,25 @@ using namespace MagickLib;
 
 namespace ImagePipeline {
 
+QSize resizeTarget(unsigned columns, unsigned rows, const ConversionSettings &settings)
+{
+    const ResizeGeometry size = resizeGeometry(columns, rows, settings);
+    if (!size.valid || size.width == 0 || size.height == 0)
+        return QSize();
+    Magick::Geometry geometry(size.width, size.height);
+    geometry.aspect(size.aspect);
+    long x = 0;
+    long y = 0;
+    unsigned long width = columns;
+    unsigned long height = rows;
+    GetMagickGeometry(std::string(geometry).c_str(), &x, &y, &width, &height);
+    if (width == 0 || height == 0 || width > INT_MAX || height > INT_MAX)
+        return QSize();
+    if (settings.resizeShrinkOnly && (width > columns || height > rows))
+        return QSize();
+    return QSize(int(width), int(height));
+}
+
 namespace {
 
 void flatten(Magick::Image &image, const ConversionSettings &settings)
@@ -45,6 +64,10 @@ void flatten(Magick::Image &image, const ConversionSettings &settings)
 
 void resize(Magick::Image &image, const ConversionSettings &settings, const QSize &resized)
 {
+    // Never larger, on either side; a picture decoded at a scale was made smaller already.
+    if (settings.resizeShrinkOnly && !resized.isValid()
+        && !resizeTarget(unsigned(image.columns()), unsigned(image.rows()), settings).isValid())
+        return;
     const ResizeGeometry size = resizeGeometry(image.columns(), image.rows(), settings);
     Magick::Geometry geometry;
     if (resized.isValid()) {
@@ -72,25 +95,6 @@ void resize(Magick::Image &image, const ConversionSettings &settings, const QSiz
     default:
         break;
     }
-}
-
-// The size the resize step makes of a columns x rows picture, as the library works it out
-// from the geometry; invalid when the step leaves the size alone or has no geometry.
-QSize resizeTarget(unsigned columns, unsigned rows, const ConversionSettings &settings)
-{
-    const ResizeGeometry size = resizeGeometry(columns, rows, settings);
-    if (!size.valid || size.width == 0 || size.height == 0)
-        return QSize();
-    Magick::Geometry geometry(size.width, size.height);
-    geometry.aspect(size.aspect);
-    long x = 0;
-    long y = 0;
-    unsigned long width = columns;
-    unsigned long height = rows;
-    GetMagickGeometry(std::string(geometry).c_str(), &x, &y, &width, &height);
-    if (width == 0 || height == 0 || width > INT_MAX || height > INT_MAX)
-        return QSize();
-    return QSize(int(width), int(height));
 }
 
 // Whether the encoder of the image's format writes into memory. The library writes the others
@@ -235,6 +239,13 @@ ResizeGeometry resizeGeometry(
         geometry.width = unsigned(double(columns) * double(factor));
         geometry.height = unsigned(double(rows) * double(factor));
         geometry.valid = true;
+    } else if (settings.resizePercent > 0) {
+        geometry.width = unsigned((quint64(columns) * unsigned(settings.resizePercent) + 50) / 100);
+        geometry.height = unsigned((quint64(rows) * unsigned(settings.resizePercent) + 50) / 100);
+        geometry.width = qMax(geometry.width, 1u);
+        geometry.height = qMax(geometry.height, 1u);
+        geometry.valid = true;
+        geometry.aspect = true;
     } else if (settings.resizeExact || settings.resizeBaseWidth) {
         geometry.width = unsigned(qMax(settings.resizeWidth, 0));
         geometry.height = unsigned(qMax(settings.resizeHeight, 0));

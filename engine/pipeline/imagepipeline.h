@@ -36,6 +36,11 @@ struct ResizeGeometry
 ResizeGeometry resizeGeometry(
     unsigned int columns, unsigned int rows, const ConversionSettings &settings);
 
+// The size the resize step makes of a columns x rows picture, as the library works it out
+// from the geometry; invalid when the step leaves the size alone (it has no geometry, or would
+// enlarge a picture that may only shrink).
+QSize resizeTarget(unsigned columns, unsigned rows, const ConversionSettings &settings);
+
 // Denominator of the scale (1, 2 or 4) a JPEG of columns x rows is decoded at before it is
 // resized to width x height: the largest whose picture is still at least twice that size on
 // both sides, so 1 unless the target is at most a quarter as wide and a quarter as high.

@@ -92,10 +92,15 @@ QVector<Option> makeTable()
 
         flag<&S::resizeEnabled>("Resize", "enabled", false, "checkBoxResizeEnabled"),
         resizeProportion(),
+        number<&S::resizePercent>("Resize", "percent", 0, 0, 1000, "spinBoxResizePercent"),
         resizeWidth(),
         resizeHeight(),
         flag<&S::resizeExact>("Resize", "exact", true, "radioButtonResizeExact"),
         flag<&S::resizeBaseWidth>("Resize", "base_width", false, "radioButtonResizeWidth"),
+        flag<&S::resizeShrinkOnly>("Resize", "shrinkonly", false, "checkBoxResizeShrinkOnly",
+            { "shrink-only",
+                "Never enlarge: a picture the resize would make larger keeps its "
+                "size (also WxH> in --resize)." }),
         choice<&S::resizeOperator>("Resize", "operator", 0,
             { "balanced", "optimization", "customized" }, "comboBoxResizeOperator",
             { "resize-operator", "How to resize" }),

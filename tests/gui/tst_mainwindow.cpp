@@ -19,6 +19,8 @@
 #include <QtTest>
 
 #include "outputformat.h"
+#include "resizepreview.h"
+#include "settingsfile.h"
 #include "graphicconverter.h"
 #include "tarvo_version.h"
 #include "testsupport.h"
@@ -96,6 +98,8 @@ class tst_MainWindow : public QObject
     Q_OBJECT
 
 private slots:
+    void resizePreviewSaysWhatComesOut_data();
+    void resizePreviewSaysWhatComesOut();
     void initTestCase();
     void init();
     void cleanup();
@@ -685,6 +689,37 @@ void tst_MainWindow::linkFitsTheFirstWindow()
         qPrintable(QString("the link needs %1 pixels, has %2")
                        .arg(link->sizeHint().width())
                        .arg(link->width())));
+}
+
+void tst_MainWindow::resizePreviewSaysWhatComesOut_data()
+{
+    QTest::addColumn<QSize>("source");
+    QTest::addColumn<QString>("resize"); // "exact", "fit", "shrink", "percent", "off"
+    QTest::addColumn<QString>("line");
+
+    const QSize portrait(3120, 4208);
+    QTest::newRow("exact box stretches a portrait")
+        << portrait << "exact" << QString("3120x4208 → 1920x1080 (stretched)");
+    QTest::newRow("fit keeps the shape") << portrait << "fit" << QString("3120x4208 → 801x1080");
+    QTest::newRow("only shrinking, a small picture is kept")
+        << QSize(150, 103) << "shrink" << QString("150x103 → 150x103 (kept: it would be enlarged)");
+    QTest::newRow("a percentage") << portrait << "percent" << QString("3120x4208 → 1560x2104");
+    QTest::newRow("no resize, no line") << portrait << "off" << QString();
+}
+
+void tst_MainWindow::resizePreviewSaysWhatComesOut()
+{
+    QFETCH(QSize, source);
+    QFETCH(QString, resize);
+    ConversionSettings s = SettingsFile::defaults();
+    s.resizeEnabled = resize != "off";
+    s.resizeWidth = 1920;
+    s.resizeHeight = 1080;
+    s.resizeExact = resize == "exact" || resize == "shrink";
+    s.resizeBaseWidth = resize == "fit";
+    s.resizeShrinkOnly = resize == "shrink";
+    s.resizePercent = resize == "percent" ? 50 : 0;
+    QTEST(ResizePreview::describe(source, s), "line");
 }
 
 QTEST_MAIN(tst_MainWindow)

@@ -644,7 +644,8 @@ void tst_WindowActions::resetTouchesOnlyItsPage_data()
                                    "horizontalSliderResizeProportion", "spinBoxResizeWidth",
                                    "spinBoxResizeHeight", "radioButtonResizeExact",
                                    "radioButtonResizeWidth", "comboBoxResizeOperator",
-                                   "comboBoxResizeFilterType" };
+                                   "comboBoxResizeFilterType", "spinBoxResizePercent",
+                                   "checkBoxResizeShrinkOnly" };
 }
 
 void tst_WindowActions::resetTouchesOnlyItsPage()

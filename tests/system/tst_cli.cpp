@@ -47,6 +47,8 @@ QStringList describe(const ConversionSettings &s)
         QString("pngLevel=%1").arg(s.pngLevel),
         "resize=" + b(s.resizeEnabled),
         QString("proportion=%1").arg(s.resizeProportion),
+        QString("percent=%1").arg(s.resizePercent),
+        "shrinkOnly=" + b(s.resizeShrinkOnly),
         QString("box=%1x%2").arg(s.resizeWidth).arg(s.resizeHeight),
         "exact=" + b(s.resizeExact),
         "fit=" + b(s.resizeBaseWidth),
@@ -138,6 +140,11 @@ void tst_Cli::arguments_data()
         { "resize=true", "box=800x600", "fit=true", "exact=false", "proportion=0" });
     ok("exact box", { "--resize", "800x600!" }, { "resize=true", "exact=true", "fit=false" });
     ok("signed factor", { "--scale", "-3" }, { "resize=true", "proportion=-3" });
+    ok("percentage", { "--resize", "50%" }, { "resize=true", "percent=50", "proportion=0" });
+    ok("fit, only ever shrinking", { "--resize", "800x600>" },
+        { "box=800x600", "fit=true", "shrinkOnly=true" });
+    ok("only ever shrinking, by its own option", { "--resize", "800x600!", "--shrink-only" },
+        { "exact=true", "shrinkOnly=true" });
     ok("flatten onto a named colour", { "--flatten", "red" },
         { "transparent=false", "background=#ff0000" });
     ok("keep transparency and profiles", { "--keep-transparency", "--keep-profiles" },
@@ -159,6 +166,7 @@ void tst_Cli::arguments_data()
     bad("unknown format", { "--format", "bmp" }, "--format takes one of jpeg, gif");
     bad("box without height", { "--resize", "800" }, "--resize takes WxH");
     bad("box side zero", { "--resize", "0x600" }, "--resize takes WxH");
+    bad("percentage zero", { "--resize", "0%" }, "--resize takes a percentage from 1%");
     bad("factor zero", { "--scale", "0" }, "--scale takes a factor");
     bad("factor too large", { "--scale", "11" }, "--scale takes a whole number from -10 to 10");
     bad("box and factor", { "--resize", "10x10", "--scale", "2" }, "contradict");

@@ -495,24 +495,37 @@ void tst_Pipeline::resizedSize_data()
     QTest::addColumn<int>("op");
     QTest::addColumn<int>("filter");
     QTest::addColumn<bool>("enabled");
+    QTest::addColumn<int>("percent");
+    QTest::addColumn<bool>("shrinkOnly");
     QTest::addColumn<QSize>("size");
 
     QTest::newRow("-3 on 1000x600, balanced")
-        << -3 << true << false << 0 << 12 << true << QSize(333, 200);
+        << -3 << true << false << 0 << 12 << true << 0 << false << QSize(333, 200);
     QTest::newRow("2 on 1000x600, optimisation")
-        << 2 << true << false << 1 << 12 << true << QSize(2000, 1200);
+        << 2 << true << false << 1 << 12 << true << 0 << false << QSize(2000, 1200);
     QTest::newRow("exact 640x480, customised point")
-        << 0 << true << false << 2 << 0 << true << QSize(640, 480);
+        << 0 << true << false << 2 << 0 << true << 0 << false << QSize(640, 480);
     QTest::newRow("fit into 640x480 keeps 5:3")
-        << 0 << false << true << 0 << 12 << true << QSize(640, 384);
+        << 0 << false << true << 0 << 12 << true << 0 << false << QSize(640, 384);
     QTest::newRow("customised, filter out of range still resizes")
-        << -2 << false << false << 2 << 15 << true << QSize(500, 300);
+        << -2 << false << false << 2 << 15 << true << 0 << false << QSize(500, 300);
     // Without a mode there is no geometry; the library refuses it and the file fails.
     QTest::newRow("neither radio: the library refuses")
-        << 0 << false << false << 1 << 12 << true << QSize();
+        << 0 << false << false << 1 << 12 << true << 0 << false << QSize();
     QTest::newRow("unknown operator: no resize")
-        << -2 << true << false << 3 << 12 << true << QSize(1000, 600);
-    QTest::newRow("resize off") << -2 << true << false << 0 << 12 << false << QSize(1000, 600);
+        << -2 << true << false << 3 << 12 << true << 0 << false << QSize(1000, 600);
+    QTest::newRow("50% of 1000x600")
+        << 0 << true << false << 0 << 12 << true << 50 << false << QSize(500, 300);
+    QTest::newRow("a factor wins over a percentage")
+        << -2 << true << false << 0 << 12 << true << 300 << false << QSize(500, 300);
+    QTest::newRow("only shrinking, the factor 2 leaves it")
+        << 2 << true << false << 0 << 12 << true << 0 << true << QSize(1000, 600);
+    QTest::newRow("only shrinking, 200% leaves it")
+        << 0 << true << false << 0 << 12 << true << 200 << true << QSize(1000, 600);
+    QTest::newRow("only shrinking, the exact box still shrinks")
+        << 0 << true << false << 0 << 12 << true << 0 << true << QSize(640, 480);
+    QTest::newRow("resize off") << -2 << true << false << 0 << 12 << false << 0 << false
+                                << QSize(1000, 600);
 }
 
 void tst_Pipeline::resizedSize()
@@ -523,6 +536,8 @@ void tst_Pipeline::resizedSize()
     QFETCH(int, op);
     QFETCH(int, filter);
     QFETCH(bool, enabled);
+    QFETCH(int, percent);
+    QFETCH(bool, shrinkOnly);
     QFETCH(QSize, size);
 
     const QString input = dir->filePath("in.png");
@@ -536,6 +551,8 @@ void tst_Pipeline::resizedSize()
     s.resizeBaseWidth = fit;
     s.resizeOperator = op;
     s.resizeFilter = filter;
+    s.resizePercent = percent;
+    s.resizeShrinkOnly = shrinkOnly;
     const QString output = dir->filePath("out.png");
     const FileResult result = convert(input, s, output);
     if (!size.isValid()) {
