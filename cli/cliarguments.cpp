@@ -225,9 +225,12 @@ void applyOutput(Reader &read, CliArguments &result)
     if (!read.has("output"))
         return;
     const QFileInfo dir(read.value("output"));
-    if (!dir.isDir())
+    // The last level is made, as for a new folder in a dialog; a mistyped parent is not.
+    if (!dir.exists() && !dir.isSymLink() && QFileInfo(dir.absolutePath()).isDir())
+        result.folderToMake = QDir::cleanPath(dir.absoluteFilePath());
+    else if (!dir.isDir())
         read.fail(QStringLiteral("--output: no such folder \"%1\"").arg(read.value("output")));
-    result.settings.path = dir.absoluteFilePath();
+    result.settings.path = QDir::cleanPath(dir.absoluteFilePath());
     result.settings.originalDirectory = false;
 }
 

@@ -14,6 +14,9 @@ struct CliArguments
     int jobs = 1;
     quint64 memoryLimit = 0; // bytes; 0 leaves the budget to the machine
     bool recursive = false;
+    // The output folder, when it does not exist yet but the folder it goes in does: made once
+    // the inputs are known to be there.
+    QString folderToMake;
     bool helpRequested = false;
     bool versionRequested = false;
     QString helpText;

@@ -1,6 +1,7 @@
 #include <QAtomicInt>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 
 #include <atomic>
 #include <cerrno>
@@ -10,6 +11,7 @@
 #include <thread>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "batchconverter.h"
@@ -193,6 +195,16 @@ int main(int argc, char *argv[])
     if (!error.isEmpty()) {
         print(QStringLiteral("tarvo-convert: %1\n").arg(error));
         return 2;
+    }
+    if (!arguments.folderToMake.isEmpty()) {
+        const QString shown = QDir::toNativeSeparators(arguments.folderToMake);
+        if (::mkdir(QFile::encodeName(arguments.folderToMake).constData(), 0777) != 0
+            && errno != EEXIST) {
+            print(QStringLiteral("tarvo-convert: --output: cannot make the folder %1: %2\n")
+                      .arg(shown, QString::fromLocal8Bit(std::strerror(errno))));
+            return 2;
+        }
+        print(QStringLiteral("Made the folder %1\n").arg(shown));
     }
 
     return convertAll(arguments, files, unnamable);

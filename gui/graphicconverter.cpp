@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 #include <QColorDialog>
 #include <QComboBox>
+#include <QCompleter>
 #include <QDebug>
 #include <QDesktopServices>
 #include <QDir>
@@ -11,6 +12,7 @@
 #include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemModel>
 #include <QIcon>
 #include <QKeySequence>
 #include <QLabel>
@@ -64,6 +66,13 @@ GraphicConverter::GraphicConverter(QWidget *parent)
     listMenu.addAction(QIcon(QStringLiteral(":/images/explore")), tr("&Open Directory"), this,
         SLOT(openFileDirectory()), QKeySequence());
     ui->lineEditPath->installEventFilter(this);
+    // Typed folders are completed from the folders there are.
+    auto *folders = new QFileSystemModel(ui->lineEditPath);
+    folders->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
+    folders->setRootPath(QString());
+    auto *completer = new QCompleter(folders, ui->lineEditPath);
+    completer->setCompletionMode(QCompleter::PopupCompletion);
+    ui->lineEditPath->setCompleter(completer);
     // Files and folders dropped from a file manager; item views take drops on their viewport.
     ui->listWidget->viewport()->setAcceptDrops(true);
     ui->listWidget->viewport()->installEventFilter(this);
@@ -309,7 +318,18 @@ void GraphicConverter::convert()
     }
 
     auto settings = std::make_unique<ConversionSettings>(currentSettings());
-    // A folder that is not there sends the outputs beside their inputs.
+    if (!settings->path.isEmpty() && !QFileInfo(settings->path).isDir()) {
+        const QString folder = QDir::toNativeSeparators(QDir::cleanPath(settings->path));
+        if (QMessageBox::question(
+                this, tr("Output Folder"), tr("The folder %1 does not exist. Make it?").arg(folder))
+            != QMessageBox::Yes)
+            return;
+        if (!QDir().mkpath(settings->path)) {
+            QMessageBox::warning(
+                this, tr("Output Folder"), tr("The folder %1 cannot be made.").arg(folder));
+            return;
+        }
+    }
     runOutputFolder = QDir(settings->path).exists() ? settings->path : QString();
     QStringList files;
     QStringList shown;

@@ -246,7 +246,7 @@ void tst_MainWindow::catalogue_data()
     row("spinBoxQuality", "QSpinBox", "range", "1..100");
     row("spinBoxQuality", "QSpinBox", "value", 75);
     row("groupBox_24", "QGroupBox", "title", "Path Options");
-    row("lineEditPath", "QLineEdit", "readOnly", true);
+    row("lineEditPath", "QLineEdit", "readOnly", false);
     row("toolButtonPath", "QToolButton", "text", "...");
     row("checkBoxOriginal", "QCheckBox", "text", "Original Directory");
     row("checkBoxOriginal", "QCheckBox", "checked", false);

@@ -67,6 +67,8 @@ private slots:
     void emptyListShowsNoFiles();
     void runWithAMissingFile_data();
     void runWithAMissingFile();
+    void missingOutputFolderIsMadeAfterAsking_data();
+    void missingOutputFolderIsMadeAfterAsking();
     void stopDuringARun();
     void failedFileIsShownInTheStatusBar();
     void closingDuringARun();
@@ -828,6 +830,36 @@ void tst_WindowActions::runWithAMissingFile()
     // The file that vanished after it was listed is named in the status bar.
     QCOMPARE(window.findChild<QLabel *>("labelError")->text(),
         "Could not convert " + QDir::toNativeSeparators(files[2]) + ": no such file");
+}
+
+void tst_WindowActions::missingOutputFolderIsMadeAfterAsking_data()
+{
+    QTest::addColumn<bool>("yes");
+    QTest::newRow("made, and the run goes there") << true;
+    QTest::newRow("not made, and nothing runs") << false;
+}
+
+void tst_WindowActions::missingOutputFolderIsMadeAfterAsking()
+{
+    QFETCH(bool, yes);
+    GraphicConverter window;
+    addRows(window, { makeImage("in.png") });
+    const QString out = dir->filePath("new/out");
+    window.findChild<QLineEdit *>("lineEditPath")->setText(out);
+    QString asked;
+    whenModalOpens([&](QWidget *dialog) {
+        auto box = qobject_cast<QMessageBox *>(dialog);
+        QVERIFY(box);
+        asked = box->text();
+        box->button(yes ? QMessageBox::Yes : QMessageBox::No)->click();
+    });
+    window.findChild<QPushButton *>("pushButtonConvert")->click();
+    QCOMPARE(asked, "The folder " + QDir::toNativeSeparators(out) + " does not exist. Make it?");
+    if (yes)
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(out + "/in.jpg"), 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(runLockedEnabled(window).size(), 10, 20000);
+    QCOMPARE(QFileInfo(out).isDir(), yes);
+    QVERIFY(!QFileInfo::exists(dir->filePath("in.jpg")));
 }
 
 void tst_WindowActions::stopDuringARun()

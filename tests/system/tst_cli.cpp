@@ -100,6 +100,7 @@ private slots:
     void collidingNamesDoNotDependOnJobs_data();
     void collidingNamesDoNotDependOnJobs();
     void backupNamesDoNotDependOnJobs();
+    void outputFolderIsMadeOneLevelDeep();
     void skipExistingConvertsOnlyWhatIsMissing_data();
     void skipExistingConvertsOnlyWhatIsMissing();
     void anOutputReadLaterInTheRunIsReadWhenWritten();
@@ -389,6 +390,21 @@ void tst_Cli::collidingNamesDoNotDependOnJobs()
         QCOMPARE(outcome[0].value("photo_6.jpg"), 15);
         QCOMPARE(outcome[0].size(), 7);
     }
+}
+
+void tst_Cli::outputFolderIsMadeOneLevelDeep()
+{
+    const QString input = writeImage(dir->filePath("in.png"), QSize(12, 8));
+    const QString out = dir->filePath("new");
+    Run run = runCli({ "--output", out, input });
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.errors,
+        "Made the folder " + QDir::toNativeSeparators(out) + "\n1 converted, 0 failed\n");
+    QVERIFY(QFileInfo::exists(out + "/in.jpg"));
+    // A mistyped parent is an error, not a tree of new folders.
+    run = runCli({ "--output", dir->filePath("no/such"), input });
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY(!QFileInfo::exists(dir->filePath("no")));
 }
 
 void tst_Cli::skipExistingConvertsOnlyWhatIsMissing_data()
