@@ -115,6 +115,8 @@ int convertAll(
     int converted = 0;
     int skipped = 0;
     int failed = 0;
+    int backups = 0;
+    int renamed = 0;
     for (const QString &name : unnamable) {
         print(QStringLiteral("%1: cannot be opened: the name is not valid UTF-8\n").arg(name));
         ++failed;
@@ -131,6 +133,8 @@ int convertAll(
             print(QStringLiteral("\r\033[K"));
         for (const QString &warning : result.warningLines())
             print(QStringLiteral("Warning: %1\n").arg(warning));
+        backups += result.backups.size();
+        renamed += result.renamed.size();
         if (result.status == ImagePipeline::FileResult::Converted) {
             ++converted;
         } else if (result.status == ImagePipeline::FileResult::Skipped) {
@@ -160,6 +164,12 @@ int convertAll(
                       .arg(notConverted);
     else if (notConverted > 0)
         summary += QStringLiteral(", %1 not started").arg(notConverted);
+    // What the names say only to someone who looks for it.
+    if (backups > 0)
+        print(QStringLiteral("Replaced files kept as backups (*_backup_N): %1\n").arg(backups));
+    if (renamed > 0)
+        print(QStringLiteral("Outputs under a free name (*_N), the plain one being taken: %1\n")
+                  .arg(renamed));
     print(summary + QLatin1Char('\n'));
     if (signal != 0)
         return 128 + signal;

@@ -111,6 +111,26 @@ void GraphicConverter::setUpStatusBar()
     ui->statusBar->addPermanentWidget(summaryLabel);
     // An empty frame says nothing; the label shows once a run has something to tell.
     summaryLabel->hide();
+    // Where the outputs are is worth a click after any run, not only one with problems.
+    openFolderLabel = new QLabel(
+        QStringLiteral("<a href=\"open\">%1</a>").arg(tr("Open Output Folder")), ui->statusBar);
+    openFolderLabel->setObjectName(QStringLiteral("labelOpenOutputFolder"));
+    ui->statusBar->addPermanentWidget(openFolderLabel);
+    openFolderLabel->hide();
+    connect(openFolderLabel, &QLabel::linkActivated, this,
+        [this] { QDesktopServices::openUrl(QUrl::fromLocalFile(outputFolderOfRun())); });
+}
+
+QString GraphicConverter::outputFolderOfRun() const
+{
+    if (!runOutputFolder.isEmpty())
+        return runOutputFolder;
+    // Beside their inputs: the first output's folder.
+    for (int i = 0; i < report.size(); ++i) {
+        if (!report.entry(i).output.isEmpty())
+            return QFileInfo(QDir::fromNativeSeparators(report.entry(i).output)).path();
+    }
+    return QString();
 }
 
 void GraphicConverter::connectSignals()
@@ -346,6 +366,7 @@ void GraphicConverter::convert()
     errorLabel->setToolTip(QString());
     summaryLabel->clear();
     summaryLabel->hide();
+    openFolderLabel->hide();
     // The report speaks of the last run only.
     if (reportDialog)
         reportDialog->hide();
@@ -397,6 +418,7 @@ void GraphicConverter::done()
     const QString summary = report.summary(runClock.elapsed());
     summaryLabel->setText(summary);
     summaryLabel->show();
+    openFolderLabel->setVisible(!outputFolderOfRun().isEmpty());
     qDebug("%s", qPrintable(summary));
     if (report.hasProblems())
         showRunReport();

@@ -82,6 +82,8 @@ private:
     void connectSignals();
     void showOutcome(int index);
     void showRunReport();
+    // Where the last run's outputs went: its output folder, or the first output's.
+    QString outputFolderOfRun() const;
     void updateItemCount();
     void loadSettings();
     void saveSettings();
@@ -98,6 +100,7 @@ private:
     QLabel *errorLabel = nullptr; // child of the status bar
     // What the last run did: kept after it ends, beside the status tips, until the next.
     QLabel *summaryLabel = nullptr; // child of the status bar
+    QLabel *openFolderLabel = nullptr; // child of the status bar, a link
     RunReport report;
     QElapsedTimer runClock;
     QString runOutputFolder; // empty when the outputs go beside their inputs

@@ -1,5 +1,7 @@
 #include "runreport.h"
 
+#include <numeric>
+
 #include <QCoreApplication>
 #include <QDir>
 
@@ -84,6 +86,8 @@ void RunReport::record(int index, const ImagePipeline::FileResult &result)
         return;
     Entry &entry = entries[index];
     entry.warnings = result.warnings;
+    entry.backups = result.backups.size();
+    entry.renamed = result.renamed.size();
     if (result.status == ImagePipeline::FileResult::Skipped) {
         entry.output = QDir::toNativeSeparators(result.outputPath);
         entry.outcome = Skipped;
@@ -110,6 +114,18 @@ int RunReport::count(Outcome outcome) const
         [outcome](const Entry &entry) { return entry.outcome == outcome; }));
 }
 
+int RunReport::backups() const
+{
+    return std::accumulate(entries.cbegin(), entries.cend(), 0,
+        [](int sum, const Entry &entry) { return sum + entry.backups; });
+}
+
+int RunReport::renamed() const
+{
+    return std::accumulate(entries.cbegin(), entries.cend(), 0,
+        [](int sum, const Entry &entry) { return sum + entry.renamed; });
+}
+
 QString RunReport::summary(qint64 elapsedMs) const
 {
     const int failures = count(Failed);
@@ -125,6 +141,10 @@ QString RunReport::summary(qint64 elapsedMs) const
         text += tr(", %1 with warnings").arg(count(Warned));
     if (count(Skipped) > 0)
         text += tr(", %1 skipped").arg(count(Skipped));
+    if (backups() > 0)
+        text += tr(", backups kept: %1 (*_backup_N)").arg(backups());
+    if (renamed() > 0)
+        text += tr(", free names taken: %1 (*_N)").arg(renamed());
     if (failures > 0)
         text += tr(", %1 failed").arg(failures);
     return text + tr(" in %1").arg(duration(elapsedMs));

@@ -28,6 +28,8 @@ public:
         Outcome outcome = Pending;
         QString output; // with native separators; the first, with one file per frame
         int moreOutputs = 0; // the other frames' files
+        int backups = 0; // replaced files kept as backups
+        int renamed = 0; // outputs that took a free name
         QVector<Reason> warnings;
         Reason error;
         // The file the error is about when it is not this one: an output that could not be
@@ -50,6 +52,9 @@ public:
         return entries.size();
     }
     int count(Outcome outcome) const;
+    // Over every file: backups made, outputs under a free name.
+    int backups() const;
+    int renamed() const;
     // Files the engine has finished with, whatever the outcome.
     int processed() const
     {
@@ -61,7 +66,7 @@ public:
     }
 
     // "58 converted, 1 with warnings, 1 failed in 12 s", or for a run that ended before its
-    // last file "Stopped: 20 of 60 converted".
+    // last file "Stopped: 20 of 60 converted"; skipped files, backups and free names too.
     QString summary(qint64 elapsedMs) const;
     // What the user reads on the row: where the output went, or what went wrong.
     QString toolTip(int index) const;

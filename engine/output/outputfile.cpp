@@ -207,8 +207,10 @@ int makeBackup(const QString &path, QString *backup)
 } // namespace
 
 bool write(const OutputNaming::Target &target, const QByteArray &data, QString *written,
-    Reason *error, const timespec *modified)
+    Reason *error, const timespec *modified, QString *backupMade)
 {
+    if (backupMade)
+        backupMade->clear();
     QString path = target.path;
     const QByteArray name = QFile::encodeName(path);
     struct stat existing;
@@ -257,6 +259,8 @@ bool write(const OutputNaming::Target &target, const QByteArray &data, QString *
         failure = ::rename(temporary.name.constData(), to.constData()) == 0 ? 0 : errno;
         if (failure != 0 && backedUp)
             ::unlink(QFile::encodeName(backup).constData());
+        if (failure == 0 && backedUp && backupMade)
+            *backupMade = backup;
         break;
     }
     if (failure != 0) {

@@ -18,9 +18,10 @@ namespace OutputFile {
 // Writes data under target. On success *written is the name it went to (another than
 // target.path when that was taken meanwhile); on failure nothing new is left behind, the
 // previous file is untouched, and *error holds the reason. With modified, the file says it was
-// last changed then, from the moment it has its name.
+// last changed then, from the moment it has its name. *backupMade, when given, is the name the
+// replaced file was kept under, or empty when none was replaced.
 bool write(const OutputNaming::Target &target, const QByteArray &data, QString *written,
-    Reason *error, const timespec *modified = nullptr);
+    Reason *error, const timespec *modified = nullptr, QString *backupMade = nullptr);
 
 // Removes from folder the temporary files that a writer killed before it could finish (kill
 // -9, a power cut) left behind: only names of the pattern write() uses, only plain files of

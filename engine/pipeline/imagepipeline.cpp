@@ -699,8 +699,22 @@ void writePictures(const OutputNaming::Target &target, const QVector<QByteArray>
         const OutputNaming::Target each
             = pictures.size() == 1 ? target : OutputNaming::frameTarget(target, i + 1, claimed);
         QString written = each.path;
+        QString backup;
         Reason reason;
-        const bool done = OutputFile::write(each, pictures[i], &written, &reason, modified);
+        const bool done
+            = OutputFile::write(each, pictures[i], &written, &reason, modified, &backup);
+        if (!backup.isEmpty())
+            result->backups.append(backup);
+        // The name before any clash was settled: the plain one, or the frame's own.
+        const QString plain = pictures.size() == 1
+            ? (target.plain.isEmpty() ? target.path : target.plain)
+            : OutputNaming::frameTarget(
+                OutputNaming::Target(target.plain.isEmpty() ? target.path : target.plain), i + 1,
+                [](const QString &) {
+                    return false;
+                }).path;
+        if (done && QFileInfo(written).fileName() != QFileInfo(plain).fileName())
+            result->renamed.append(written);
         if (i == 0)
             result->outputPath = written;
         if (pictures.size() > 1 && done)

@@ -102,6 +102,10 @@ struct FileResult
     QString outputPath; // the first file written
     // With one file per frame, for a file that holds several: every frame's file, in order.
     QStringList frameOutputs;
+    // The files replaced outputs were kept as, with overwrite; outputs that took a free name
+    // because the plain one was taken (outputPath, or a frame's).
+    QStringList backups;
+    QStringList renamed;
     // For every status but Converted and Stopped: the file the reason is about, with native
     // separators (the input, or the output that could not be written), and the reason.
     QString about;

@@ -97,7 +97,8 @@ static QString summaryOf(GraphicConverter &window)
 
 void tst_RunReport::summaries_data()
 {
-    // One letter per file: c converted, w with a warning, f failed, . never reached.
+    // One letter per file: c converted, w with a warning, f failed, . never reached; s skipped,
+    // b converted after keeping a backup, r converted under a free name.
     QTest::addColumn<QString>("outcomes");
     QTest::addColumn<qint64>("ms");
     QTest::addColumn<QString>("summary");
@@ -111,6 +112,9 @@ void tst_RunReport::summaries_data()
     QTest::newRow("stopped at a failure")
         << QString(19, 'c') + "wf" + QString(39, '.') << qint64(5000)
         << "Stopped: 20 of 60 converted, 1 failed";
+    QTest::newRow("what became of the names") << "csbbr" << qint64(800)
+                                              << "4 converted, 1 skipped, backups kept: 2 "
+                                                 "(*_backup_N), free names taken: 1 (*_N) in 0.8 s";
 }
 
 void tst_RunReport::summaries()
@@ -130,6 +134,12 @@ void tst_RunReport::summaries()
             result.warnings.append(Reason::library("careful"));
         if (outcomes[i] == 'f')
             result.fail(ImagePipeline::FileResult::Failed, Reason::library("broken"));
+        if (outcomes[i] == 's')
+            result.status = ImagePipeline::FileResult::Skipped;
+        if (outcomes[i] == 'b')
+            result.backups.append("out/f_backup_1.jpg");
+        if (outcomes[i] == 'r')
+            result.renamed.append("out/f_1.jpg");
         if (outcomes[i] != '.')
             report.record(i, result);
     }
@@ -267,6 +277,11 @@ void tst_RunReport::runWithoutProblemsShowsNoReport()
     QVERIFY(!window.findChild<QLabel *>("labelSummary")->isHidden());
     QVERIFY2(summaryOf(window).startsWith("2 converted in "), qPrintable(summaryOf(window)));
     QVERIFY(!window.findChild<RunReportDialog *>());
+    // The outputs are a click away all the same, beside their inputs here.
+    auto open = window.findChild<QLabel *>("labelOpenOutputFolder");
+    QVERIFY(open && !open->isHidden());
+    emit open->linkActivated("open");
+    QCOMPARE(catcher.urls, QList<QUrl> { QUrl::fromLocalFile(dir->path()) });
 }
 
 QTEST_MAIN(tst_RunReport)

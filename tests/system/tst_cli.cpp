@@ -422,9 +422,11 @@ void tst_Cli::skipExistingConvertsOnlyWhatIsMissing_data()
         << QStringList { "--skip-existing", "--jobs", "2" } << "0 converted, 4 skipped, 0 failed\n"
         << "2 converted, 2 skipped, 0 failed\n"
         << 4;
-    QTest::newRow("not skipping: a second set") << QStringList() << "4 converted, 0 failed\n"
-                                                << "4 converted, 0 failed\n"
-                                                << 10;
+    const QString renamed = "Outputs under a free name (*_N), the plain one being taken: %1\n";
+    QTest::newRow("not skipping: a second set")
+        << QStringList() << renamed.arg(4) + "4 converted, 0 failed\n"
+        << renamed.arg(2) + "4 converted, 0 failed\n"
+        << 10;
 }
 
 void tst_Cli::skipExistingConvertsOnlyWhatIsMissing()
@@ -481,7 +483,8 @@ void tst_Cli::backupNamesDoNotDependOnJobs()
         writeImage(out + "/photo.png", QSize(99, 8)); // the only copy of an older picture
         const Run run = runCli({ "--jobs", QString::number(jobs), "--overwrite", "--format", "png",
             "--output", out, inputs[0], inputs[1] });
-        QCOMPARE(run.errors, QString("2 converted, 0 failed\n"));
+        QCOMPARE(run.errors,
+            QString("Replaced files kept as backups (*_backup_N): 2\n2 converted, 0 failed\n"));
         for (const QString &name : QDir(out).entryList(QDir::Files))
             outcome[jobs - 1].insert(name, QImage(out + '/' + name).width());
     }
@@ -530,6 +533,7 @@ void tst_Cli::failuresAndExitCodes()
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(run.errors,
         "Warning: " + QDir::toNativeSeparators(warned) + ": invalid chromaticities\n"
+            + "Outputs under a free name (*_N), the plain one being taken: 2\n"
             + "3 converted, 0 failed\n");
 }
 
