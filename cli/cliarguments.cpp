@@ -14,6 +14,7 @@
 #include "outputformat.h"
 #include "imagefolders.h"
 #include "options.h"
+#include "presets.h"
 #include "settingsfile.h"
 
 namespace {
@@ -203,21 +204,35 @@ QVector<Declaration> fromOption(const Options::Option &option)
 void applySettingsFile(Reader &read, CliArguments &result)
 {
     result.settings = SettingsFile::defaults();
-    if (!read.has("settings"))
+    if (read.has("settings") && read.has("preset"))
+        read.fail(QStringLiteral("--settings and --preset contradict each other"));
+    if (!read.has("settings") && !read.has("preset"))
         return;
-    const QString file = read.value("settings");
+    // A preset is a settings file the window keeps under a name.
+    const bool preset = read.has("preset");
+    const QString name = read.value("preset");
+    if (preset && !Presets::isValidName(name)) {
+        read.fail(QStringLiteral("--preset: no such preset \"%1\"").arg(name));
+        return;
+    }
+    const QString file = preset ? Presets::pathOf(name) : read.value("settings");
     QString error;
     result.settings = SettingsFile::check(file, &error);
     if (error == QLatin1String("no such file")) {
-        read.fail(QStringLiteral("--settings: no such file \"%1\"").arg(file));
+        read.fail(preset ? QStringLiteral("--preset: no such preset \"%1\" (%2)")
+                               .arg(name, QDir::toNativeSeparators(file))
+                         : QStringLiteral("--settings: no such file \"%1\"").arg(file));
         return;
     }
     // Where the file sends the outputs must exist, unless --output sends them elsewhere.
     const QString folder = result.settings.path;
     if (error.isEmpty() && !folder.isEmpty() && !read.has("output") && !QFileInfo(folder).isDir())
         error = QStringLiteral("Options/path: no such folder \"%1\"").arg(folder);
-    if (!error.isEmpty())
-        read.fail(QStringLiteral("--settings \"%1\": %2").arg(file, error));
+    if (!error.isEmpty()) {
+        read.fail(QStringLiteral("--%1 \"%2\": %3")
+                      .arg(preset ? QStringLiteral("preset") : QStringLiteral("settings"),
+                          preset ? name : file, error));
+    }
 }
 
 void applyOutput(Reader &read, CliArguments &result)
@@ -302,6 +317,10 @@ QVector<Declaration> declarations(int cores)
             "below override single values. The window's files converted at once are not "
             "taken: --jobs says how many.",
             applySettingsFile },
+        { "preset", "NAME",
+            "Start from a preset saved in the window (~/.config/tarvo/presets/NAME.ini), as "
+            "--settings does from a file.",
+            nullptr },
     };
     const QVector<QPair<QString, Declaration>> placedBefore = {
         { "overwrite",

@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QIcon>
+#include <QInputDialog>
 #include <QKeySequence>
 #include <QLabel>
 #include <QListWidgetItem>
@@ -32,6 +33,7 @@
 #include "imagefolders.h"
 #include "imageinfodialog.h"
 #include "optionform.h"
+#include "presets.h"
 #include "resizepreview.h"
 #include "options.h"
 #include "runreportdialog.h"
@@ -184,6 +186,13 @@ void GraphicConverter::connectSignals()
              static_cast<QAbstractButton *>(ui->checkBoxResizeShrinkOnly) })
         connect(button, SIGNAL(toggled(bool)), this, SLOT(updateResizeStates()));
     connect(ui->listWidget, SIGNAL(currentRowChanged(int)), this, SLOT(updateResizeStates()));
+    connect(ui->actionSaveOptionsAs, &QAction::triggered, this, &GraphicConverter::savePreset);
+    connect(ui->menuPresets, &QMenu::aboutToShow, this, &GraphicConverter::fillPresetMenu);
+    connect(ui->actionDefaultOptions, &QAction::triggered, this, [this] {
+        ConversionSettings defaults = SettingsFile::defaults();
+        defaults.path = currentSettings().path;
+        form->show(defaults);
+    });
     // Keeping the colour profile is a way of stripping; removing the location, of keeping.
     connect(
         ui->checkBoxStrip, &QCheckBox::toggled, ui->checkBoxKeepColorProfile, &QWidget::setEnabled);
@@ -670,6 +679,71 @@ void GraphicConverter::setFormatQuality(int value)
 void GraphicConverter::followFormatQuality()
 {
     ui->spinBoxQuality->setValue(currentQualitySource()->value());
+}
+
+void GraphicConverter::savePreset()
+{
+    bool given = false;
+    const QString name = QInputDialog::getText(this, tr("Save Options As"),
+        tr("Name of the preset:"), QLineEdit::Normal, QString(), &given)
+                             .trimmed();
+    if (!given)
+        return;
+    if (!Presets::isValidName(name)) {
+        QMessageBox::warning(this, tr("Save Options As"),
+            tr("A preset cannot be called \"%1\": give it a name without \"/\" that does not "
+               "start with a dot.")
+                .arg(name));
+        return;
+    }
+    if (Presets::names().contains(name)
+        && QMessageBox::question(this, tr("Save Options As"),
+               tr("There is a preset \"%1\" already. Replace it?").arg(name))
+            != QMessageBox::Yes)
+        return;
+    QString error;
+    if (!Presets::save(name, currentSettings(), &error)) {
+        QMessageBox::warning(this, tr("Save Options As"),
+            tr("The preset %1 %2.").arg(QDir::toNativeSeparators(Presets::pathOf(name)), error));
+    }
+}
+
+void GraphicConverter::fillPresetMenu()
+{
+    // Made again each time: presets saved meanwhile, by another window or by hand, show too.
+    for (QAction *action : ui->menuPresets->actions()) {
+        if (action->property("preset").isValid()) {
+            ui->menuPresets->removeAction(action);
+            action->deleteLater();
+        }
+    }
+    const QStringList names = Presets::names();
+    QAction *before = ui->actionDefaultOptions;
+    for (const QString &name : names) {
+        auto *load = new QAction(name, ui->menuPresets);
+        load->setProperty("preset", name);
+        load->setStatusTip(tr("Set every option as the preset %1 has it").arg(name));
+        connect(load, &QAction::triggered, this, [this, name] {
+            ConversionSettings preset = SettingsFile::read(Presets::pathOf(name));
+            form->show(preset);
+        });
+        ui->menuPresets->insertAction(before, load);
+    }
+    if (names.isEmpty())
+        return;
+    auto *remove = new QMenu(tr("De&lete Preset"), ui->menuPresets);
+    for (const QString &name : names) {
+        remove->addAction(name, this, [this, name] {
+            if (QMessageBox::question(
+                    this, tr("Delete Preset"), tr("Delete the preset \"%1\"?").arg(name))
+                == QMessageBox::Yes)
+                Presets::remove(name);
+        });
+    }
+    QAction *deleting = ui->menuPresets->insertMenu(before, remove);
+    deleting->setProperty("preset", QString());
+    QAction *separator = ui->menuPresets->insertSeparator(before);
+    separator->setProperty("preset", QString());
 }
 
 void GraphicConverter::updateResizeStates()

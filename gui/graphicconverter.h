@@ -70,6 +70,8 @@ private slots:
     void setFormatQuality(int value);
     void followFormatQuality();
     void updateResizeStates();
+    void savePreset();
+    void fillPresetMenu();
 
 private:
     void appendFile(const QString &path);

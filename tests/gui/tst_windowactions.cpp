@@ -67,6 +67,7 @@ private slots:
     void emptyListShowsNoFiles();
     void runWithAMissingFile_data();
     void runWithAMissingFile();
+    void presetsSaveLoadAndGo();
     void missingOutputFolderIsMadeAfterAsking_data();
     void missingOutputFolderIsMadeAfterAsking();
     void stopDuringARun();
@@ -830,6 +831,47 @@ void tst_WindowActions::runWithAMissingFile()
     // The file that vanished after it was listed is named in the status bar.
     QCOMPARE(window.findChild<QLabel *>("labelError")->text(),
         "Could not convert " + QDir::toNativeSeparators(files[2]) + ": no such file");
+}
+
+void tst_WindowActions::presetsSaveLoadAndGo()
+{
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir->path()));
+    const auto restore = qScopeGuard([] { qunsetenv("XDG_CONFIG_HOME"); });
+    GraphicConverter window;
+    auto format = window.findChild<QComboBox *>("comboBoxFormat");
+    auto strip = window.findChild<QAbstractButton *>("checkBoxStrip");
+    auto menu = window.findChild<QMenu *>("menuPresets");
+    const auto entry = [menu](const QString &text) -> QAction * {
+        emit menu->aboutToShow();
+        for (QAction *action : menu->actions()) {
+            if (action->text() == text)
+                return action;
+        }
+        return nullptr;
+    };
+    format->setCurrentIndex(format->findText("PNG"));
+    strip->setChecked(false);
+    whenModalOpens([](QWidget *dialog) {
+        dialog->findChild<QLineEdit *>()->setText("web");
+        static_cast<QDialog *>(dialog)->accept();
+    });
+    window.findChild<QAction *>("actionSaveOptionsAs")->trigger();
+    QVERIFY(QFileInfo::exists(dir->filePath("tarvo/presets/web.ini")));
+
+    window.findChild<QAction *>("actionDefaultOptions")->trigger();
+    QCOMPARE(format->currentText(), QString("JPEG"));
+    QVERIFY(strip->isChecked());
+    QAction *web = entry("web");
+    QVERIFY(web);
+    web->trigger();
+    QCOMPARE(format->currentText(), QString("PNG"));
+    QVERIFY(!strip->isChecked());
+    // Made again each time the menu opens: one entry per preset, however often.
+    QVERIFY(entry("web"));
+    const QList<QAction *> actions = menu->actions();
+    QCOMPARE(std::count_if(actions.cbegin(), actions.cend(),
+                 [](QAction *action) { return action->text() == "web"; }),
+        1);
 }
 
 void tst_WindowActions::missingOutputFolderIsMadeAfterAsking_data()

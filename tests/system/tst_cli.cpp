@@ -13,6 +13,7 @@
 #include "outputformat.h"
 #include "graphicconverter.h"
 #include "options.h"
+#include "presets.h"
 #include "settingsfile.h"
 #include "testsupport.h"
 
@@ -93,6 +94,7 @@ private slots:
     void arguments_data();
     void arguments();
     void settingsWrittenByTheWindow();
+    void presetIsASettingsFileByName();
     void settingsFileIsCheckedLikeArguments_data();
     void settingsFileIsCheckedLikeArguments();
     void everyTableRowIsAnOverride();
@@ -234,6 +236,33 @@ void tst_Cli::settingsWrittenByTheWindow()
     parsed = parseCliArguments({ "tarvo-convert", "--settings", ini, "--quality", "90", "x.png" });
     QVERIFY(describe(parsed.settings).contains("quality=90"));
     QVERIFY(describe(parsed.settings).contains("format=png"));
+}
+
+void tst_Cli::presetIsASettingsFileByName()
+{
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir->path()));
+    const auto restore = qScopeGuard([] { qunsetenv("XDG_CONFIG_HOME"); });
+    ConversionSettings web = SettingsFile::defaults();
+    web.format = "png";
+    web.strip = false;
+    QString error;
+    QVERIFY2(Presets::save("for the web", web, &error), qPrintable(error));
+    QVERIFY(QFileInfo::exists(dir->filePath("tarvo/presets/for the web.ini")));
+    QCOMPARE(Presets::names(), QStringList { "for the web" });
+
+    CliArguments parsed = parseCliArguments(
+        { "tarvo-convert", "--preset", "for the web", "--quality", "9", "x.png" });
+    QVERIFY2(parsed.error.isEmpty(), qPrintable(parsed.error));
+    for (const char *line : { "format=png", "strip=false", "quality=9" })
+        QVERIFY2(describe(parsed.settings).contains(line), qPrintable(line));
+    parsed = parseCliArguments({ "tarvo-convert", "--preset", "print", "x.png" });
+    QVERIFY2(
+        parsed.error.startsWith("--preset: no such preset \"print\""), qPrintable(parsed.error));
+    parsed = parseCliArguments({ "tarvo-convert", "--preset", "../tarvo", "x.png" });
+    QVERIFY2(parsed.error.startsWith("--preset: no such preset"), qPrintable(parsed.error));
+    parsed = parseCliArguments(
+        { "tarvo-convert", "--preset", "for the web", "--settings", "a.ini", "x.png" });
+    QVERIFY2(parsed.error.contains("contradict"), qPrintable(parsed.error));
 }
 
 void tst_Cli::settingsFileIsCheckedLikeArguments_data()
