@@ -446,9 +446,12 @@ CliArguments parseCliArguments(const QStringList &arguments)
     return result;
 }
 
-QStringList expandInputs(
-    const QStringList &inputs, bool recursive, QString *error, QStringList *unnamable)
+QStringList expandInputs(const QStringList &inputs, bool recursive, QString *error,
+    QStringList *unnamable, QStringList *roots)
 {
+    QStringList noRoots;
+    if (!roots)
+        roots = &noRoots;
     QStringList ignored;
     if (!unnamable)
         unnamable = &ignored;
@@ -459,8 +462,11 @@ QStringList expandInputs(
         if (info.isDir()) {
             seen.insert(info.canonicalFilePath());
             ImageFolders::collect(input, recursive, &files, &seen, unnamable);
+            while (roots->size() < files.size())
+                roots->append(info.absoluteFilePath());
         } else if (info.isFile()) {
             files.append(input);
+            roots->append(QString());
         } else if (!FileNames::unnamableEntry(input).isEmpty()) {
             unnamable->append(FileNames::unnamableEntry(input));
         } else {

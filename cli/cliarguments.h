@@ -32,7 +32,9 @@ CliArguments parseCliArguments(const QStringList &arguments);
 // whatever links lead to it. A name that is neither file nor folder is an error. Files (and
 // with --recursive folders) whose names are not valid UTF-8 cannot be opened; they go to
 // *unnamable as names to show, so that they are reported rather than left out.
-QStringList expandInputs(
-    const QStringList &inputs, bool recursive, QString *error, QStringList *unnamable = nullptr);
+// *roots, when given, gets beside each file the folder given that it was found in, or an empty
+// string for a file given by name.
+QStringList expandInputs(const QStringList &inputs, bool recursive, QString *error,
+    QStringList *unnamable = nullptr, QStringList *roots = nullptr);
 
 #endif // CLIARGUMENTS_H

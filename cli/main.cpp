@@ -106,8 +106,8 @@ QString failureLine(const ImagePipeline::FileResult &result)
 
 // Converts the files, telling each failure and warning as it comes and, on a terminal, how
 // far the run has got; returns the exit status.
-int convertAll(
-    const CliArguments &arguments, const QStringList &files, const QStringList &unnamable)
+int convertAll(const CliArguments &arguments, const QStringList &files, const QStringList &roots,
+    const QStringList &unnamable)
 {
     if (arguments.memoryLimit > 0)
         ResourceLimits::setMemoryBudget(arguments.memoryLimit);
@@ -128,27 +128,30 @@ int convertAll(
     options.stopFlag = &stopFlag;
     BatchConverter batch(arguments.settings, options);
     SignalWatch watch(&stopFlag);
-    batch.run(files, [&](int index, const ImagePipeline::FileResult &result) {
-        if (terminal)
-            print(QStringLiteral("\r\033[K"));
-        for (const QString &warning : result.warningLines())
-            print(QStringLiteral("Warning: %1\n").arg(warning));
-        backups += result.backups.size();
-        renamed += result.renamed.size();
-        if (result.status == ImagePipeline::FileResult::Converted) {
-            ++converted;
-        } else if (result.status == ImagePipeline::FileResult::Skipped) {
-            ++skipped;
-        } else {
-            ++failed;
-            print(failureLine(result) + QLatin1Char('\n'));
-        }
-        if (terminal)
-            print(QStringLiteral("[%1/%2] %3")
-                      .arg(converted + skipped + failed)
-                      .arg(files.size())
-                      .arg(QDir::toNativeSeparators(files[index])));
-    });
+    batch.run(
+        files,
+        [&](int index, const ImagePipeline::FileResult &result) {
+            if (terminal)
+                print(QStringLiteral("\r\033[K"));
+            for (const QString &warning : result.warningLines())
+                print(QStringLiteral("Warning: %1\n").arg(warning));
+            backups += result.backups.size();
+            renamed += result.renamed.size();
+            if (result.status == ImagePipeline::FileResult::Converted) {
+                ++converted;
+            } else if (result.status == ImagePipeline::FileResult::Skipped) {
+                ++skipped;
+            } else {
+                ++failed;
+                print(failureLine(result) + QLatin1Char('\n'));
+            }
+            if (terminal)
+                print(QStringLiteral("[%1/%2] %3")
+                          .arg(converted + skipped + failed)
+                          .arg(files.size())
+                          .arg(QDir::toNativeSeparators(files[index])));
+        },
+        roots);
     if (terminal)
         print(QStringLiteral("\r\033[K"));
 
@@ -200,8 +203,9 @@ int main(int argc, char *argv[])
     }
     QString error;
     QStringList unnamable;
+    QStringList roots;
     const QStringList files
-        = expandInputs(arguments.inputs, arguments.recursive, &error, &unnamable);
+        = expandInputs(arguments.inputs, arguments.recursive, &error, &unnamable, &roots);
     if (!error.isEmpty()) {
         print(QStringLiteral("tarvo-convert: %1\n").arg(error));
         return 2;
@@ -217,5 +221,5 @@ int main(int argc, char *argv[])
         print(QStringLiteral("Made the folder %1\n").arg(shown));
     }
 
-    return convertAll(arguments, files, unnamable);
+    return convertAll(arguments, files, roots, unnamable);
 }

@@ -265,6 +265,7 @@ void GraphicConverter::addPaths(const QStringList &paths, bool recursive)
 {
     QSet<QString> seen = listedFiles();
     QStringList files;
+    QStringList roots; // the folder each file was imported from, for "Keep sub-folders"
     QStringList unnamable;
     QStringList missing;
     for (const QString &path : paths) {
@@ -273,17 +274,21 @@ void GraphicConverter::addPaths(const QStringList &paths, bool recursive)
         if (info.isDir()) {
             seen.insert(info.canonicalFilePath());
             ImageFolders::collect(absolute, recursive, &files, &seen, &unnamable);
+            while (roots.size() < files.size())
+                roots.append(absolute);
         } else if (info.isFile()) {
-            if (ImageFolders::firstVisit(absolute, &seen))
+            if (ImageFolders::firstVisit(absolute, &seen)) {
                 files.append(absolute);
+                roots.append(QString());
+            }
         } else if (!FileNames::unnamableEntry(absolute).isEmpty()) {
             unnamable.append(FileNames::unnamableEntry(absolute));
         } else {
             missing.append(QDir::toNativeSeparators(path));
         }
     }
-    for (const QString &file : qAsConst(files))
-        appendFile(file);
+    for (int i = 0; i < files.size(); ++i)
+        appendFile(files[i], roots[i]);
     if (!files.isEmpty())
         updateItemCount();
 
@@ -361,10 +366,12 @@ void GraphicConverter::convert()
     }
     runOutputFolder = QDir(settings->path).exists() ? settings->path : QString();
     QStringList files;
+    QStringList roots;
     QStringList shown;
     for (int row = 0; row < ui->listWidget->count(); ++row) {
         QListWidgetItem *item = ui->listWidget->item(row);
         files.append(filePath(item));
+        roots.append(item->data(importRootRole).toString());
         shown.append(item->text());
         // Outcomes of an earlier run no longer hold.
         item->setIcon(QIcon(QStringLiteral(":/images/image")));
@@ -381,7 +388,7 @@ void GraphicConverter::convert()
         reportDialog->hide();
     report.start(shown);
     runClock.start();
-    engine.start(files, std::move(settings));
+    engine.start(files, std::move(settings), roots);
     setRunLocked(true);
     ui->progressBar->setMaximum(ui->listWidget->count());
     ui->progressBar->setValue(0);
@@ -516,10 +523,12 @@ void GraphicConverter::updateItemCount()
         count < 2 ? QStringLiteral("item") : QStringLiteral("items")));
 }
 
-void GraphicConverter::appendFile(const QString &path)
+void GraphicConverter::appendFile(const QString &path, const QString &root)
 {
-    ui->listWidget->addItem(new QListWidgetItem(
-        QIcon(QStringLiteral(":/images/image")), QDir::toNativeSeparators(path)));
+    auto *item = new QListWidgetItem(
+        QIcon(QStringLiteral(":/images/image")), QDir::toNativeSeparators(path));
+    item->setData(importRootRole, root);
+    ui->listWidget->addItem(item);
 }
 
 void GraphicConverter::setRunLocked(bool locked)

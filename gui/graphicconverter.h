@@ -74,7 +74,9 @@ private slots:
     void fillPresetMenu();
 
 private:
-    void appendFile(const QString &path);
+    // root: the folder an import found the file in, empty for a file added by name.
+    void appendFile(const QString &path, const QString &root = QString());
+    static constexpr int importRootRole = Qt::UserRole + 1;
     void chooseFolderToImport(bool recursive);
     bool handleDrop(QEvent *event);
     QSet<QString> listedFiles() const;

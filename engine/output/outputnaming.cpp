@@ -15,9 +15,12 @@ namespace {
 QString firstFree(const QString &out, const QString &ending, const OutputNaming::Taken &taken)
 {
     const QFileInfo info(out);
-    // A name only planned so far has no canonical form yet; its folder does. Nor has a
-    // dangling link at the name, whose target is not the folder the name is in.
-    const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
+    // A name only planned so far has no canonical form yet; its folder does (unless it is a
+    // sub-folder still to be made). Nor has a dangling link at the name, whose target is not
+    // the folder the name is in.
+    QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
+    if (folder.isEmpty())
+        folder = QDir::cleanPath(info.absolutePath());
     for (int n = 1;; ++n) {
         const QString candidate = folder + QLatin1Char('/') + info.baseName() + ending.arg(n)
             + QLatin1Char('.') + info.suffix();
@@ -45,15 +48,22 @@ QString suffixForFormat(const QString &format)
 
 Rule Rule::of(const ConversionSettings &settings)
 {
-    return { settings.path, suffixForFormat(settings.format), settings.overwrite };
+    return { settings.path, suffixForFormat(settings.format), settings.overwrite,
+        settings.keepTree };
 }
 
-QString plainPath(const Rule &rule, const QString &input)
+QString plainPath(const Rule &rule, const QString &input, const QString &root)
 {
     const QDir dir(rule.folder);
-    const QString folder = (dir.exists() && !rule.folder.isEmpty())
-        ? dir.absolutePath()
-        : QFileInfo(input).canonicalPath();
+    const bool intoFolder = dir.exists() && !rule.folder.isEmpty();
+    QString folder = intoFolder ? dir.absolutePath() : QFileInfo(input).canonicalPath();
+    if (intoFolder && rule.keepTree && !root.isEmpty()) {
+        // The way down from the root, never up or out of it, whatever the names say.
+        const QString below = QDir(root).relativeFilePath(QFileInfo(input).absolutePath());
+        if (!below.isEmpty() && below != QLatin1String(".")
+            && !below.startsWith(QLatin1String("..")) && QDir::isRelativePath(below))
+            folder += QLatin1Char('/') + QDir::cleanPath(below);
+    }
     return folder + QLatin1Char('/') + QFileInfo(input).baseName() + rule.suffix;
 }
 
@@ -69,9 +79,9 @@ QString backupName(const QString &file, const Taken &taken)
     return firstFree(file, QStringLiteral("_backup_%1"), taken);
 }
 
-Target target(const Rule &rule, const QString &input, const Taken &taken)
+Target target(const Rule &rule, const QString &input, const Taken &taken, const QString &root)
 {
-    const QString plain = plainPath(rule, input);
+    const QString plain = plainPath(rule, input, root);
     Target target(rule.overwrite || !taken(plain) ? plain : freeName(plain, taken),
         rule.overwrite ? Target::ReplaceAfterBackup : Target::KeepExisting);
     target.plain = plain;

@@ -55,18 +55,23 @@ struct Rule
     // Whether an output replaces a file at its name (kept first as a numbered backup) rather
     // than taking a free numbered name.
     bool overwrite = false;
+    // Whether a file found in a folder walk goes to its sub-folder (from the walk's root)
+    // under folder, rather than into folder itself.
+    bool keepTree = false;
 
     static Rule of(const ConversionSettings &settings);
 };
 
-// The output folder (the rule's when it exists, else the input's own), the input's name up to
+// The output folder (the rule's when it exists, else the input's own; with keepTree and the
+// folder walk's root the input was found under, its sub-folder there), the input's name up to
 // its first dot, and the suffix: the name before any clash is settled.
-QString plainPath(const Rule &rule, const QString &input);
+QString plainPath(const Rule &rule, const QString &input, const QString &root = QString());
 
 // Where the output of input goes, and how the write treats what it finds there: with
 // overwrite, the plain name, whose file the write keeps as a numbered backup before replacing
 // it; without it, a free numbered name so nothing is replaced.
-Target target(const Rule &rule, const QString &input, const Taken &taken = isTaken);
+Target target(const Rule &rule, const QString &input, const Taken &taken = isTaken,
+    const QString &root = QString());
 
 // Where frame number (counted from 1) of a file whose output was planned as whole goes, with
 // one file per frame: "name-N.suffix" beside it. A name claimed (the run's other outputs,

@@ -686,18 +686,32 @@ FileResult convertFile(const QString &input, const ConversionSettings &settings,
         = settings.keepDates && ::stat(QFile::encodeName(input).constData(), &info) == 0;
     writePictures(
         chooseOutputPath(input), encoded.pictures, [](const QString &) { return false; },
-        dated ? &info.st_mtim : nullptr, &result);
+        dated ? &info.st_mtim : nullptr, &result, subFoldersMadeUnder(settings));
     if (result.status == FileResult::Converted)
         result.warnings = encoded.warnings;
     return result;
 }
 
+QString subFoldersMadeUnder(const ConversionSettings &settings)
+{
+    return settings.keepTree && !settings.path.isEmpty()
+        ? QDir::cleanPath(QFileInfo(settings.path).absoluteFilePath())
+        : QString();
+}
+
 void writePictures(const OutputNaming::Target &target, const QVector<QByteArray> &pictures,
-    const OutputNaming::Taken &claimed, const timespec *modified, FileResult *result)
+    const OutputNaming::Taken &claimed, const timespec *modified, FileResult *result,
+    const QString &madeUnder)
 {
     for (int i = 0; i < pictures.size(); ++i) {
         const OutputNaming::Target each
             = pictures.size() == 1 ? target : OutputNaming::frameTarget(target, i + 1, claimed);
+        // A sub-folder kept from a folder walk is made when its first file is written; an
+        // output folder that went away meanwhile is not made again behind the user's back.
+        const QString folder = QDir::cleanPath(QFileInfo(each.path).absolutePath());
+        if (!madeUnder.isEmpty() && folder.startsWith(madeUnder + QLatin1Char('/'))
+            && QFileInfo(madeUnder).isDir() && !QFileInfo(folder).isDir())
+            QDir().mkpath(folder);
         QString written = each.path;
         QString backup;
         Reason reason;

@@ -152,9 +152,13 @@ using OutputPathChooser = std::function<OutputNaming::Target(const QString &inpu
 // Writes what a file converted to: its one picture under target, or with several (one file per
 // frame) each under frameTarget(target, n, claimed), dated modified when given. Fills the
 // result's outputs, or its failure for the first that could not be written; the files before it
-// stay.
+// stay. A missing folder is made only inside madeUnder (the run's output folder, when it keeps
+// sub-folders), and only while madeUnder itself is there.
 void writePictures(const OutputNaming::Target &target, const QVector<QByteArray> &pictures,
-    const OutputNaming::Taken &claimed, const timespec *modified, FileResult *result);
+    const OutputNaming::Taken &claimed, const timespec *modified, FileResult *result,
+    const QString &madeUnder = QString());
+// The folder a run's sub-folders are made in: its output folder when it keeps sub-folders.
+QString subFoldersMadeUnder(const ConversionSettings &settings);
 
 // Converts one non-empty input path in this process: read, convertBytes(), write. For tests
 // and tools; the programs convert in worker processes (WorkerProcess). Never throws.

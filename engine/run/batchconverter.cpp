@@ -32,12 +32,12 @@ BatchConverter::BatchConverter(const ConversionSettings &settings, const Options
 {
 }
 
-QString BatchConverter::doneBefore(const QString &input) const
+QString BatchConverter::doneBefore(const QString &input, const QString &root) const
 {
     if (!settings.skipExisting)
         return QString();
     const OutputNaming::Target plain(
-        OutputNaming::plainPath(OutputNaming::Rule::of(settings), input));
+        OutputNaming::plainPath(OutputNaming::Rule::of(settings), input, root));
     if (OutputNaming::isTaken(plain.path))
         return plain.path;
     // Written one file per frame, a file with several left its first frame's.
@@ -47,7 +47,7 @@ QString BatchConverter::doneBefore(const QString &input) const
 }
 
 QVector<OutputNaming::Target> BatchConverter::planTargets(
-    const QStringList &inputs, const QStringList &done) const
+    const QStringList &inputs, const QStringList &roots, const QStringList &done) const
 {
     QSet<QString> planned; // outputs and backups
     const auto taken = [&planned](const QString &path) {
@@ -64,7 +64,7 @@ QVector<OutputNaming::Target> BatchConverter::planTargets(
         }
         // With overwrite, a later file replaces an earlier one's output after a backup, as
         // it would one after the other; without it, every output gets a name of its own.
-        OutputNaming::Target target = OutputNaming::target(rule, input, taken);
+        OutputNaming::Target target = OutputNaming::target(rule, input, taken, roots.value(i));
         if (settings.overwrite && taken(target.path)) {
             target.backup = OutputNaming::backupName(target.path, taken);
             planned.insert(key(target.backup));
@@ -174,13 +174,13 @@ bool BatchConverter::stops(ImagePipeline::FileResult::Status status) const
 }
 
 QVector<ImagePipeline::FileResult> BatchConverter::run(
-    const QStringList &inputs, const Finished &finished)
+    const QStringList &inputs, const Finished &finished, const QStringList &roots)
 {
     const int count = inputs.size();
     QStringList done;
-    for (const QString &input : inputs)
-        done.append(doneBefore(input));
-    const QVector<OutputNaming::Target> targets = planTargets(inputs, done);
+    for (int i = 0; i < count; ++i)
+        done.append(doneBefore(inputs[i], roots.value(i)));
+    const QVector<OutputNaming::Target> targets = planTargets(inputs, roots, done);
     removeLeftovers(targets);
     // What a frame's file of one file per frame must not take: every other name the run plans.
     QSet<QString> claimed;

@@ -39,15 +39,18 @@ public:
     // Returns one result per input; a file never started (after a failure with stopOnError,
     // or once stopFlag is raised), or stopped in flight (WorkerProcess::stopAll), keeps status
     // Missing and an empty error, and is not handed to finished.
-    QVector<ImagePipeline::FileResult> run(const QStringList &inputs, const Finished &finished);
+    // roots, beside the inputs: the folder a folder walk found each in, for outputs that keep
+    // sub-folders; empty (or missing) for a file given by name.
+    QVector<ImagePipeline::FileResult> run(
+        const QStringList &inputs, const Finished &finished, const QStringList &roots = {});
 
 private:
     // With skipExisting, the name that shows input converted before (its output's plain name,
     // or its first frame's), when it is taken; else empty.
-    QString doneBefore(const QString &input) const;
+    QString doneBefore(const QString &input, const QString &root) const;
     // Names for every input but those done already (done[i] not empty).
     QVector<OutputNaming::Target> planTargets(
-        const QStringList &inputs, const QStringList &done) const;
+        const QStringList &inputs, const QStringList &roots, const QStringList &done) const;
     // Whether a file of this status ends the run, with stopOnError.
     bool stops(ImagePipeline::FileResult::Status status) const;
     QVector<int> startOrder(const QStringList &inputs, const QVector<QVector<int>> &waitsFor) const;

@@ -21,8 +21,8 @@ ImageConvertEngine::~ImageConvertEngine()
     }
 }
 
-bool ImageConvertEngine::start(
-    const QStringList &files, std::unique_ptr<ConversionSettings> settings)
+bool ImageConvertEngine::start(const QStringList &files,
+    std::unique_ptr<ConversionSettings> settings, const QStringList &roots)
 {
     // The record stays until cleanup(), which runs after the thread's last report.
     if (!settings || this->settings)
@@ -30,7 +30,7 @@ bool ImageConvertEngine::start(
     this->settings = std::move(settings);
     stopFlag.storeRelaxed(0);
 
-    ImageConverter *worker = new ImageConverter(files, this->settings.get(), &stopFlag);
+    ImageConverter *worker = new ImageConverter(files, this->settings.get(), &stopFlag, roots);
     QThread *thread = new QThread;
     this->thread = thread;
     worker->moveToThread(thread);

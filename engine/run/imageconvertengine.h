@@ -28,7 +28,10 @@ public:
 
     // Takes over settings. Refused while a run is in progress, whose worker reads its own
     // record until the end: the record given is then dropped and false returned.
-    bool start(const QStringList &files, std::unique_ptr<ConversionSettings> settings);
+    // roots: beside the files, the folder each was imported from, for outputs that keep
+    // sub-folders (empty for a file added by name).
+    bool start(const QStringList &files, std::unique_ptr<ConversionSettings> settings,
+        const QStringList &roots = {});
     void requestStop();
 
 signals:

@@ -10,10 +10,11 @@
 #include "outputnaming.h"
 #include "resourcelimits.h"
 
-ImageConverter::ImageConverter(
-    const QStringList &files, const ConversionSettings *settings, QAtomicInt *stopFlag)
+ImageConverter::ImageConverter(const QStringList &files, const ConversionSettings *settings,
+    QAtomicInt *stopFlag, const QStringList &roots)
     : QObject(nullptr)
     , files(files)
+    , roots(roots)
     , settings(settings)
     , stopFlag(stopFlag)
 {
@@ -28,12 +29,14 @@ void ImageConverter::convert()
     // to be written rather than go elsewhere behind the user's back. An empty entry has no name
     // to plan and is taken at once.
     QStringList inputs;
+    QStringList inputRoots;
     QVector<int> rows;
     for (int i = 0; i < files.size(); ++i) {
         if (files[i].isEmpty()) {
             emit _doneItem(i);
         } else {
             inputs.append(files[i]);
+            inputRoots.append(roots.value(i));
             rows.append(i);
         }
     }
@@ -44,8 +47,10 @@ void ImageConverter::convert()
     options.stopFlag = stopFlag;
     BatchConverter batch(*settings, options);
     // Reports come from the jobs' threads one at a time, so a file's lines stay together.
-    batch.run(inputs,
-        [&](int index, const ImagePipeline::FileResult &result) { report(rows[index], result); });
+    batch.run(
+        inputs,
+        [&](int index, const ImagePipeline::FileResult &result) { report(rows[index], result); },
+        inputRoots);
     emit done();
 }
 

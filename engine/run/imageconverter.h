@@ -20,8 +20,8 @@ class ImageConverter : public QObject
     Q_OBJECT
 
 public:
-    ImageConverter(
-        const QStringList &files, const ConversionSettings *settings, QAtomicInt *stopFlag);
+    ImageConverter(const QStringList &files, const ConversionSettings *settings,
+        QAtomicInt *stopFlag, const QStringList &roots = {});
     ~ImageConverter() override;
 
 signals:
@@ -45,6 +45,7 @@ private:
     void report(int index, const ImagePipeline::FileResult &result);
 
     QStringList files;
+    QStringList roots;
     const ConversionSettings *const settings;
     QAtomicInt *stopFlag;
 };

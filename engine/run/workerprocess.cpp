@@ -397,8 +397,8 @@ ImagePipeline::FileResult WorkerProcess::convert(const QString &input,
     }
     if (beforeWrite)
         beforeWrite();
-    ImagePipeline::writePictures(
-        target, pictures, claimed, dated ? &given.st_mtim : nullptr, &result);
+    ImagePipeline::writePictures(target, pictures, claimed, dated ? &given.st_mtim : nullptr,
+        &result, ImagePipeline::subFoldersMadeUnder(settings));
     if (result.status != FileResult::Converted)
         return result;
     if (alone)

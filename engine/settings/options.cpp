@@ -74,6 +74,10 @@ QVector<Option> makeTable()
             { "skip-existing",
                 "Skip an input whose output name is taken already: a job run again converts "
                 "only what is missing." }),
+        flag<&S::keepTree>("Global", "keeptree", false, "checkBoxKeepTree",
+            { "keep-tree",
+                "With --output, give each file of a folder its sub-folder under DIR, as it "
+                "is under the folder given." }),
         flag<&S::keepDates>("Global", "keepdates", false, "checkBoxKeepDates",
             { "keep-dates", "Give each output the modification time of its input." }),
         flag<&S::strip>("Global", "strip", true, "checkBoxStrip",

@@ -68,6 +68,7 @@ private slots:
     void runWithAMissingFile_data();
     void runWithAMissingFile();
     void presetsSaveLoadAndGo();
+    void importedFoldersKeepTheirTree();
     void missingOutputFolderIsMadeAfterAsking_data();
     void missingOutputFolderIsMadeAfterAsking();
     void stopDuringARun();
@@ -622,11 +623,12 @@ void tst_WindowActions::resetTouchesOnlyItsPage_data()
     QTest::addColumn<QStringList>("pageWidgets");
 
     QTest::newRow("Global") << "pushButtonGlobalDefault"
-                            << QStringList { "checkBoxOverwrite", "checkBoxSkipExisting",
-                                   "checkBoxFilePerFrame", "checkBoxKeepDates",
-                                   "checkBoxStopOnFailure", "spinBoxJobs", "checkBoxStrip",
-                                   "checkBoxKeepColorProfile", "checkBoxRemoveLocation",
-                                   "checkBoxTransparent", "labelBackgroundColor" };
+                            << QStringList { "checkBoxOverwrite", "checkBoxKeepTree",
+                                   "checkBoxSkipExisting", "checkBoxFilePerFrame",
+                                   "checkBoxKeepDates", "checkBoxStopOnFailure", "spinBoxJobs",
+                                   "checkBoxStrip", "checkBoxKeepColorProfile",
+                                   "checkBoxRemoveLocation", "checkBoxTransparent",
+                                   "labelBackgroundColor" };
     QTest::newRow("JPEG") << "pushButtonJPEGDefault"
                           << QStringList { "spinBoxJPEGQuality", "horizontalSliderJPEGQuality",
                                  "spinBoxJPEGDPI", "checkBoxJPEGProgressive", "checkBoxJPEGHuffman",
@@ -831,6 +833,25 @@ void tst_WindowActions::runWithAMissingFile()
     // The file that vanished after it was listed is named in the status bar.
     QCOMPARE(window.findChild<QLabel *>("labelError")->text(),
         "Could not convert " + QDir::toNativeSeparators(files[2]) + ": no such file");
+}
+
+void tst_WindowActions::importedFoldersKeepTheirTree()
+{
+    makeImage("a/x/1.png");
+    makeImage("a/y/1.png");
+    const QString single = makeImage("b/1.png");
+    const QString out = dir->filePath("out");
+    QVERIFY(QDir().mkpath(out));
+    GraphicConverter window;
+    window.addPaths({ dir->filePath("a") }, true);
+    window.addPaths({ single });
+    window.findChild<QLineEdit *>("lineEditPath")->setText(out);
+    window.findChild<QAbstractButton *>("checkBoxKeepTree")->setChecked(true);
+    window.findChild<QPushButton *>("pushButtonConvert")->click();
+    QTRY_COMPARE_WITH_TIMEOUT(runLockedEnabled(window).size(), 10, 20000);
+    // A file added by name has no tree to keep.
+    for (const char *name : { "x/1.jpg", "y/1.jpg", "1.jpg" })
+        QVERIFY2(QFileInfo::exists(out + '/' + name), name);
 }
 
 void tst_WindowActions::presetsSaveLoadAndGo()

@@ -1,6 +1,7 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QDir>
+#include <QDirIterator>
 #include <QImage>
 #include <QLineEdit>
 #include <QProcess>
@@ -103,6 +104,8 @@ private slots:
     void collidingNamesDoNotDependOnJobs();
     void backupNamesDoNotDependOnJobs();
     void outputFolderIsMadeOneLevelDeep();
+    void keepTreeGivesEachItsSubFolder_data();
+    void keepTreeGivesEachItsSubFolder();
     void skipExistingConvertsOnlyWhatIsMissing_data();
     void skipExistingConvertsOnlyWhatIsMissing();
     void anOutputReadLaterInTheRunIsReadWhenWritten();
@@ -419,6 +422,36 @@ void tst_Cli::collidingNamesDoNotDependOnJobs()
         QCOMPARE(outcome[0].value("photo_6.jpg"), 15);
         QCOMPARE(outcome[0].size(), 7);
     }
+}
+
+void tst_Cli::keepTreeGivesEachItsSubFolder_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QStringList>("outputs");
+    QTest::newRow("flat: free names") << QStringList { "--recursive" }
+                                      << QStringList { "1.jpg", "1_1.jpg", "1_2.jpg", "top.jpg" };
+    QTest::newRow("sub-folders kept") << QStringList { "--recursive",
+        "--keep-tree" } << QStringList { "top.jpg", "x/1.jpg", "y/1.jpg", "y/z/1.jpg" };
+    QTest::newRow("sub-folders kept, two at once") << QStringList { "--recursive", "--keep-tree",
+        "--jobs", "2" } << QStringList { "top.jpg", "x/1.jpg", "y/1.jpg", "y/z/1.jpg" };
+}
+
+void tst_Cli::keepTreeGivesEachItsSubFolder()
+{
+    QFETCH(QStringList, options);
+    QFETCH(QStringList, outputs);
+    for (const char *name : { "a/top.png", "a/x/1.png", "a/y/1.png", "a/y/z/1.png" })
+        writeImage(dir->filePath(name), QSize(12, 8));
+    const QString out = dir->filePath("out");
+    QVERIFY(QDir().mkpath(out));
+    const Run run = runCli(options + QStringList { "--output", out, dir->filePath("a") });
+    QCOMPARE(run.exitCode, 0);
+    QStringList found;
+    QDirIterator it(out, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        found.append(QDir(out).relativeFilePath(it.next()));
+    found.sort();
+    QCOMPARE(found, outputs);
 }
 
 void tst_Cli::outputFolderIsMadeOneLevelDeep()
