@@ -461,9 +461,18 @@ void GraphicConverter::showOutcome(int index)
     QListWidgetItem *item = ui->listWidget->item(index);
     if (!item)
         return;
-    static const char *const icons[] = { ":/images/image", ":/images/converted", ":/images/warning",
-        ":/images/failed", ":/images/tick" };
-    item->setIcon(QIcon(QLatin1String(icons[report.entry(index).outcome])));
+    static const char *const icons[]
+        = { ":/images/image", ":/images/converted", ":/images/warning", ":/images/failed" };
+    const RunReport::Outcome outcome = report.entry(index).outcome;
+    if (outcome == RunReport::Skipped) {
+        // Done before: the tick, greyed.
+        const QIcon done(QStringLiteral(":/images/converted"));
+        item->setIcon(QIcon(done.pixmap(
+            ui->listWidget->iconSize().isValid() ? ui->listWidget->iconSize() : QSize(16, 16),
+            QIcon::Disabled)));
+    } else {
+        item->setIcon(QIcon(QLatin1String(icons[outcome])));
+    }
     item->setToolTip(report.toolTip(index));
 }
 

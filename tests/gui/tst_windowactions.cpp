@@ -852,6 +852,19 @@ void tst_WindowActions::importedFoldersKeepTheirTree()
     // A file added by name has no tree to keep.
     for (const char *name : { "x/1.jpg", "y/1.jpg", "1.jpg" })
         QVERIFY2(QFileInfo::exists(out + '/' + name), name);
+
+    // Again, skipping what is done: every row says so, with an icon of its own.
+    window.findChild<QAbstractButton *>("checkBoxSkipExisting")->setChecked(true);
+    window.findChild<QPushButton *>("pushButtonConvert")->click();
+    QTRY_COMPARE_WITH_TIMEOUT(runLockedEnabled(window).size(), 10, 20000);
+    auto list = window.findChild<QListWidget *>("listWidget");
+    for (int row = 0; row < list->count(); ++row) {
+        QVERIFY(list->item(row)->toolTip().startsWith("Skipped: "));
+        QVERIFY(!list->item(row)->icon().pixmap(16).isNull());
+    }
+    QVERIFY2(
+        window.findChild<QLabel *>("labelSummary")->text().startsWith("0 converted, 3 skipped"),
+        qPrintable(window.findChild<QLabel *>("labelSummary")->text()));
 }
 
 void tst_WindowActions::presetsSaveLoadAndGo()
