@@ -383,6 +383,9 @@ void stripAsAsked(Magick::Image &image, const ConversionSettings &settings)
     if (settings.strip) {
         const QByteArray icc = settings.keepColourProfile ? profileOf(image, "ICC") : QByteArray();
         image.strip();
+        // The name a TIFF was written under (its writer's path, as often as not), which the
+        // PNG writer would pass on as text.
+        MagickLib::SetImageAttribute(image.image(), "document", nullptr);
         if (!icc.isEmpty())
             image.profile("ICM", Magick::Blob(icc.constData(), size_t(icc.size())));
         return;

@@ -918,6 +918,16 @@ void tst_Pipeline::stripRemovesProfilesAndComments()
     const Magick::Image decoded = load(output);
     QCOMPARE(decoded.comment().empty(), strip);
     QCOMPARE(!TestSupport::readFile(output).contains(QByteArray("Exif\0\0", 6)), strip);
+
+    // A TIFF names the file it was written as, a path of whoever wrote it, which the PNG
+    // writer would copy into a text chunk.
+    Magick::Image named = pattern(8, 8);
+    const QString tiff = dir->filePath("home-of-jane.tif");
+    save(named, tiff, "TIFF");
+    s.format = "png";
+    const QString png = dir->filePath("out.png");
+    QCOMPARE(int(convert(tiff, s, png).status), int(FileResult::Converted));
+    QCOMPARE(!TestSupport::readFile(png).contains("home-of-jane"), strip);
 }
 
 void tst_Pipeline::rotatedPhotoComesOutUpright_data()
