@@ -706,9 +706,16 @@ void writePictures(const OutputNaming::Target &target, const QVector<QByteArray>
     const OutputNaming::Taken &claimed, const timespec *modified, FileResult *result,
     const QString &madeUnder)
 {
+    // The names before any clash was settled, to tell which outputs took a free one.
+    const OutputNaming::Target unsettled(target.plain.isEmpty() ? target.path : target.plain);
+    const auto nothingClaimed = [](const QString &) { return false; };
     for (int i = 0; i < pictures.size(); ++i) {
+        const bool single = pictures.size() == 1;
         const OutputNaming::Target each
-            = pictures.size() == 1 ? target : OutputNaming::frameTarget(target, i + 1, claimed);
+            = single ? target : OutputNaming::frameTarget(target, i + 1, claimed);
+        const QString plain = single
+            ? unsettled.path
+            : OutputNaming::frameTarget(unsettled, i + 1, nothingClaimed).path;
         // A sub-folder kept from a folder walk is made when its first file is written; an
         // output folder that went away meanwhile is not made again behind the user's back.
         const QString folder = QDir::cleanPath(QFileInfo(each.path).absolutePath());
@@ -722,19 +729,11 @@ void writePictures(const OutputNaming::Target &target, const QVector<QByteArray>
             = OutputFile::write(each, pictures[i], &written, &reason, modified, &backup);
         if (!backup.isEmpty())
             result->backups.append(backup);
-        // The name before any clash was settled: the plain one, or the frame's own.
-        const QString plain = pictures.size() == 1
-            ? (target.plain.isEmpty() ? target.path : target.plain)
-            : OutputNaming::frameTarget(
-                OutputNaming::Target(target.plain.isEmpty() ? target.path : target.plain), i + 1,
-                [](const QString &) {
-                    return false;
-                }).path;
         if (done && QFileInfo(written).fileName() != QFileInfo(plain).fileName())
             result->renamed.append(written);
         if (i == 0)
             result->outputPath = written;
-        if (pictures.size() > 1 && done)
+        if (!single && done)
             result->frameOutputs.append(written);
         if (!done) {
             result->fail(FileResult::WriteFailed, nativeName(written), reason);
