@@ -195,6 +195,17 @@ QVector<Declaration> fromOption(const Options::Option &option)
         declarations.last().apply = apply;
         return declarations;
     }
+    case Options::Type::Text:
+        return { { name, QStringLiteral("PATTERN"), QStringLiteral("%1.").arg(help),
+            [&option, name](Reader &read, CliArguments &result) {
+                if (!read.has(name))
+                    return;
+                const QString value = read.value(name);
+                const QString fault = option.problem ? option.problem(value) : QString();
+                if (!fault.isEmpty())
+                    read.fail(QStringLiteral("--%1: \"%2\" %3").arg(name, value, fault));
+                option.set(result.settings, value);
+            } } };
     case Options::Type::Folder:
         break;
     }

@@ -34,7 +34,8 @@
 #include "imageinfodialog.h"
 #include "optionform.h"
 #include "presets.h"
-#include "resizepreview.h"
+#include "namepattern.h"
+#include "outputpreview.h"
 #include "options.h"
 #include "runreportdialog.h"
 #include "settingsfile.h"
@@ -84,7 +85,7 @@ GraphicConverter::GraphicConverter(QWidget *parent)
     for (const OutputFormat *format : OutputFormats::all())
         ui->comboBoxFormat->addItem(QLatin1String(format->label));
     form = new OptionForm(this, ui->listWidgetOptions, ui->stackedWidgetOptions);
-    resizePreview = new ResizePreview(ui->labelResizePreview, this);
+    outputPreview = new OutputPreview(ui->labelResizePreview, ui->labelNamePatternExample, this);
 
     connectSignals();
 
@@ -185,7 +186,13 @@ void GraphicConverter::connectSignals()
     for (QAbstractButton *button : { static_cast<QAbstractButton *>(ui->radioButtonResizeExact),
              static_cast<QAbstractButton *>(ui->checkBoxResizeShrinkOnly) })
         connect(button, SIGNAL(toggled(bool)), this, SLOT(updateResizeStates()));
-    connect(ui->listWidget, SIGNAL(currentRowChanged(int)), this, SLOT(updateResizeStates()));
+    connect(ui->listWidget, SIGNAL(currentRowChanged(int)), this, SLOT(updatePreview()));
+    connect(ui->lineEditNamePattern, SIGNAL(textChanged(QString)), this, SLOT(updatePreview()));
+    connect(ui->listWidget->model(), SIGNAL(rowsInserted(QModelIndex, int, int)), this,
+        SLOT(updatePreview()));
+    connect(ui->listWidget->model(), SIGNAL(rowsRemoved(QModelIndex, int, int)), this,
+        SLOT(updatePreview()));
+    connect(ui->comboBoxFormat, SIGNAL(currentIndexChanged(int)), this, SLOT(updatePreview()));
     connect(ui->actionSaveOptionsAs, &QAction::triggered, this, &GraphicConverter::savePreset);
     connect(ui->menuPresets, &QMenu::aboutToShow, this, &GraphicConverter::fillPresetMenu);
     connect(ui->actionDefaultOptions, &QAction::triggered, this, [this] {
@@ -352,6 +359,13 @@ void GraphicConverter::convert()
     }
 
     auto settings = std::make_unique<ConversionSettings>(currentSettings());
+    const QString patternProblem = NamePattern::problem(settings->namePattern);
+    if (!patternProblem.isEmpty()) {
+        QMessageBox::warning(
+            this, tr("Output Names"), tr("The name pattern %1.").arg(patternProblem));
+        ui->lineEditNamePattern->setFocus();
+        return;
+    }
     if (!settings->path.isEmpty() && !QFileInfo(settings->path).isDir()) {
         const QString folder = QDir::toNativeSeparators(QDir::cleanPath(settings->path));
         if (QMessageBox::question(
@@ -786,10 +800,16 @@ void GraphicConverter::updateResizeStates()
     ui->label_6->setEnabled(box);
     ui->comboBoxResizeOperator->setEnabled(on);
     ui->comboBoxResizeFilterType->setEnabled(on && ui->comboBoxResizeOperator->currentIndex() == 2);
-    if (!resizePreview)
+    updatePreview();
+}
+
+void GraphicConverter::updatePreview()
+{
+    if (!outputPreview)
         return;
     QListWidgetItem *item = ui->listWidget->currentItem();
     if (!item && ui->listWidget->count() > 0)
         item = ui->listWidget->item(0);
-    resizePreview->show(item ? filePath(item) : QString(), currentSettings());
+    outputPreview->show(item ? filePath(item) : QString(), item ? ui->listWidget->row(item) + 1 : 0,
+        currentSettings());
 }

@@ -13,7 +13,7 @@
 #include "runreport.h"
 
 class OptionForm;
-class ResizePreview;
+class OutputPreview;
 struct OutputFormat;
 class QLabel;
 class QListWidgetItem;
@@ -70,6 +70,8 @@ private slots:
     void setFormatQuality(int value);
     void followFormatQuality();
     void updateResizeStates();
+    // The lines that say what the selected (or first) file becomes.
+    void updatePreview();
     void savePreset();
     void fillPresetMenu();
 
@@ -98,7 +100,7 @@ private:
 
     Ui::GraphicConverter *ui;
     OptionForm *form = nullptr; // child of the window
-    ResizePreview *resizePreview = nullptr; // child of the window
+    OutputPreview *outputPreview = nullptr; // child of the window
     ImageConvertEngine engine;
     QMenu listMenu;
     QLabel *errorLabel = nullptr; // child of the status bar

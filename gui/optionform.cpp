@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSlider>
@@ -29,6 +30,8 @@ void setWidgetValue(QWidget *widget, const QVariant &value)
         spinBox->setValue(value.toInt());
     } else if (auto comboBox = qobject_cast<QComboBox *>(widget)) {
         comboBox->setCurrentIndex(value.toInt());
+    } else if (auto lineEdit = qobject_cast<QLineEdit *>(widget)) {
+        lineEdit->setText(value.toString());
     } else if (auto label = qobject_cast<QLabel *>(widget)) {
         const QColor color(value.toString());
         label->setPalette(QPalette(color));
@@ -44,6 +47,8 @@ QVariant widgetValue(const QWidget *widget)
         return spinBox->value();
     if (auto comboBox = qobject_cast<const QComboBox *>(widget))
         return comboBox->currentIndex();
+    if (auto lineEdit = qobject_cast<const QLineEdit *>(widget))
+        return lineEdit->text();
     if (auto label = qobject_cast<const QLabel *>(widget))
         return label->text();
     return QVariant();
@@ -205,6 +210,9 @@ QWidget *OptionForm::makeWidget(
         widget = comboBox;
         break;
     }
+    case Options::Type::Text:
+        widget = new QLineEdit;
+        break;
     case Options::Type::Colour:
     case Options::Type::Folder:
         // Neither has a widget of its own kind yet; such a row must name one of the form's.

@@ -17,6 +17,7 @@
 #include <sys/prctl.h>
 #include <unistd.h>
 
+#include "diagnostics.h"
 #include "imagedecoder.h"
 #include "imagepipeline.h"
 #include "imageproperties.h"
@@ -151,6 +152,31 @@ void readProperties(const QByteArray &payload, int fd)
         leave(0);
 }
 
+void readFacts(int fd)
+{
+    if (fd < 0)
+        leave(2);
+    WorkerProtocol::FactsAnswer answer;
+    Magick::Blob blob;
+    try {
+        if (ImageDecoder::readDescriptor(fd, blob, &answer.reason)
+            == ImageDecoder::ReadResult::Read) {
+            answer.facts = ImageDecoder::facts(blob);
+            answer.read = true;
+        }
+    } catch (Magick::Exception &e) {
+        answer.reason = Reason::library(Diagnostics::libraryReason(e.what()));
+    } catch (std::bad_alloc &) {
+        answer.reason
+            = Reason::ours(Reason::TooLarge, QStringLiteral("not enough memory to read the file"));
+    }
+    ::close(fd);
+    if (!answer.read)
+        answer.facts = PictureFacts();
+    if (!WorkerProtocol::send(programSocket, Message::FactsRead, WorkerProtocol::encode(answer)))
+        leave(0);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -203,6 +229,9 @@ int main(int argc, char *argv[])
             break;
         case Message::Properties:
             readProperties(payload, fd);
+            break;
+        case Message::Facts:
+            readFacts(fd);
             break;
         default:
             leave(2);

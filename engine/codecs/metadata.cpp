@@ -104,6 +104,21 @@ quint32 typeSize(quint32 type)
     return type < sizeof sizes / sizeof *sizes ? sizes[type] : 0;
 }
 
+// The entry of tag in the directory at `at`, 0 when there is none or the directory does not fit.
+quint32 findEntry(const Tiff &tiff, quint32 at, quint32 tag)
+{
+    if (!tiff.fits(at, 2))
+        return 0;
+    const quint32 entries = tiff.get(at, 2);
+    if (!tiff.fits(at + 2, entries * 12))
+        return 0;
+    for (quint32 i = 0; i < entries; ++i) {
+        if (tiff.get(at + 2 + 12 * i, 2) == tag)
+            return at + 2 + 12 * i;
+    }
+    return 0;
+}
+
 // Zeroes the GPS directory at `at` with the values it points to; false when it does not fit.
 bool zeroDirectory(Tiff &tiff, quint32 at)
 {
@@ -166,6 +181,25 @@ void toSrgb(Magick::Image &image)
         // A profile the colour engine cannot use leaves the picture as it came, as it always
         // did; the conversion goes on.
     }
+}
+
+QDate exifDateTaken(const QByteArray &exif)
+{
+    QByteArray bytes = exif.startsWith(QByteArray("Exif\0\0", 6)) ? exif.mid(6) : exif;
+    if (bytes.size() < 8 || !(bytes.startsWith("II") || bytes.startsWith("MM")))
+        return QDate();
+    const Tiff tiff { bytes, bytes.startsWith("II") };
+    const quint32 pointer = findEntry(tiff, tiff.get(4, 4), 0x8769);
+    if (!pointer)
+        return QDate();
+    const quint32 entry = findEntry(tiff, tiff.get(pointer + 8, 4), 0x9003);
+    // "YYYY:MM:DD HH:MM:SS" and its terminating zero, in the file past the entry.
+    if (!entry || tiff.get(entry + 2, 2) != 2 || tiff.get(entry + 4, 4) < 11)
+        return QDate();
+    const quint32 value = tiff.get(entry + 8, 4);
+    if (!tiff.fits(value, 10))
+        return QDate();
+    return QDate::fromString(QString::fromLatin1(bytes.mid(int(value), 10)), "yyyy:MM:dd");
 }
 
 QByteArray exifWithoutLocation(const QByteArray &exif)

@@ -2,6 +2,7 @@
 #define METADATA_H
 
 #include <QByteArray>
+#include <QDate>
 
 namespace Magick {
 class Image;
@@ -19,6 +20,10 @@ bool isSrgb(const QByteArray &icc);
 // then describes, so that the picture looks the same once the profile is gone. Any other
 // picture is left as it is.
 void toSrgb(Magick::Image &image);
+
+// The day an EXIF block (with or without the "Exif\0\0" of a JPEG's segment, or a whole TIFF
+// file) says the photo was taken; invalid when it says none or cannot be read.
+QDate exifDateTaken(const QByteArray &exif);
 
 // An EXIF block (with or without the "Exif\0\0" of a JPEG's segment) without its GPS
 // directory: the pointer to it is gone and its entries and values are zeroed, so nothing of

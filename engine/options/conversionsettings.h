@@ -19,6 +19,7 @@ struct ConversionSettings
     bool keepDates = false; // outputs dated as their inputs were last changed
     bool skipExisting = false; // an input whose output name is taken already is left alone
     bool keepTree = false; // files of a folder walk keep their sub-folders under the output's
+    QString namePattern; // what outputs are named (NamePattern); empty: as they always were
     bool strip = false;
     bool keepColourProfile = false; // with strip: the ICC profile stays
     bool removeLocation = false; // without strip: GPS leaves EXIF and XMP

@@ -23,6 +23,11 @@ QVariant Option::sanitized(const QVariant &stored) const
     }
     case Type::Colour:
         return QColor(stored.toString()).name();
+    case Type::Text:
+        // What cannot be used is dropped: the default stands in.
+        if (problem && !problem(stored.toString()).isEmpty())
+            return defaultValue;
+        break;
     case Type::Folder:
         break;
     }

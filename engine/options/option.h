@@ -21,6 +21,7 @@ enum class Type {
     Choice, // a combo box, stored as its index into choices
     Colour, // stored as #rrggbb
     Folder, // stored as a path
+    Text, // a line edit, stored as typed
 };
 
 // How the command line offers a row: the option that sets it (for a flag, to true), the one
@@ -63,6 +64,9 @@ struct Option
     bool machineBound = false;
     // The format's quality, which the window's main quality control shows and sets.
     bool quality = false;
+    // For text: why a value cannot be taken, in words that follow the option's name; empty
+    // when it can. nullptr: any text is taken.
+    QString (*problem)(const QString &value) = nullptr;
     QVariant (*read)(const Option &, const ConversionSettings &) = nullptr;
     void (*write)(const Option &, ConversionSettings &, const QVariant &) = nullptr;
 
@@ -100,7 +104,8 @@ struct Option
     // "Group/key", as QSettings addresses the value.
     QString settingsKey() const;
     // What the window makes of a stored value: numbers clamped, an index outside the list
-    // -1, a colour normalised (black when unreadable). Folders are taken as stored.
+    // -1, a colour normalised (black when unreadable), text that cannot be taken the default.
+    // Folders are taken as stored.
     QVariant sanitized(const QVariant &stored) const;
     // The library's value for a choice's index, -1 when there is none (or no such index).
     int libraryValue(int index) const;

@@ -22,8 +22,8 @@ QString firstFree(const QString &out, const QString &ending, const OutputNaming:
     if (folder.isEmpty())
         folder = QDir::cleanPath(info.absolutePath());
     for (int n = 1;; ++n) {
-        const QString candidate = folder + QLatin1Char('/') + info.baseName() + ending.arg(n)
-            + QLatin1Char('.') + info.suffix();
+        const QString candidate = folder + QLatin1Char('/') + info.completeBaseName()
+            + ending.arg(n) + QLatin1Char('.') + info.suffix();
         if (!taken(candidate))
             return candidate;
     }
@@ -48,11 +48,12 @@ QString suffixForFormat(const QString &format)
 
 Rule Rule::of(const ConversionSettings &settings)
 {
-    return { settings.path, suffixForFormat(settings.format), settings.overwrite,
-        settings.keepTree };
+    return { settings.path, suffixForFormat(settings.format), settings.overwrite, settings.keepTree,
+        settings.namePattern };
 }
 
-QString plainPath(const Rule &rule, const QString &input, const QString &root)
+QString plainPath(
+    const Rule &rule, const QString &input, const QString &root, const NamePattern::Facts &facts)
 {
     const QDir dir(rule.folder);
     const bool intoFolder = dir.exists() && !rule.folder.isEmpty();
@@ -64,7 +65,8 @@ QString plainPath(const Rule &rule, const QString &input, const QString &root)
             && !below.startsWith(QLatin1String("..")) && QDir::isRelativePath(below))
             folder += QLatin1Char('/') + QDir::cleanPath(below);
     }
-    return folder + QLatin1Char('/') + QFileInfo(input).baseName() + rule.suffix;
+    return folder + QLatin1Char('/') + NamePattern::expand(rule.pattern, input, facts)
+        + rule.suffix;
 }
 
 QString freeName(const QString &out, const Taken &taken)
@@ -79,9 +81,10 @@ QString backupName(const QString &file, const Taken &taken)
     return firstFree(file, QStringLiteral("_backup_%1"), taken);
 }
 
-Target target(const Rule &rule, const QString &input, const Taken &taken, const QString &root)
+Target target(const Rule &rule, const QString &input, const Taken &taken, const QString &root,
+    const NamePattern::Facts &facts)
 {
-    const QString plain = plainPath(rule, input, root);
+    const QString plain = plainPath(rule, input, root, facts);
     Target target(rule.overwrite || !taken(plain) ? plain : freeName(plain, taken),
         rule.overwrite ? Target::ReplaceAfterBackup : Target::KeepExisting);
     target.plain = plain;

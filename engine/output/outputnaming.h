@@ -5,6 +5,8 @@
 
 #include <functional>
 
+#include "namepattern.h"
+
 struct ConversionSettings;
 
 // Where each output goes and what a replaced file is kept as: the one home of these names
@@ -44,8 +46,7 @@ bool isTaken(const QString &path);
 // The suffix an output in format gets, with its dot.
 QString suffixForFormat(const QString &format);
 
-// How a run names its outputs. A new way of naming (a pattern for the name, sub-folders that
-// follow the inputs') is a field here and a step in plainPath().
+// How a run names its outputs. A new way of naming is a field here and a step in plainPath().
 struct Rule
 {
     // Where outputs go; empty, or a folder that does not exist, means beside each input.
@@ -58,20 +59,25 @@ struct Rule
     // Whether a file found in a folder walk goes to its sub-folder (from the walk's root)
     // under folder, rather than into folder itself.
     bool keepTree = false;
+    // What an output is named, before its suffix (NamePattern); empty for the name up to the
+    // input's first dot.
+    QString pattern;
 
     static Rule of(const ConversionSettings &settings);
 };
 
 // The output folder (the rule's when it exists, else the input's own; with keepTree and the
-// folder walk's root the input was found under, its sub-folder there), the input's name up to
-// its first dot, and the suffix: the name before any clash is settled.
-QString plainPath(const Rule &rule, const QString &input, const QString &root = QString());
+// folder walk's root the input was found under, its sub-folder there), the name the rule's
+// pattern makes of the input and its facts, and the suffix: the name before any clash is
+// settled.
+QString plainPath(const Rule &rule, const QString &input, const QString &root = QString(),
+    const NamePattern::Facts &facts = NamePattern::Facts());
 
 // Where the output of input goes, and how the write treats what it finds there: with
 // overwrite, the plain name, whose file the write keeps as a numbered backup before replacing
 // it; without it, a free numbered name so nothing is replaced.
 Target target(const Rule &rule, const QString &input, const Taken &taken = isTaken,
-    const QString &root = QString());
+    const QString &root = QString(), const NamePattern::Facts &facts = NamePattern::Facts());
 
 // Where frame number (counted from 1) of a file whose output was planned as whole goes, with
 // one file per frame: "name-N.suffix" beside it. A name claimed (the run's other outputs,

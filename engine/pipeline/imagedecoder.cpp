@@ -23,6 +23,8 @@
 #include "inputformats.h"
 #include "jp2coder.h"
 #include "jpegcheck.h"
+#include "magickpixels.h"
+#include "metadata.h"
 #include "qtimagebridge.h"
 #include "resourcelimits.h"
 #include "tgacoder.h"
@@ -194,8 +196,9 @@ int exifOrientation(const QByteArray &bytes, int pos, int length)
 // The picture size from a JPEG's frame header, walking the marker segments before it, and the
 // EXIF orientation met on the way (0 when there is none). The library's ping cannot be used
 // on JPEGs: for a progressive file it decodes every scan, which costs most of a full read.
-// False when the header does not tell.
-bool jpegSize(const QByteArray &bytes, quint32 *width, quint32 *height, int *orientation = nullptr)
+// False when the header does not tell. *exif: the EXIF segment's body, when asked for.
+bool jpegSize(const QByteArray &bytes, quint32 *width, quint32 *height, int *orientation = nullptr,
+    QByteArray *exif = nullptr)
 {
     if (!bytes.startsWith("\xff\xd8"))
         return false;
@@ -228,6 +231,9 @@ bool jpegSize(const QByteArray &bytes, quint32 *width, quint32 *height, int *ori
             return false;
         if (marker == 0xe1 && orientation && *orientation == 0)
             *orientation = exifOrientation(bytes, pos + 2, int(length) - 2);
+        if (marker == 0xe1 && exif && exif->isEmpty()
+            && bytes.mid(pos + 2, 6) == QByteArray("Exif\0\0", 6))
+            *exif = bytes.mid(pos + 2, int(length) - 2);
         pos += int(length);
     }
     return false;
@@ -565,6 +571,48 @@ Magick::Image decode(
     if (warnings)
         *warnings += said;
     return image;
+}
+
+PictureFacts facts(const Magick::Blob &blob)
+{
+    const QByteArray bytes = viewOf(blob);
+    const InputFormats::Format &format = readableFormat(bytes);
+    PictureFacts facts;
+    quint32 width = 0;
+    quint32 height = 0;
+    int orientation = 0;
+    QByteArray exif;
+    // Orientations 5 to 8 turn the picture a quarter: its upright width is the stored height.
+    if (format.decoder == InputFormats::Decoder::Library
+        && jpegSize(bytes, &width, &height, &orientation, &exif)) {
+        facts.size
+            = orientation >= 5 ? QSize(int(height), int(width)) : QSize(int(width), int(height));
+        facts.taken = Metadata::exifDateTaken(exif);
+        return facts;
+    }
+    Magick::Image image;
+    if (format.decoder == InputFormats::Decoder::Library) {
+        try {
+            readWithCoder(image, blob, format.coder, std::string(), true);
+        } catch (Magick::Warning &) {
+            // The header was read.
+        } catch (Magick::Exception &) {
+            image = Magick::Image();
+        }
+    }
+    // A reader of our own or a plug-in reads no header alone: the picture itself tells.
+    if (!image.isValid() || image.columns() == 0 || image.rows() == 0)
+        image = decode(blob);
+    const bool turned = image.orientation() >= Magick::LeftTopOrientation;
+    facts.size = turned ? QSize(int(image.rows()), int(image.columns()))
+                        : QSize(int(image.columns()), int(image.rows()));
+    // A TIFF file is the structure an EXIF block is made of.
+    if (qstricmp(format.coder, "tiff") == 0) {
+        facts.taken = Metadata::exifDateTaken(bytes);
+    } else {
+        facts.taken = Metadata::exifDateTaken(profileOf(image, "EXIF"));
+    }
+    return facts;
 }
 
 void holdMemoryFor(const Magick::Blob &blob)

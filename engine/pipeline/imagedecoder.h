@@ -9,6 +9,7 @@
 
 #include <Magick++/Exception.h>
 
+#include "picturefacts.h"
 #include "reason.h"
 
 namespace Magick {
@@ -61,6 +62,10 @@ using ScaleChoice = std::function<unsigned(unsigned columns, unsigned rows)>;
 // warned about a picture that did decode whole is added to *warnings.
 Magick::Image decode(const Magick::Blob &blob, QStringList *warnings = nullptr,
     const ScaleChoice &chooseScale = ScaleChoice());
+
+// What the bytes tell of the picture beside its pixels: read from the headers where the reader
+// can (the whole picture is decoded where it cannot). Throws as decode() does.
+PictureFacts facts(const Magick::Blob &blob);
 
 // Holds the memory of decoding the bytes (for a caller that hands them to a codec of its own),
 // as the size in their header asks; throws when it can never fit.

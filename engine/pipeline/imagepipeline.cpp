@@ -50,6 +50,15 @@ QSize resizeTarget(unsigned columns, unsigned rows, const ConversionSettings &se
     return QSize(int(width), int(height));
 }
 
+QSize outputSize(const QSize &upright, const ConversionSettings &settings)
+{
+    if (!settings.resizeEnabled || upright.isEmpty())
+        return upright;
+    const QSize resized
+        = resizeTarget(unsigned(upright.width()), unsigned(upright.height()), settings);
+    return resized.isValid() ? resized : upright;
+}
+
 namespace {
 
 void flatten(Magick::Image &image, const ConversionSettings &settings)

@@ -41,6 +41,10 @@ ResizeGeometry resizeGeometry(
 // enlarge a picture that may only shrink).
 QSize resizeTarget(unsigned columns, unsigned rows, const ConversionSettings &settings);
 
+// The size of the picture written for an upright columns x rows one: resized, when the
+// settings resize it, else its own.
+QSize outputSize(const QSize &upright, const ConversionSettings &settings);
+
 // Denominator of the scale (1, 2 or 4) a JPEG of columns x rows is decoded at before it is
 // resized to width x height: the largest whose picture is still at least twice that size on
 // both sides, so 1 unless the target is at most a quarter as wide and a quarter as high.

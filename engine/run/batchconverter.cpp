@@ -32,12 +32,47 @@ BatchConverter::BatchConverter(const ConversionSettings &settings, const Options
 {
 }
 
-QString BatchConverter::doneBefore(const QString &input, const QString &root) const
+QVector<NamePattern::Facts> BatchConverter::nameFacts(
+    const QStringList &inputs, QVector<std::optional<ImagePipeline::FileResult>> *settled) const
+{
+    const int count = inputs.size();
+    QVector<NamePattern::Facts> facts(count);
+    for (int i = 0; i < count; ++i)
+        facts[i].position = i + 1;
+    if (!NamePattern::needsPicture(settings.namePattern))
+        return facts;
+    std::atomic<int> next(0);
+    const auto work = [&] {
+        WorkerProcess worker(settings);
+        for (int i = next.fetch_add(1); i < count; i = next.fetch_add(1)) {
+            if (options.stopFlag && options.stopFlag->loadRelaxed() == 1)
+                return;
+            PictureFacts read;
+            ImagePipeline::FileResult refused;
+            if (worker.readFacts(inputs[i], &read, &refused)) {
+                facts[i].size = ImagePipeline::outputSize(read.size, settings);
+                facts[i].taken = read.taken;
+            } else {
+                (*settled)[i] = refused;
+            }
+        }
+    };
+    std::vector<std::thread> threads;
+    for (int t = 1; t < qBound(1, options.jobs, qMax(count, 1)); ++t)
+        threads.emplace_back(work);
+    work();
+    for (std::thread &thread : threads)
+        thread.join();
+    return facts;
+}
+
+QString BatchConverter::doneBefore(
+    const QString &input, const QString &root, const NamePattern::Facts &facts) const
 {
     if (!settings.skipExisting)
         return QString();
     const OutputNaming::Target plain(
-        OutputNaming::plainPath(OutputNaming::Rule::of(settings), input, root));
+        OutputNaming::plainPath(OutputNaming::Rule::of(settings), input, root, facts));
     if (OutputNaming::isTaken(plain.path))
         return plain.path;
     // Written one file per frame, a file with several left its first frame's.
@@ -46,8 +81,9 @@ QString BatchConverter::doneBefore(const QString &input, const QString &root) co
     return settings.filePerFrame && OutputNaming::isTaken(first) ? first : QString();
 }
 
-QVector<OutputNaming::Target> BatchConverter::planTargets(
-    const QStringList &inputs, const QStringList &roots, const QStringList &done) const
+QVector<OutputNaming::Target> BatchConverter::planTargets(const QStringList &inputs,
+    const QStringList &roots, const QVector<NamePattern::Facts> &facts,
+    const QVector<std::optional<ImagePipeline::FileResult>> &settled) const
 {
     QSet<QString> planned; // outputs and backups
     const auto taken = [&planned](const QString &path) {
@@ -58,13 +94,14 @@ QVector<OutputNaming::Target> BatchConverter::planTargets(
     for (int i = 0; i < inputs.size(); ++i) {
         const QString &input = inputs[i];
         // A file left alone claims no name, as a file not in the list would not.
-        if (!done[i].isEmpty()) {
+        if (settled[i]) {
             targets.append(OutputNaming::Target());
             continue;
         }
         // With overwrite, a later file replaces an earlier one's output after a backup, as
         // it would one after the other; without it, every output gets a name of its own.
-        OutputNaming::Target target = OutputNaming::target(rule, input, taken, roots.value(i));
+        OutputNaming::Target target
+            = OutputNaming::target(rule, input, taken, roots.value(i), facts[i]);
         if (settings.overwrite && taken(target.path)) {
             target.backup = OutputNaming::backupName(target.path, taken);
             planned.insert(key(target.backup));
@@ -177,10 +214,16 @@ QVector<ImagePipeline::FileResult> BatchConverter::run(
     const QStringList &inputs, const Finished &finished, const QStringList &roots)
 {
     const int count = inputs.size();
-    QStringList done;
-    for (int i = 0; i < count; ++i)
-        done.append(doneBefore(inputs[i], roots.value(i)));
-    const QVector<OutputNaming::Target> targets = planTargets(inputs, roots, done);
+    // A file whose outcome is known before it is converted: done before, or unreadable.
+    QVector<std::optional<ImagePipeline::FileResult>> settled(count);
+    const QVector<NamePattern::Facts> facts = nameFacts(inputs, &settled);
+    for (int i = 0; i < count; ++i) {
+        const QString done
+            = settled[i] ? QString() : doneBefore(inputs[i], roots.value(i), facts[i]);
+        if (!done.isEmpty())
+            settled[i] = skipped(inputs[i], done);
+    }
+    const QVector<OutputNaming::Target> targets = planTargets(inputs, roots, facts, settled);
     removeLeftovers(targets);
     // What a frame's file of one file per frame must not take: every other name the run plans.
     QSet<QString> claimed;
@@ -226,8 +269,8 @@ QVector<ImagePipeline::FileResult> BatchConverter::run(
             const int i = order[taken];
             for (int earlier : waitsFor[i])
                 finishedJobs[size_t(earlier)].wait();
-            const ImagePipeline::FileResult result = !done[i].isEmpty()
-                ? skipped(inputs[i], done[i])
+            const ImagePipeline::FileResult result = settled[i]
+                ? *settled[i]
                 : worker.convert(inputs[i], targets[i],
                     ResourceLimits::threadsPerWorker(ResourceLimits::busyWorkers(), cores),
                     libraryThreads, isClaimed);

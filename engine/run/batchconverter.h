@@ -7,6 +7,7 @@
 #include <QVector>
 
 #include <functional>
+#include <optional>
 
 #include "conversionsettings.h"
 #include "imagepipeline.h"
@@ -45,12 +46,19 @@ public:
         const QStringList &inputs, const Finished &finished, const QStringList &roots = {});
 
 private:
+    // What each input's name is made of besides its path: its position, and where the name
+    // pattern asks for them, its size and date, read in sandboxed workers as many at once as
+    // the run converts. A file whose facts cannot be read gets its failure in *settled.
+    QVector<NamePattern::Facts> nameFacts(const QStringList &inputs,
+        QVector<std::optional<ImagePipeline::FileResult>> *settled) const;
     // With skipExisting, the name that shows input converted before (its output's plain name,
     // or its first frame's), when it is taken; else empty.
-    QString doneBefore(const QString &input, const QString &root) const;
-    // Names for every input but those done already (done[i] not empty).
-    QVector<OutputNaming::Target> planTargets(
-        const QStringList &inputs, const QStringList &roots, const QStringList &done) const;
+    QString doneBefore(
+        const QString &input, const QString &root, const NamePattern::Facts &facts) const;
+    // Names for every input but those settled before converting.
+    QVector<OutputNaming::Target> planTargets(const QStringList &inputs, const QStringList &roots,
+        const QVector<NamePattern::Facts> &facts,
+        const QVector<std::optional<ImagePipeline::FileResult>> &settled) const;
     // Whether a file of this status ends the run, with stopOnError.
     bool stops(ImagePipeline::FileResult::Status status) const;
     QVector<int> startOrder(const QStringList &inputs, const QVector<QVector<int>> &waitsFor) const;

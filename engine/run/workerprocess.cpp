@@ -410,6 +410,53 @@ ImagePipeline::FileResult WorkerProcess::convert(const QString &input,
     return result;
 }
 
+bool WorkerProcess::readFacts(const QString &input, PictureFacts *facts, FileResult *refused)
+{
+    refused->input = QDir::toNativeSeparators(input);
+    const auto failed = [&](const Reason &reason) {
+        if (stopping())
+            refused->status = FileResult::Stopped;
+        else
+            refused->fail(FileResult::Failed, reason);
+        return false;
+    };
+    if (stopping())
+        return failed(Reason());
+    Input opened;
+    if (!openInput(input, &opened, refused))
+        return false;
+    QString error;
+    if (!ensureRunning(
+            InputFormats::pluginsFor(opened.sniffed ? opened.verdict.format : nullptr), &error)) {
+        ::close(opened.fd);
+        return failed(Reason::ours(
+            Reason::Other, QStringLiteral("cannot start the decoder's process (%1)").arg(error)));
+    }
+    cpuAllowed = 0;
+    allowCpu(baseCpuSeconds);
+    const bool sent = WorkerProtocol::send(socket, Message::Facts, QByteArray(), opened.fd);
+    ::close(opened.fd);
+    Message type;
+    QByteArray payload;
+    bool cancelled = false;
+    if (!sent || !receive(&type, &payload, maxAnswer, nullptr, &cancelled))
+        return failed(Reason::ours(Reason::Other, endedReason()));
+    WorkerProtocol::FactsAnswer answer;
+    if (type != Message::FactsRead || !WorkerProtocol::decode(payload, &answer)) {
+        end();
+        return failed(Reason::ours(Reason::Other, malformed()));
+    }
+    // As after a conversion: what a file did to the worker on its way stays with that worker.
+    if (!answer.read || !opened.sniffed || opened.verdict.format->alone)
+        end();
+    if (!answer.read) {
+        answer.reason.text = clean(answer.reason.text);
+        return failed(answer.reason);
+    }
+    *facts = answer.facts;
+    return true;
+}
+
 QString WorkerProcess::exchange(const WorkerProtocol::Request &sent, int fd,
     ResourceLimits::Share &memory, WorkerProtocol::Outcome *outcome, QVector<QByteArray> *pictures)
 {

@@ -9,6 +9,7 @@
 #include <sys/types.h>
 
 #include "conversionsettings.h"
+#include "picturefacts.h"
 #include "imagepipeline.h"
 #include "outputnaming.h"
 #include "resourcelimits.h"
@@ -38,6 +39,12 @@ public:
         const QString &input, const OutputNaming::Target &target, int codecThreads,
         int libraryThreads,
         const OutputNaming::Taken &claimed = [](const QString &) { return false; });
+
+    // What naming input's output needs of its picture (its upright size, the date it was
+    // taken), read in this worker, cheaply from the headers where they tell. False, with
+    // *refused filled as a conversion of the file would fail (a missing input, a picture no
+    // reader takes), when they cannot be read. Never throws.
+    bool readFacts(const QString &input, PictureFacts *facts, ImagePipeline::FileResult *refused);
 
     // What the properties dialog shows of a file, read in a worker of its own, which a hostile
     // file can take down without taking the caller along. Another thread may set *cancel at

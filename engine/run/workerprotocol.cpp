@@ -256,6 +256,25 @@ bool decode(const QByteArray &payload, Outcome *outcome)
     });
 }
 
+QByteArray encode(const FactsAnswer &answer)
+{
+    return writeAll([&answer](QDataStream &stream) {
+        stream << answer.read << answer.facts.size << answer.facts.taken << answer.reason;
+    });
+}
+
+bool decode(const QByteArray &payload, FactsAnswer *answer)
+{
+    const bool read = readAll(payload, [answer](QDataStream &stream) {
+        stream >> answer->read >> answer->facts.size >> answer->facts.taken >> answer->reason;
+    });
+    const QSize &size = answer->facts.size;
+    constexpr int mostSide = 1 << 30;
+    const bool sized = size.width() > 0 && size.height() > 0 && size.width() <= mostSide
+        && size.height() <= mostSide;
+    return read && (answer->read ? sized : size == QSize());
+}
+
 QByteArray encodeBytes(quint64 bytes)
 {
     return writeAll([bytes](QDataStream &stream) { stream << bytes; });

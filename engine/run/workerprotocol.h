@@ -9,6 +9,7 @@
 #include <QtGlobal>
 
 #include "conversionsettings.h"
+#include "picturefacts.h"
 #include "reason.h"
 
 struct ImageProperties;
@@ -30,12 +31,14 @@ enum class Message : quint32 {
     Convert, // one file: its name, with the file open for reading
     Properties, // what the properties dialog shows of one file, with the file open
     Granted, // the memory asked for is held for the file
+    Facts, // what naming one file's output needs of its picture, with the file open
     // worker to program
     Hold = 101, // the memory the file needs from here on; answered by Granted
     Adjust, // the same, when no more than what is held already; not answered
     Converted, // the outcome
     Picture, // the encoded picture, after a Converted that says it converted
     PropertiesRead, // what was read
+    FactsRead, // the facts, or why they could not be read
 };
 
 // The worker's socket, as the program hands it over.
@@ -96,6 +99,17 @@ bool decodeBox(const QByteArray &payload, QSize *box);
 QByteArray encode(const ImageProperties &properties);
 // The thumbnail must fit box.
 bool decode(const QByteArray &payload, const QSize &box, ImageProperties *properties);
+
+// FactsRead: the picture's upright size and the date it was taken, or why they could not be
+// read. A size is within what any picture may have; a date is valid or absent.
+struct FactsAnswer
+{
+    bool read = false;
+    PictureFacts facts;
+    Reason reason; // why not
+};
+QByteArray encode(const FactsAnswer &answer);
+bool decode(const QByteArray &payload, FactsAnswer *answer);
 
 } // namespace WorkerProtocol
 

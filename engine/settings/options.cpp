@@ -2,6 +2,7 @@
 
 #include <QThread>
 
+#include "namepattern.h"
 #include "outputformat.h"
 
 namespace Options {
@@ -34,6 +35,24 @@ const Option &background()
         colour.type = Type::Colour;
         colour.defaultValue = QStringLiteral("#ffffff");
         return colour;
+    }();
+    return row;
+}
+
+const Option &namePattern()
+{
+    static const Option row = [] {
+        Option pattern
+            = flag<&S::namePattern>("Global", "namepattern", false, "lineEditNamePattern",
+                { "name",
+                    "Name outputs by PATTERN: {name} (the name without its last extension), "
+                    "{base} (up to its first dot, the default), {n} or {n:3} (the position in "
+                    "the list), {width}, {height} (the size written), {date} (EXIF date taken, "
+                    "else the file's, as YYYY-MM-DD), {folder} (the input's folder name)" });
+        pattern.type = Type::Text;
+        pattern.defaultValue = QString();
+        pattern.problem = NamePattern::problem;
+        return pattern;
     }();
     return row;
 }
@@ -78,6 +97,7 @@ QVector<Option> makeTable()
             { "keep-tree",
                 "With --output, give each file of a folder its sub-folder under DIR, as it "
                 "is under the folder given." }),
+        namePattern(),
         flag<&S::keepDates>("Global", "keepdates", false, "checkBoxKeepDates",
             { "keep-dates", "Give each output the modification time of its input." }),
         flag<&S::strip>("Global", "strip", true, "checkBoxStrip",

@@ -78,6 +78,15 @@ ConversionSettings read(const QString &path)
 
 namespace {
 
+// A line with a comma comes back from the settings as a list of what stood between them, each
+// trimmed: written by hand, "a, b" is what such a line mostly said. (Written by the window,
+// the value is quoted and comes back whole.)
+QString textOf(const QVariant &stored)
+{
+    return stored.type() == QVariant::StringList ? stored.toStringList().join(QStringLiteral(", "))
+                                                 : stored.toString();
+}
+
 // What a stored value is, when it is one this option can take.
 QVariant checked(const Options::Option &option, const QVariant &stored, QString *problem)
 {
@@ -118,6 +127,14 @@ QVariant checked(const Options::Option &option, const QVariant &stored, QString 
         if (colour.isValid())
             return colour.name();
         *problem = QStringLiteral("\"%1\" is not a colour").arg(text);
+        return QVariant();
+    }
+    case Options::Type::Text: {
+        const QString value = textOf(stored);
+        const QString fault = option.problem ? option.problem(value) : QString();
+        if (fault.isEmpty())
+            return value;
+        *problem = QStringLiteral("\"%1\" %2").arg(value, fault);
         return QVariant();
     }
     case Options::Type::Folder:

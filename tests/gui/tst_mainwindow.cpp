@@ -19,7 +19,7 @@
 #include <QtTest>
 
 #include "outputformat.h"
-#include "resizepreview.h"
+#include "outputpreview.h"
 #include "settingsfile.h"
 #include "graphicconverter.h"
 #include "tarvo_version.h"
@@ -719,7 +719,7 @@ void tst_MainWindow::resizePreviewSaysWhatComesOut()
     s.resizeBaseWidth = resize == "fit";
     s.resizeShrinkOnly = resize == "shrink";
     s.resizePercent = resize == "percent" ? 50 : 0;
-    QTEST(ResizePreview::describe(source, s), "line");
+    QTEST(OutputPreview::describeSize(source, s), "line");
 }
 
 QTEST_MAIN(tst_MainWindow)

@@ -488,6 +488,11 @@ void tst_Settings::formHasOneWidgetPerRow()
                 actual = label->text();
             expected = option.defaultValue.toString();
             break;
+        case Options::Type::Text:
+            if (auto lineEdit = qobject_cast<QLineEdit *>(widget))
+                actual = lineEdit->text() + "|line edit";
+            expected = option.defaultValue.toString() + "|line edit";
+            break;
         case Options::Type::Folder:
             break;
         }

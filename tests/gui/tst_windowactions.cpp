@@ -60,6 +60,8 @@ private slots:
     void openDirectoryUrls();
     void resetTouchesOnlyItsPage_data();
     void resetTouchesOnlyItsPage();
+    void namePatternShowsAndNamesWhatComesOut_data();
+    void namePatternShowsAndNamesWhatComesOut();
     void backgroundColourChooser();
     void progressCountsFiles();
     void missingFileHasNoFolderToOpen();
@@ -628,7 +630,7 @@ void tst_WindowActions::resetTouchesOnlyItsPage_data()
                                    "checkBoxKeepDates", "checkBoxStopOnFailure", "spinBoxJobs",
                                    "checkBoxStrip", "checkBoxKeepColorProfile",
                                    "checkBoxRemoveLocation", "checkBoxTransparent",
-                                   "labelBackgroundColor" };
+                                   "labelBackgroundColor", "lineEditNamePattern" };
     QTest::newRow("JPEG") << "pushButtonJPEGDefault"
                           << QStringList { "spinBoxJPEGQuality", "horizontalSliderJPEGQuality",
                                  "spinBoxJPEGDPI", "checkBoxJPEGProgressive", "checkBoxJPEGHuffman",
@@ -671,6 +673,7 @@ void tst_WindowActions::resetTouchesOnlyItsPage()
     for (QSpinBox *s : window.findChildren<QSpinBox *>())
         s->setValue(s->minimum() + 1);
     window.findChild<QLineEdit *>("lineEditPath")->setText("/elsewhere");
+    window.findChild<QLineEdit *>("lineEditNamePattern")->setText("{n}");
     auto colour = window.findChild<QLabel *>("labelBackgroundColor");
     colour->setText("#123456");
     colour->setPalette(QPalette(QColor("#123456")));
@@ -688,6 +691,59 @@ void tst_WindowActions::resetTouchesOnlyItsPage()
         QCOMPARE(colour->palette().color(QPalette::Window), QColor(Qt::white));
         QCOMPARE(colour->text(), QString("#ffffff"));
     }
+}
+
+void tst_WindowActions::namePatternShowsAndNamesWhatComesOut_data()
+{
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<QString>("line"); // under the pattern, for the first file
+    QTest::addColumn<QStringList>("outputs"); // empty: the run is refused
+
+    QTest::newRow("none: as ever") << ""
+                                   << "a.b.png → a.jpg" << QStringList { "a.jpg", "c.jpg" };
+    QTest::newRow("position and whole name")
+        << "{n:2}-{name}"
+        << "a.b.png → 01-a.b.jpg" << QStringList { "01-a.b.jpg", "02-c.jpg" };
+    QTest::newRow("size, read from the file")
+        << "{width}x{height}"
+        << "a.b.png → 48x32.jpg" << QStringList { "48x32.jpg", "48x32_1.jpg" };
+    QTest::newRow("a folder in the pattern: refused")
+        << "sub/{base}"
+        << "The name pattern may not hold \"/\", \"\\\" or \"..\": every output stays in its "
+           "folder."
+        << QStringList();
+}
+
+void tst_WindowActions::namePatternShowsAndNamesWhatComesOut()
+{
+    QFETCH(QString, pattern);
+    QFETCH(QString, line);
+    QFETCH(QStringList, outputs);
+    const QString out = dir->filePath("out");
+    QVERIFY(QDir().mkpath(out));
+    GraphicConverter window;
+    addRows(window, { makeImage("a.b.png"), makeImage("c.png") });
+    window.findChild<QLineEdit *>("lineEditPath")->setText(out);
+    window.findChild<QLineEdit *>("lineEditNamePattern")->setText(pattern);
+    QTRY_COMPARE(window.findChild<QLabel *>("labelNamePatternExample")->text(), line);
+
+    QString refusal;
+    if (outputs.isEmpty()) {
+        whenModalOpens([&](QWidget *dialog) {
+            auto box = qobject_cast<QMessageBox *>(dialog);
+            QVERIFY(box);
+            refusal = box->text();
+            box->accept();
+        });
+    }
+    window.findChild<QPushButton *>("pushButtonConvert")->click();
+    if (outputs.isEmpty()) {
+        QCOMPARE(refusal, line);
+        QVERIFY(window.findChild<QPushButton *>("pushButtonConvert")->isEnabled());
+    } else {
+        QTRY_VERIFY_WITH_TIMEOUT(runLockedEnabled(window).size() == 10, 30000);
+    }
+    QCOMPARE(QDir(out).entryList(QDir::Files), outputs);
 }
 
 void tst_WindowActions::backgroundColourChooser()

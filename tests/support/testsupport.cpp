@@ -241,6 +241,17 @@ std::string exifWithOrientation(unsigned char orientation, unsigned char type)
     return std::string(reinterpret_cast<const char *>(d), sizeof d);
 }
 
+std::string exifTaken(const char *taken, unsigned char orientation)
+{
+    // Offsets from the TIFF header: the first directory at 8 (orientation, then the pointer
+    // to the EXIF directory at 38), the EXIF directory's one entry pointing at the date at 56.
+    const unsigned char d[] = { 'E', 'x', 'i', 'f', 0, 0, 'I', 'I', 42, 0, 8, 0, 0, 0, 2, 0, 0x12,
+        0x01, 3, 0, 1, 0, 0, 0, orientation, 0, 0, 0, 0x69, 0x87, 4, 0, 1, 0, 0, 0, 38, 0, 0, 0, 0,
+        0, 0, 0, 1, 0, 0x03, 0x90, 2, 0, 20, 0, 0, 0, 56, 0, 0, 0, 0, 0, 0, 0 };
+    std::string exif(reinterpret_cast<const char *>(d), sizeof d);
+    return exif + std::string(taken, 19) + std::string(1, '\0');
+}
+
 QByteArray iccProfile(const QByteArray &colourSpace)
 {
     const cmsCIExyY d65 = { 0.3127, 0.3290, 1.0 };

@@ -57,6 +57,10 @@ bool writeFile(const QString &path, const QByteArray &bytes);
 // Magick::Image::profile("EXIF", ...).
 std::string exifWithOrientation(unsigned char orientation, unsigned char type = 3);
 
+// The EXIF block of a camera that took the photo at taken ("YYYY:MM:DD HH:MM:SS", in the EXIF
+// directory, as DateTimeOriginal) held as orientation says.
+std::string exifTaken(const char *taken, unsigned char orientation = 1);
+
 // An uncompressed BMP of 24 bits a pixel, or 32 with the fourth byte 0 (or junk), with a
 // header of 40 bytes or of 124 (version 5, alpha mask set, as image editors write them every
 // day). Pixel (x, y) is bmpPixel(x, y). With calibrated, the version 5 header holds red,

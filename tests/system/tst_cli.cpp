@@ -184,6 +184,10 @@ void tst_Cli::arguments_data()
     bad("memory limit not a size", { "--memory-limit", "lots" }, "--memory-limit takes a size");
     bad("memory limit below 1M", { "--memory-limit", "512K" }, "--memory-limit takes a size");
     bad("unknown option", { "--colour", "red" }, "Unknown option");
+    bad("name pattern naming a folder", { "--name", "out/{base}" },
+        "--name: \"out/{base}\" may not hold \"/\"");
+    bad("name pattern going up", { "--name", "..{base}" }, "may not hold");
+    bad("name pattern with a field that is none", { "--name", "{n}{ext}" }, "has {ext}, which is");
 }
 
 void tst_Cli::arguments()
@@ -294,6 +298,12 @@ void tst_Cli::settingsFileIsCheckedLikeArguments_data()
     QTest::newRow("output folder that is not there, but --output names one")
         << QByteArray("[Options]\npath=/no/such/folder\n") << QStringList { "--output", "/" }
         << QString();
+    QTest::newRow("name pattern that names a folder")
+        << QByteArray("[Global]\nnamepattern=../{base}\n") << QStringList()
+        << "Global/namepattern: \"../{base}\" may not hold \"/\", \"\\\" or \"..\": every "
+           "output stays in its folder";
+    QTest::newRow("name pattern with a comma, written by hand")
+        << QByteArray("[Global]\nnamepattern={n}, {base}\n") << QStringList() << QString();
     QTest::newRow("a larger machine's files at once are the window's own")
         << QByteArray("[Global]\njobs=64\n") << QStringList() << QString();
     QTest::newRow("far larger than any settings file")
@@ -345,6 +355,10 @@ void tst_Cli::everyTableRowIsAnOverride()
             expected = !option.defaultValue.toBool();
             name = expected.toBool() ? option.cli.name : option.cli.offName;
             QVERIFY2(name, option.key);
+            break;
+        case Options::Type::Text:
+            value = "{n:3}-{name}";
+            expected = value;
             break;
         case Options::Type::Folder:
             break;

@@ -16,6 +16,7 @@
 
 #include <Magick++.h>
 
+#include "batchconverter.h"
 #include "imageconvertengine.h"
 #include "testsupport.h"
 
@@ -101,6 +102,8 @@ private slots:
     void filePerFrameTakesNoOtherName();
     void outputsKeepTheirInputsDates_data();
     void outputsKeepTheirInputsDates();
+    void namePatternsReadWhatThePictureTells_data();
+    void namePatternsReadWhatThePictureTells();
 
 private:
     QString makeImage(const QString &name, QSize size = QSize(32, 24));
@@ -798,6 +801,78 @@ void tst_Engine::outputsKeepTheirInputsDates()
             = info.st_mtim.tv_sec == then[1].tv_sec && info.st_mtim.tv_nsec == then[1].tv_nsec;
         QVERIFY2(same == keepDates, qPrintable(name));
     }
+}
+
+void tst_Engine::namePatternsReadWhatThePictureTells_data()
+{
+    // Each input: its name, the EXIF date it was taken (or "text": it is no picture) and its
+    // EXIF orientation; a 40x30 JPEG of its own colour, or PNG by its name. Every file was
+    // last changed on 2010-01-02.
+    QTest::addColumn<QStringList>("inputs");
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<int>("percent"); // resize; 0 for none
+    QTest::addColumn<QStringList>("outputs"); // each input's output name, or "failed"
+
+    QTest::newRow("the date taken, else the file's; the size written, upright")
+        << QStringList { "a.jpg;2021:03:04 05:06:07;6", "b.jpg;;1", "c.png;;1" }
+        << "{date}_{width}x{height}" << 50
+        << QStringList { "2021-03-04_15x20.png", "2010-01-02_20x15.png", "2010-01-02_20x15_1.png" };
+    QTest::newRow("one date twice: free names in list order") << QStringList {
+        "x.jpg;2021:03:04 05:06:07;1", "y.jpg;2021:03:04 09:00:00;1", "z.jpg;2021:03:04 10:00:00;1"
+    } << "{date}" << 0 << QStringList { "2021-03-04.png", "2021-03-04_1.png", "2021-03-04_2.png" };
+    QTest::newRow("a file that is no picture fails alone")
+        << QStringList { "notes.jpg;text;1", "a.jpg;2021:03:04 05:06:07;1" } << "{n}_{date}" << 0
+        << QStringList { "failed", "2_2021-03-04.png" };
+}
+
+void tst_Engine::namePatternsReadWhatThePictureTells()
+{
+    QFETCH(QStringList, inputs);
+    QFETCH(QString, pattern);
+    QFETCH(int, percent);
+    QFETCH(QStringList, outputs);
+    Magick::InitializeMagick(nullptr);
+
+    QMap<QString, QByteArray> written[2];
+    for (int jobs = 1; jobs <= 2; ++jobs) {
+        const QString root = dir->filePath(QString("run%1").arg(jobs));
+        QVERIFY(QDir().mkpath(root + "/out"));
+        QStringList files;
+        for (int i = 0; i < inputs.size(); ++i) {
+            const QStringList input = inputs[i].split(';');
+            const QString path = root + '/' + input[0];
+            Magick::Image picture(
+                Magick::Geometry(40, 30), Magick::ColorRGB(i / 4.0, 0.5, 1 - i / 4.0));
+            if (!input[1].isEmpty() && input[1] != "text") {
+                const std::string exif = TestSupport::exifTaken(
+                    qPrintable(input[1]), static_cast<unsigned char>(input[2].toInt()));
+                picture.profile("EXIF", Magick::Blob(exif.data(), exif.size()));
+            }
+            if (input[1] == "text")
+                QVERIFY(TestSupport::writeFile(path, "no picture"));
+            else
+                picture.write(QFile::encodeName(path).toStdString());
+            const timespec then[2] = { { 1262433600, 0 }, { 1262433600, 0 } }; // 2010-01-02 12:00
+            QCOMPARE(::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), then, 0), 0);
+            files.append(path);
+        }
+        auto settings = pngToJpeg(root + "/out");
+        settings->format = "png";
+        settings->namePattern = pattern;
+        settings->resizeEnabled = percent > 0;
+        settings->resizePercent = percent;
+        BatchConverter::Options options;
+        options.jobs = jobs;
+        const auto results = BatchConverter(*settings, options).run(files, nullptr);
+        QStringList names;
+        for (const ImagePipeline::FileResult &result : results)
+            names.append(result.status == ImagePipeline::FileResult::Converted
+                    ? QFileInfo(result.outputPath).fileName()
+                    : "failed");
+        QCOMPARE(names, outputs);
+        written[jobs - 1] = tree(root + "/out");
+    }
+    QCOMPARE(written[1], written[0]);
 }
 
 QTEST_GUILESS_MAIN(tst_Engine)

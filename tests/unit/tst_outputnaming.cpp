@@ -19,6 +19,8 @@ private slots:
     void outputFilePath();
     void backupsAreNumberedFromTheOriginalName();
     void freeNamesAreNumberedFromTheOriginalName();
+    void namePattern_data();
+    void namePattern();
 };
 
 void tst_OutputNaming::suffixForFormat_data()
@@ -162,8 +164,10 @@ void tst_OutputNaming::outputFilePath()
     for (const QString &file : existing)
         QVERIFY(TestSupport::writeFile(root + '/' + file, file.toUtf8()));
 
-    const OutputNaming::Rule rule { dir.isEmpty() ? QString() : root + '/' + dir,
-        OutputNaming::suffixForFormat(format), overwrite };
+    OutputNaming::Rule rule;
+    rule.folder = dir.isEmpty() ? QString() : root + '/' + dir;
+    rule.suffix = OutputNaming::suffixForFormat(format);
+    rule.overwrite = overwrite;
     const QString result = OutputNaming::target(rule, root + '/' + input).path;
     QCOMPARE(result, root + '/' + expected);
 
@@ -195,6 +199,15 @@ void tst_OutputNaming::outputFilePath()
     }
 }
 
+// JPEG outputs beside their inputs.
+static OutputNaming::Rule besideInputs(bool overwrite)
+{
+    OutputNaming::Rule rule;
+    rule.suffix = ".jpg";
+    rule.overwrite = overwrite;
+    return rule;
+}
+
 void tst_OutputNaming::backupsAreNumberedFromTheOriginalName()
 {
     QTemporaryDir temp;
@@ -204,7 +217,7 @@ void tst_OutputNaming::backupsAreNumberedFromTheOriginalName()
     for (int run = 1; run <= 3; ++run) {
         QString written;
         Reason error;
-        QVERIFY2(OutputFile::write(OutputNaming::target({ QString(), ".jpg", true }, a),
+        QVERIFY2(OutputFile::write(OutputNaming::target(besideInputs(true), a),
                      QByteArray::number(run), &written, &error),
             qPrintable(error.text));
         QCOMPARE(written, a);
@@ -224,11 +237,103 @@ void tst_OutputNaming::freeNamesAreNumberedFromTheOriginalName()
     QVERIFY(TestSupport::writeFile(temp.path() + "/photo.jpg", "jpg"));
     QStringList outputs;
     for (int run = 0; run < 3; ++run) {
-        const QString out = OutputNaming::target({ QString(), ".jpg", false }, input).path;
+        const QString out = OutputNaming::target(besideInputs(false), input).path;
         outputs.append(QFileInfo(out).fileName());
         QVERIFY(TestSupport::writeFile(out, "new"));
     }
     QCOMPARE(outputs, QStringList({ "photo_1.jpg", "photo_2.jpg", "photo_3.jpg" }));
+}
+
+void tst_OutputNaming::namePattern_data()
+{
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<QString>("input"); // in folder "pics", last changed on 2010-01-02
+    QTest::addColumn<QString>("taken"); // the EXIF date, or empty
+    QTest::addColumn<QStringList>("taken_names"); // names already there, in "out"
+    // The output's file name in "out" (its free name when the plain one is taken), or
+    // "refused: " and the start of the reason.
+    QTest::addColumn<QString>("expected");
+
+    const QStringList none;
+    QTest::newRow("no pattern: up to the first dot") << ""
+                                                     << "holiday.2024.05.01.jpg"
+                                                     << "" << none << "holiday.png";
+    QTest::newRow("{name}: all but the last extension") << "{name}"
+                                                        << "holiday.2024.05.01.jpg"
+                                                        << "" << none << "holiday.2024.05.01.png";
+    QTest::newRow("{name} taken: the free name keeps the dots")
+        << "{name}"
+        << "holiday.2024.05.01.jpg"
+        << "" << QStringList { "holiday.2024.05.01.png" } << "holiday.2024.05.01_1.png";
+    QTest::newRow("position, padded; size; text around") << "img-{n:3}-{width}x{height}"
+                                                         << "a.jpg"
+                                                         << "" << none << "img-007-640x480.png";
+    QTest::newRow("position unpadded, base, folder") << "{folder}_{base}_{n}"
+                                                     << "a.b.jpg"
+                                                     << "" << none << "pics_a_7.png";
+    QTest::newRow("date taken") << "{date}"
+                                << "a.jpg"
+                                << "2021-03-04" << none << "2021-03-04.png";
+    QTest::newRow("no date taken: the file's date") << "{date} {base}"
+                                                    << "a.jpg"
+                                                    << "" << none << "2010-01-02 a.png";
+    QTest::newRow("a slash is refused") << "{base}/x"
+                                        << "a.jpg"
+                                        << "" << none << "refused: may not";
+    QTest::newRow("a way up is refused") << "..{base}"
+                                         << "a.jpg"
+                                         << "" << none << "refused: may not";
+    QTest::newRow("unknown field") << "{size}"
+                                   << "a.jpg"
+                                   << "" << none << "refused: has {size}";
+    QTest::newRow("padding only for the position") << "{width:3}"
+                                                   << "a.jpg"
+                                                   << "" << none << "refused: has {width:3}";
+    QTest::newRow("unclosed") << "{n"
+                              << "a.jpg"
+                              << "" << none << "refused: has a \"{\"";
+    QTest::newRow("unopened") << "n}"
+                              << "a.jpg"
+                              << "" << none << "refused: has a \"}\"";
+}
+
+void tst_OutputNaming::namePattern()
+{
+    QFETCH(QString, pattern);
+    QFETCH(QString, input);
+    QFETCH(QString, taken);
+    QFETCH(QStringList, taken_names);
+    QFETCH(QString, expected);
+
+    const QString problem = NamePattern::problem(pattern);
+    if (expected.startsWith("refused: ")) {
+        QVERIFY2(problem.startsWith(expected.mid(9)), qPrintable(problem));
+        return;
+    }
+    QCOMPARE(problem, QString());
+    QTemporaryDir temp;
+    QVERIFY(QDir(temp.path()).mkpath("pics") && QDir(temp.path()).mkpath("out"));
+    const QString path = temp.path() + "/pics/" + input;
+    QVERIFY(TestSupport::writeFile(path, "x"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QVERIFY(file.setFileTime(
+        QDateTime(QDate(2010, 1, 2), QTime(12, 0)), QFileDevice::FileModificationTime));
+    for (const QString &name : taken_names)
+        QVERIFY(TestSupport::writeFile(temp.path() + "/out/" + name, "old"));
+
+    OutputNaming::Rule rule;
+    rule.folder = temp.path() + "/out";
+    rule.suffix = ".png";
+    rule.pattern = pattern;
+    NamePattern::Facts facts;
+    facts.position = 7;
+    facts.size = QSize(640, 480);
+    facts.taken = QDate::fromString(taken, Qt::ISODate);
+    const QString out
+        = OutputNaming::target(rule, path, OutputNaming::isTaken, QString(), facts).path;
+    QCOMPARE(QFileInfo(out).fileName(), expected);
+    QCOMPARE(QFileInfo(out).absolutePath(), QFileInfo(rule.folder).absoluteFilePath());
 }
 
 QTEST_GUILESS_MAIN(tst_OutputNaming)

@@ -12,6 +12,8 @@ class tst_WorkerProtocol : public QObject
 private slots:
     void outcomeThatLiesIsRefused_data();
     void outcomeThatLiesIsRefused();
+    void factsThatLieAreRefused_data();
+    void factsThatLieAreRefused();
 };
 
 void tst_WorkerProtocol::outcomeThatLiesIsRefused_data()
@@ -43,6 +45,35 @@ void tst_WorkerProtocol::outcomeThatLiesIsRefused()
         QFAIL("the program ran out of memory on a count");
     }
     QVERIFY(!read);
+}
+
+void tst_WorkerProtocol::factsThatLieAreRefused_data()
+{
+    QTest::addColumn<bool>("read");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<bool>("accepted");
+
+    QTest::newRow("a photo") << true << QSize(4000, 3000) << true;
+    QTest::newRow("nothing read") << false << QSize() << true;
+    QTest::newRow("no size") << true << QSize(0, 3000) << false;
+    QTest::newRow("a negative side") << true << QSize(-4000, 3000) << false;
+    QTest::newRow("a side of two billion") << true << QSize(2000000000, 1) << false;
+    QTest::newRow("a size though nothing was read") << false << QSize(40, 30) << false;
+}
+
+void tst_WorkerProtocol::factsThatLieAreRefused()
+{
+    QFETCH(bool, read);
+    QFETCH(QSize, size);
+    QFETCH(bool, accepted);
+    QByteArray payload;
+    {
+        QDataStream stream(&payload, QIODevice::WriteOnly);
+        stream.setVersion(QDataStream::Qt_5_15);
+        stream << read << size << QDate(2021, 3, 4) << qint32(0) << QString() << false;
+    }
+    WorkerProtocol::FactsAnswer answer;
+    QCOMPARE(WorkerProtocol::decode(payload, &answer), accepted);
 }
 
 QTEST_APPLESS_MAIN(tst_WorkerProtocol)
