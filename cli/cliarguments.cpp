@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
-#include <QThread>
 
 #include <functional>
 
@@ -13,8 +12,11 @@
 #include "inputformats.h"
 #include "outputformat.h"
 #include "imagefolders.h"
+#include "namepattern.h"
 #include "options.h"
+#include "outputnaming.h"
 #include "presets.h"
+#include "resourcelimits.h"
 #include "settingsfile.h"
 
 namespace {
@@ -31,6 +33,11 @@ public:
     bool has(const QString &name) const
     {
         return parser.isSet(name);
+    }
+
+    QStringList positional() const
+    {
+        return parser.positionalArguments();
     }
 
     QString value(const QString &name) const
@@ -126,10 +133,22 @@ namespace {
 // Declarations without a name take no part in parsing; they only apply.
 struct Declaration
 {
+    using Apply = std::function<void(Reader &, CliArguments &)>;
+    Declaration(const QString &name, const QString &valueName, const QString &help,
+        const Apply &apply, const QString &shortName = QString())
+        : name(name)
+        , valueName(valueName)
+        , help(help)
+        , apply(apply)
+        , shortName(shortName)
+    {
+    }
+
     QString name;
     QString valueName;
     QString help;
-    std::function<void(Reader &, CliArguments &)> apply;
+    Apply apply;
+    QString shortName; // a one-letter name beside the long one
 };
 
 // The declarations that a row of the option table gives: its single override, and for a flag
@@ -250,6 +269,11 @@ void applyOutput(Reader &read, CliArguments &result)
 {
     if (!read.has("output"))
         return;
+    if (read.value("output") == OutputNaming::standardStream()) {
+        result.settings.path = OutputNaming::standardStream();
+        result.settings.originalDirectory = false;
+        return;
+    }
     const QFileInfo dir(read.value("output"));
     // The last level is made, as for a new folder in a dialog; a mistyped parent is not.
     if (!dir.exists() && !dir.isSymLink() && QFileInfo(dir.absolutePath()).isDir())
@@ -303,6 +327,44 @@ void applyScale(Reader &read, CliArguments &result)
     if (s.resizeProportion == 0)
         read.fail(QStringLiteral("--scale takes a factor from -10 to 10 other than 0"));
     s.resizeEnabled = true;
+}
+
+// "I/N" with 0 <= I < N.
+void applyShard(Reader &read, CliArguments &result)
+{
+    if (!read.has("shard"))
+        return;
+    const QStringList parts = read.value("shard").split(QLatin1Char('/'));
+    bool okIndex = false;
+    bool okCount = false;
+    const int index = parts.value(0).toInt(&okIndex);
+    const int count = parts.value(1).toInt(&okCount);
+    if (parts.size() != 2 || !okIndex || !okCount || count < 1 || count > 100000 || index < 0
+        || index >= count) {
+        read.fail(QStringLiteral("--shard takes I/N with I from 0 to N-1, such as 0/4, not \"%1\"")
+                      .arg(read.value("shard")));
+        return;
+    }
+    result.shard = index;
+    result.shards = count;
+}
+
+// What standard input and output can carry: one of the two uses of each.
+void checkStreams(Reader &read, CliArguments &result)
+{
+    const QString &dash = OutputNaming::standardStream();
+    if (result.settings.path == dash) {
+        for (const char *other : { "json", "file-per-frame", "skip-existing", "keep-tree" }) {
+            if (read.has(QLatin1String(other)))
+                read.fail(QStringLiteral("--output - and --%1 contradict each other").arg(other));
+        }
+    }
+    if (result.filesFrom == dash && read.positional().contains(dash))
+        read.fail(QStringLiteral("standard input cannot give both the names of --files-from - "
+                                 "and a picture (-)"));
+    if (read.positional().contains(dash) && NamePattern::needsPicture(result.settings.namePattern))
+        read.fail(QStringLiteral("a picture from standard input (-) can be read only once: "
+                                 "--name cannot use {width}, {height} or {date} with it"));
 }
 
 // What one option implies for another, once every option has been read.
@@ -360,7 +422,8 @@ QVector<Declaration> declarations(int cores)
     list.append({ QString(), QString(), QString(), applyImplications });
     list += {
         { "jobs", "N",
-            QStringLiteral("Convert N files at once (default: %1, the number of cores).")
+            QStringLiteral("Convert N files at once (default: %1, the number of processors this "
+                           "process may use).")
                 .arg(cores),
             [cores](Reader &read, CliArguments &result) {
                 result.jobs = cores;
@@ -381,6 +444,42 @@ QVector<Declaration> declarations(int cores)
             } },
         { "recursive", QString(), "Search folders' sub-folders too.",
             [](Reader &read, CliArguments &result) { result.recursive = read.has("recursive"); } },
+        { "files-from", "FILE",
+            "Convert the files and folders FILE names too, one a line (- for standard input).",
+            [](Reader &read, CliArguments &result) {
+                if (read.has("files-from"))
+                    result.filesFrom = read.value("files-from");
+            } },
+        { "null", QString(),
+            "The names of --files-from end with a NUL, as find -print0 writes them, not a "
+            "line's end.",
+            [](Reader &read, CliArguments &result) {
+                result.nullSeparated = read.has("null");
+                if (result.nullSeparated && !read.has("files-from"))
+                    read.fail(QStringLiteral("--null belongs with --files-from"));
+            },
+            QStringLiteral("0") },
+        { "shard", "I/N",
+            "Convert only share I (from 0) of N of the inputs, chosen by their output names: N "
+            "runs with 0/N to N-1/N into one folder give what one run gives.",
+            applyShard },
+        { "quiet", QString(), "Tell failures only.",
+            [](Reader &read, CliArguments &result) {
+                if (read.has("quiet") && read.has("verbose"))
+                    read.fail(QStringLiteral("--quiet and --verbose contradict each other"));
+                if (read.has("quiet"))
+                    result.report = CliArguments::Report::Quiet;
+                if (read.has("verbose"))
+                    result.report = CliArguments::Report::Verbose;
+            } },
+        { "verbose", QString(), "Tell every file: where it went and what was done.", nullptr },
+        { "json", QString(),
+            "Write one JSON object a file to standard output (input, output, status, reason, "
+            "warnings, bytes, milliseconds), then one with the totals.",
+            [](Reader &read, CliArguments &result) { result.json = read.has("json"); } },
+        { "dry-run", QString(), "Say where each file would go; convert and write nothing.",
+            [](Reader &read, CliArguments &result) { result.dryRun = read.has("dry-run"); } },
+        { QString(), QString(), QString(), checkStreams },
     };
     return list;
 }
@@ -409,7 +508,7 @@ QString wrapped(const QStringList &words, int width)
 CliArguments parseCliArguments(const QStringList &arguments)
 {
     CliArguments result;
-    const QVector<Declaration> options = declarations(qMax(1, QThread::idealThreadCount()));
+    const QVector<Declaration> options = declarations(ResourceLimits::usableCpus());
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
@@ -428,7 +527,10 @@ CliArguments parseCliArguments(const QStringList &arguments)
     const QCommandLineOption versionOption = parser.addVersionOption();
     for (const Declaration &option : options) {
         if (!option.name.isEmpty())
-            parser.addOption(QCommandLineOption(option.name, option.help, option.valueName));
+            parser.addOption(QCommandLineOption(option.shortName.isEmpty()
+                    ? QStringList { option.name }
+                    : QStringList { option.shortName, option.name },
+                option.help, option.valueName));
     }
 
     result.helpText = parser.helpText();
@@ -436,7 +538,8 @@ CliArguments parseCliArguments(const QStringList &arguments)
         result.error = parser.errorText();
         return result;
     }
-    if (parser.isSet(helpOption)) {
+    // Qt adds --help-all beside --help for its own options, which this program has none of.
+    if (parser.isSet(helpOption) || parser.isSet(QStringLiteral("help-all"))) {
         result.helpRequested = true;
         return result;
     }
@@ -451,14 +554,16 @@ CliArguments parseCliArguments(const QStringList &arguments)
             option.apply(read, result);
     }
     result.inputs = parser.positionalArguments();
-    if (result.inputs.isEmpty())
+    // Without a word after the name, a person is asking what to do; a script whose list came
+    // out empty (xargs with nothing, an empty --files-from) converts nothing and succeeds.
+    if (arguments.size() <= 1)
         read.fail(QStringLiteral("no FILE or FOLDER given (see --help)"));
     result.error = read.error;
     return result;
 }
 
-QStringList expandInputs(const QStringList &inputs, bool recursive, QString *error,
-    QStringList *unnamable, QStringList *roots)
+QStringList expandInputs(
+    const QStringList &inputs, bool recursive, QStringList *unnamable, QStringList *roots)
 {
     QStringList noRoots;
     if (!roots)
@@ -478,12 +583,35 @@ QStringList expandInputs(const QStringList &inputs, bool recursive, QString *err
         } else if (info.isFile()) {
             files.append(input);
             roots->append(QString());
-        } else if (!FileNames::unnamableEntry(input).isEmpty()) {
+        } else if (input != OutputNaming::standardStream()
+            && !FileNames::unnamableEntry(input).isEmpty()) {
             unnamable->append(FileNames::unnamableEntry(input));
         } else {
-            *error = QStringLiteral("no such file or folder \"%1\"").arg(input);
-            return QStringList();
+            // Missing, or standard input: the run says what became of it.
+            files.append(input);
+            roots->append(QString());
         }
     }
     return files;
+}
+
+bool readNames(const QString &path, bool nullSeparated, QStringList *names, QString *error)
+{
+    QFile file;
+    const bool opened = path == OutputNaming::standardStream()
+        ? file.open(stdin, QIODevice::ReadOnly)
+        : (file.setFileName(path), file.open(QIODevice::ReadOnly));
+    if (!opened) {
+        *error
+            = QStringLiteral("--files-from: cannot read \"%1\": %2").arg(path, file.errorString());
+        return false;
+    }
+    const QByteArray text = file.readAll();
+    for (QByteArray name : text.split(nullSeparated ? '\0' : '\n')) {
+        if (!nullSeparated && name.endsWith('\r'))
+            name.chop(1);
+        if (!name.isEmpty())
+            names->append(QFile::decodeName(name));
+    }
+    return true;
 }

@@ -2,12 +2,18 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <thread>
 
 #include <fcntl.h>
@@ -17,6 +23,7 @@
 #include "batchconverter.h"
 #include "cliarguments.h"
 #include "largepages.h"
+#include "outputnaming.h"
 #include "resourcelimits.h"
 #include "tarvo_version.h"
 #include "workerprocess.h"
@@ -104,78 +111,267 @@ QString failureLine(const ImagePipeline::FileResult &result)
         : QStringLiteral("%1: %2").arg(result.input, result.error());
 }
 
-// Converts the files, telling each failure and warning as it comes and, on a terminal, how
-// far the run has got; returns the exit status.
-int convertAll(const CliArguments &arguments, const QStringList &files, const QStringList &roots,
-    const QStringList &unnamable)
+QString shown(const QString &path)
 {
-    if (arguments.memoryLimit > 0)
-        ResourceLimits::setMemoryBudget(arguments.memoryLimit);
-    const bool terminal = isatty(fileno(stderr));
+    return path == OutputNaming::standardStream() ? path : QDir::toNativeSeparators(path);
+}
+
+// What a run tells of its files: to people on standard error, as much as asked; to programs, a
+// JSON object a file on standard output. One call at a time.
+class Report
+{
+public:
+    Report(const CliArguments &arguments, int total)
+        : arguments(arguments)
+        , total(total)
+        , terminal(isatty(fileno(stderr)) && arguments.report != CliArguments::Report::Quiet)
+    {
+    }
+
+    void file(const ImagePipeline::FileResult &result)
+    {
+        using Status = ImagePipeline::FileResult::Status;
+        clearProgress();
+        const bool quiet = arguments.report == CliArguments::Report::Quiet;
+        if (!quiet) {
+            for (const QString &warning : result.warningLines())
+                print(QStringLiteral("Warning: %1\n").arg(warning));
+        }
+        backups += result.backups.size();
+        renamed += result.renamed.size();
+        QString status;
+        if (result.status == Status::Converted) {
+            ++converted;
+            status = result.warnings.isEmpty() ? QStringLiteral("converted")
+                                               : QStringLiteral("warning");
+            if (arguments.report == CliArguments::Report::Verbose)
+                print(convertedLine(result));
+        } else if (result.status == Status::Skipped) {
+            ++skipped;
+            status = QStringLiteral("skipped");
+            if (arguments.report == CliArguments::Report::Verbose)
+                print(QStringLiteral("%1: skipped, %2 is there\n")
+                          .arg(result.input, shown(result.outputPath)));
+        } else {
+            ++failed;
+            status = QStringLiteral("failed");
+            print(failureLine(result) + QLatin1Char('\n'));
+        }
+        if (arguments.json)
+            json(result, status);
+        showProgress(result.input);
+    }
+
+    // A file that cannot even be handed to the run.
+    void unnamable(const QString &name)
+    {
+        ImagePipeline::FileResult result;
+        result.input = name;
+        result.fail(ImagePipeline::FileResult::Unreadable,
+            Reason::ours(
+                Reason::Other, QStringLiteral("cannot be opened: the name is not valid UTF-8")));
+        file(result);
+    }
+
+    // Tells the totals and returns the exit status.
+    int finish(int signal)
+    {
+        clearProgress();
+        const int notConverted = total - converted - skipped - failed;
+        QString summary = QStringLiteral("%1 converted").arg(converted);
+        if (skipped > 0)
+            summary += QStringLiteral(", %1 skipped").arg(skipped);
+        summary += QStringLiteral(", %1 failed").arg(failed);
+        if (signal != 0)
+            summary = QStringLiteral("Stopped by %1: %2, %3 not converted")
+                          .arg(signalName(signal), summary)
+                          .arg(notConverted);
+        else if (notConverted > 0)
+            summary += QStringLiteral(", %1 not started").arg(notConverted);
+        if (arguments.report != CliArguments::Report::Quiet) {
+            // What the names say only to someone who looks for it.
+            if (backups > 0)
+                print(QStringLiteral("Replaced files kept as backups (*_backup_N): %1\n")
+                          .arg(backups));
+            if (renamed > 0)
+                print(QStringLiteral(
+                    "Outputs under a free name (*_N), the plain one being taken: %1\n")
+                          .arg(renamed));
+            print(summary + QLatin1Char('\n'));
+        }
+        if (arguments.json) {
+            QJsonObject totals { { "converted", converted }, { "skipped", skipped },
+                { "failed", failed }, { "not_converted", notConverted }, { "backups", backups },
+                { "renamed", renamed } };
+            totals.insert(QStringLiteral("stopped_by"),
+                signal != 0 ? QJsonValue(signalName(signal)) : QJsonValue());
+            write(QJsonObject { { "summary", totals } });
+        }
+        if (signal != 0)
+            return 128 + signal;
+        return failed > 0 ? 1 : 0;
+    }
+
+    static void write(const QJsonObject &object)
+    {
+        std::fputs(QJsonDocument(object).toJson(QJsonDocument::Compact).constData(), stdout);
+        std::fputc('\n', stdout);
+        std::fflush(stdout);
+    }
+
+private:
+    QString convertedLine(const ImagePipeline::FileResult &result) const
+    {
+        QString line = QStringLiteral("%1 -> %2").arg(result.input, shown(result.outputPath));
+        if (result.frameOutputs.size() > 1)
+            line += QStringLiteral(" and %1 more files").arg(result.frameOutputs.size() - 1);
+        QStringList notes;
+        if (!result.renamed.isEmpty())
+            notes.append(QStringLiteral("a free name: the plain one was taken"));
+        for (const QString &backup : result.backups)
+            notes.append(QStringLiteral("the file there kept as %1").arg(shown(backup)));
+        if (!notes.isEmpty())
+            line += QStringLiteral(" (%1)").arg(notes.join(QStringLiteral("; ")));
+        return line + QLatin1Char('\n');
+    }
+
+    void json(const ImagePipeline::FileResult &result, const QString &status)
+    {
+        QJsonArray warnings;
+        for (const Reason &warning : result.warnings)
+            warnings.append(warning.text);
+        QJsonObject object { { "input", result.input }, { "status", status },
+            { "warnings", warnings }, { "bytes", result.bytes },
+            { "milliseconds", result.milliseconds } };
+        object.insert(QStringLiteral("output"),
+            result.outputPath.isEmpty() ? QJsonValue() : QJsonValue(shown(result.outputPath)));
+        object.insert(QStringLiteral("reason"),
+            result.error().isEmpty() ? QJsonValue() : QJsonValue(result.reason.text));
+        if (result.frameOutputs.size() > 1)
+            object.insert(
+                QStringLiteral("outputs"), QJsonArray::fromStringList(result.frameOutputs));
+        if (!result.backups.isEmpty())
+            object.insert(QStringLiteral("backups"), QJsonArray::fromStringList(result.backups));
+        write(object);
+    }
+
+    void showProgress(const QString &input)
+    {
+        if (terminal)
+            print(QStringLiteral("[%1/%2] %3")
+                      .arg(converted + skipped + failed)
+                      .arg(total)
+                      .arg(input));
+    }
+
+    void clearProgress()
+    {
+        if (terminal)
+            print(QStringLiteral("\r\033[K"));
+    }
+
+    const CliArguments &arguments;
+    const int total;
+    const bool terminal;
     int converted = 0;
     int skipped = 0;
     int failed = 0;
     int backups = 0;
     int renamed = 0;
-    for (const QString &name : unnamable) {
-        print(QStringLiteral("%1: cannot be opened: the name is not valid UTF-8\n").arg(name));
-        ++failed;
-    }
-    QAtomicInt stopFlag(0);
+};
+
+BatchConverter::Options batchOptions(const CliArguments &arguments, QAtomicInt *stopFlag)
+{
     BatchConverter::Options options;
     options.jobs = arguments.jobs;
     options.stopOnError = arguments.settings.stopOnFailure;
-    options.stopFlag = &stopFlag;
-    BatchConverter batch(arguments.settings, options);
+    options.stopFlag = stopFlag;
+    options.shard = arguments.shard;
+    options.shards = arguments.shards;
+    return options;
+}
+
+// Converts the files, telling each outcome as it comes and, on a terminal, how far the run has
+// got; returns the exit status.
+int convertAll(const CliArguments &arguments, const QStringList &files, const QStringList &roots,
+    const QStringList &unnamable)
+{
+    QAtomicInt stopFlag(0);
+    BatchConverter batch(arguments.settings, batchOptions(arguments, &stopFlag));
+    std::unique_ptr<Report> report;
     SignalWatch watch(&stopFlag);
-    batch.run(
+    const auto results = batch.run(
         files,
-        [&](int index, const ImagePipeline::FileResult &result) {
-            if (terminal)
-                print(QStringLiteral("\r\033[K"));
-            for (const QString &warning : result.warningLines())
-                print(QStringLiteral("Warning: %1\n").arg(warning));
-            backups += result.backups.size();
-            renamed += result.renamed.size();
-            if (result.status == ImagePipeline::FileResult::Converted) {
-                ++converted;
-            } else if (result.status == ImagePipeline::FileResult::Skipped) {
-                ++skipped;
-            } else {
-                ++failed;
-                print(failureLine(result) + QLatin1Char('\n'));
-            }
-            if (terminal)
-                print(QStringLiteral("[%1/%2] %3")
-                          .arg(converted + skipped + failed)
-                          .arg(files.size())
-                          .arg(QDir::toNativeSeparators(files[index])));
+        [&](int, const ImagePipeline::FileResult &result) {
+            if (!report)
+                report = std::make_unique<Report>(arguments,
+                    int(std::count(batch.inShard().begin(), batch.inShard().end(), true))
+                        + unnamable.size());
+            report->file(result);
         },
         roots);
-    if (terminal)
-        print(QStringLiteral("\r\033[K"));
+    if (!report)
+        report = std::make_unique<Report>(arguments,
+            int(std::count(batch.inShard().begin(), batch.inShard().end(), true))
+                + unnamable.size());
+    for (const QString &name : unnamable)
+        report->unnamable(name);
+    return report->finish(caughtSignal.load());
+}
 
-    const int signal = caughtSignal.load();
-    const int notConverted = files.size() + unnamable.size() - converted - skipped - failed;
-    QString summary = QStringLiteral("%1 converted").arg(converted);
-    if (skipped > 0)
-        summary += QStringLiteral(", %1 skipped").arg(skipped);
-    summary += QStringLiteral(", %1 failed").arg(failed);
-    if (signal != 0)
-        summary = QStringLiteral("Stopped by %1: %2, %3 not converted")
-                      .arg(signalName(signal), summary)
-                      .arg(notConverted);
-    else if (notConverted > 0)
-        summary += QStringLiteral(", %1 not started").arg(notConverted);
-    // What the names say only to someone who looks for it.
-    if (backups > 0)
-        print(QStringLiteral("Replaced files kept as backups (*_backup_N): %1\n").arg(backups));
-    if (renamed > 0)
-        print(QStringLiteral("Outputs under a free name (*_N), the plain one being taken: %1\n")
-                  .arg(renamed));
-    print(summary + QLatin1Char('\n'));
-    if (signal != 0)
-        return 128 + signal;
+// Says where each file would go, or why it would not; writes nothing.
+int planAll(const CliArguments &arguments, const QStringList &files, const QStringList &roots,
+    const QStringList &unnamable)
+{
+    BatchConverter batch(arguments.settings, batchOptions(arguments, nullptr));
+    const BatchConverter::Plan plan = batch.plan(files, roots);
+    int planned = 0;
+    int skipped = 0;
+    int failed = unnamable.size();
+    for (int i = 0; i < files.size(); ++i) {
+        if (!batch.inShard()[i])
+            continue;
+        const QString input = shown(files[i]);
+        QString status = QStringLiteral("planned");
+        QString output = shown(plan.targets[i].path);
+        QString reason;
+        if (plan.settled[i]) {
+            const ImagePipeline::FileResult &settled = *plan.settled[i];
+            const bool skip = settled.status == ImagePipeline::FileResult::Skipped;
+            status = skip ? QStringLiteral("skipped") : QStringLiteral("failed");
+            output = skip ? shown(settled.outputPath) : QString();
+            reason = skip ? QString() : settled.error();
+        } else if (files[i] != OutputNaming::standardStream() && !QFileInfo::exists(files[i])) {
+            status = QStringLiteral("failed");
+            output.clear();
+            reason = QStringLiteral("%1: no such file").arg(input);
+        }
+        (status == QLatin1String("planned")          ? planned
+                : status == QLatin1String("skipped") ? skipped
+                                                     : failed)++;
+        if (arguments.json) {
+            QJsonObject object { { "input", input }, { "status", status } };
+            object.insert(
+                QStringLiteral("output"), output.isEmpty() ? QJsonValue() : QJsonValue(output));
+            object.insert(
+                QStringLiteral("reason"), reason.isEmpty() ? QJsonValue() : QJsonValue(reason));
+            Report::write(object);
+        } else if (status == QLatin1String("planned")) {
+            std::fprintf(stdout, "%s -> %s\n", qPrintable(input), qPrintable(output));
+        } else if (status == QLatin1String("skipped")) {
+            std::fprintf(
+                stdout, "%s: skipped, %s is there\n", qPrintable(input), qPrintable(output));
+        } else {
+            print(reason + QLatin1Char('\n'));
+        }
+    }
+    for (const QString &name : unnamable)
+        print(QStringLiteral("%1: cannot be opened: the name is not valid UTF-8\n").arg(name));
+    if (arguments.report != CliArguments::Report::Quiet)
+        print(QStringLiteral("Dry run: %1 to convert, %2 skipped, %3 failed\n")
+                  .arg(planned)
+                  .arg(skipped)
+                  .arg(failed));
     return failed > 0 ? 1 : 0;
 }
 
@@ -201,24 +397,38 @@ int main(int argc, char *argv[])
         print(QStringLiteral("tarvo-convert: %1\n").arg(arguments.error));
         return 2;
     }
-    QString error;
+    QStringList inputs = arguments.inputs;
+    if (!arguments.filesFrom.isEmpty()) {
+        QString error;
+        if (!readNames(arguments.filesFrom, arguments.nullSeparated, &inputs, &error)) {
+            print(QStringLiteral("tarvo-convert: %1\n").arg(error));
+            return 2;
+        }
+    }
     QStringList unnamable;
     QStringList roots;
-    const QStringList files
-        = expandInputs(arguments.inputs, arguments.recursive, &error, &unnamable, &roots);
-    if (!error.isEmpty()) {
-        print(QStringLiteral("tarvo-convert: %1\n").arg(error));
+    const QStringList files = expandInputs(inputs, arguments.recursive, &unnamable, &roots);
+    if (arguments.settings.path == OutputNaming::standardStream()
+        && files.size() + unnamable.size() != 1) {
+        print(QStringLiteral("tarvo-convert: --output - writes one picture, but %1 inputs were "
+                             "given\n")
+                  .arg(files.size() + unnamable.size()));
         return 2;
     }
+    if (arguments.memoryLimit > 0)
+        ResourceLimits::setMemoryBudget(arguments.memoryLimit);
+    if (arguments.dryRun)
+        return planAll(arguments, files, roots, unnamable);
     if (!arguments.folderToMake.isEmpty()) {
-        const QString shown = QDir::toNativeSeparators(arguments.folderToMake);
+        const QString shownFolder = QDir::toNativeSeparators(arguments.folderToMake);
         if (::mkdir(QFile::encodeName(arguments.folderToMake).constData(), 0777) != 0
             && errno != EEXIST) {
             print(QStringLiteral("tarvo-convert: --output: cannot make the folder %1: %2\n")
-                      .arg(shown, QString::fromLocal8Bit(std::strerror(errno))));
+                      .arg(shownFolder, QString::fromLocal8Bit(std::strerror(errno))));
             return 2;
         }
-        print(QStringLiteral("Made the folder %1\n").arg(shown));
+        if (arguments.report != CliArguments::Report::Quiet)
+            print(QStringLiteral("Made the folder %1\n").arg(shownFolder));
     }
 
     return convertAll(arguments, files, roots, unnamable);

@@ -18,6 +18,8 @@ packages=(
     appstream desktop-file-utils help2man lintian
     # the layout check of changed sources
     clang-format
+    # the test that splits a job into shards as a cluster would
+    parallel
 )
 
 missing=()

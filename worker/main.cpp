@@ -31,6 +31,9 @@ namespace {
 using WorkerProtocol::Message;
 constexpr int programSocket = WorkerProtocol::workerSocket;
 
+// Pixels below which a picture is converted on one thread.
+constexpr quint64 smallPicture = 1000 * 1000;
+
 // The program's messages are small but for the settings; a frame announcing more is not one.
 constexpr quint64 maxRequest = 1 << 20;
 
@@ -93,7 +96,6 @@ void convert(const QByteArray &payload, int fd, const ConversionSettings &settin
         leave(2);
     ResourceLimits::setThreadsPerWorker(request.codecThreads);
     granted = request.granted;
-    MagickLib::SetMagickResourceLimit(MagickLib::ThreadsResource, request.libraryThreads);
 
     WorkerProtocol::Outcome outcome;
     ImagePipeline::Encoded encoded;
@@ -102,6 +104,13 @@ void convert(const QByteArray &payload, int fd, const ConversionSettings &settin
     try {
         const ImageDecoder::ReadResult read = ImageDecoder::readDescriptor(fd, blob, &error);
         ::close(fd);
+        // A picture under a megapixel is done before the library's threads would have shared
+        // it out; they only spin and switch. Other files at once use the cores better.
+        const quint64 pixels
+            = read == ImageDecoder::ReadResult::Read ? ImageDecoder::headerPixels(blob) : 0;
+        const bool small = pixels > 0 && pixels < smallPicture;
+        MagickLib::SetMagickResourceLimit(
+            MagickLib::ThreadsResource, small ? 1 : qMax(request.libraryThreads, 1));
         if (read == ImageDecoder::ReadResult::Read) {
             encoded
                 = ImagePipeline::convertBytes(blob, settings, QFileInfo(request.name).baseName());

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 
 #include <sys/stat.h>
 
@@ -65,8 +66,50 @@ QString plainPath(
             && !below.startsWith(QLatin1String("..")) && QDir::isRelativePath(below))
             folder += QLatin1Char('/') + QDir::cleanPath(below);
     }
-    return folder + QLatin1Char('/') + NamePattern::expand(rule.pattern, input, facts)
+    // Standard input has no name of its own; it goes to a folder, as every other input.
+    const QString named = input == standardStream() ? QStringLiteral("stdin") : input;
+    return folder + QLatin1Char('/') + NamePattern::expand(rule.pattern, named, facts)
         + rule.suffix;
+}
+
+QVector<int> shardsOf(const QStringList &plainNames, int shards)
+{
+    // Each name's stem, lower case; stems joined when one is another with a "_" or "-" and
+    // more after it: a superset of the stems whose names can meet.
+    QStringList stems;
+    QHash<QString, QString> parent;
+    for (const QString &name : plainNames) {
+        const QString stem = QFileInfo(name).completeBaseName().toLower();
+        stems.append(stem);
+        parent.insert(stem, stem);
+    }
+    const std::function<QString(const QString &)> root = [&](const QString &stem) {
+        const QString up = parent.value(stem);
+        return up == stem ? stem : root(up);
+    };
+    const QStringList all = parent.keys();
+    for (const QString &stem : all) {
+        for (int k = 0; k < stem.size(); ++k) {
+            if ((stem[k] == QLatin1Char('_') || stem[k] == QLatin1Char('-'))
+                && parent.contains(stem.left(k))) {
+                // The smaller root leads, so the joined group's name does not depend on order.
+                const QString a = root(stem);
+                const QString b = root(stem.left(k));
+                parent[qMax(a, b)] = qMin(a, b);
+            }
+        }
+    }
+    QVector<int> shard;
+    for (const QString &stem : qAsConst(stems)) {
+        // FNV-1a: the same on every machine and every run, unlike qHash.
+        quint64 hash = 14695981039346656037ULL;
+        for (const char byte : root(stem).toUtf8()) {
+            hash ^= quint8(byte);
+            hash *= 1099511628211ULL;
+        }
+        shard.append(int(hash % quint64(qMax(shards, 1))));
+    }
+    return shard;
 }
 
 QString freeName(const QString &out, const Taken &taken)

@@ -2,6 +2,8 @@
 #define OUTPUTNAMING_H
 
 #include <QString>
+#include <QStringList>
+#include <QVector>
 
 #include <functional>
 
@@ -23,6 +25,7 @@ struct Target
         Replace, // whatever is at path is replaced, with no backup
         ReplaceAfterBackup, // what is at path is kept under a backup name first
         KeepExisting, // an entry at path is never replaced; the next free name is taken
+        StandardOutput, // written to this process's standard output, not to a file
     };
 
     // A bare path replaces what is there, as a plain save would.
@@ -39,6 +42,13 @@ struct Target
     // The name numbered free names are built from, when it is not path itself.
     QString plain;
 };
+
+// What names standard input as an input, and standard output as the output folder.
+inline const QString &standardStream()
+{
+    static const QString dash = QStringLiteral("-");
+    return dash;
+}
 
 // True when any folder entry holds the name, whatever it is or points to; the default Taken.
 bool isTaken(const QString &path);
@@ -65,6 +75,12 @@ struct Rule
 
     static Rule of(const ConversionSettings &settings);
 };
+
+// Which of shards shares of a list an output's plain name falls in, so that shards writing into
+// one folder never compete for a name: plain names of which one is the other followed by what
+// free names, backups and frames add ("x", "x_1", "x_backup_2", "x-3") always fall together,
+// in any letter case, whatever their folder. Shards are counted from 0.
+QVector<int> shardsOf(const QStringList &plainNames, int shards);
 
 // The output folder (the rule's when it exists, else the input's own; with keepTree and the
 // folder walk's root the input was found under, its sub-folder there), the name the rule's

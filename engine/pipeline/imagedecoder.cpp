@@ -573,6 +573,20 @@ Magick::Image decode(
     return image;
 }
 
+quint64 headerPixels(const Magick::Blob &blob)
+{
+    const QByteArray bytes = viewOf(blob);
+    quint32 width = 0;
+    quint32 height = 0;
+    if (jpegSize(bytes, &width, &height) || pngSize(bytes, &width, &height))
+        return quint64(width) * height;
+    // A GIF's logical screen, which every frame lies within.
+    if ((bytes.startsWith("GIF87a") || bytes.startsWith("GIF89a")) && bytes.size() >= 10)
+        return quint64(quint8(bytes[6]) | quint8(bytes[7]) << 8)
+            * quint64(quint8(bytes[8]) | quint8(bytes[9]) << 8);
+    return 0;
+}
+
 PictureFacts facts(const Magick::Blob &blob)
 {
     const QByteArray bytes = viewOf(blob);

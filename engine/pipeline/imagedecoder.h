@@ -63,6 +63,10 @@ using ScaleChoice = std::function<unsigned(unsigned columns, unsigned rows)>;
 Magick::Image decode(const Magick::Blob &blob, QStringList *warnings = nullptr,
     const ScaleChoice &chooseScale = ScaleChoice());
 
+// The pixels of the picture the bytes hold, where a glance at the header tells (JPEG, PNG,
+// GIF); 0 where it does not.
+quint64 headerPixels(const Magick::Blob &blob);
+
 // What the bytes tell of the picture beside its pixels: read from the headers where the reader
 // can (the whole picture is decoded where it cannot). Throws as decode() does.
 PictureFacts facts(const Magick::Blob &blob);

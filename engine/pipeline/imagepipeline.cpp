@@ -742,6 +742,8 @@ void writePictures(const OutputNaming::Target &target, const QVector<QByteArray>
             result->renamed.append(written);
         if (i == 0)
             result->outputPath = written;
+        if (done)
+            result->bytes += pictures[i].size();
         if (!single && done)
             result->frameOutputs.append(written);
         if (!done) {

@@ -116,6 +116,10 @@ struct FileResult
     Reason reason;
     // What the libraries warned about a file that converted all the same.
     QVector<Reason> warnings;
+    // Bytes written (every frame's file together), and the time from handing the file over
+    // to its outcome.
+    qint64 bytes = 0;
+    qint64 milliseconds = 0;
 
     void fail(Status failure, const QString &file, const Reason &why);
     void fail(Status failure, const Reason &why)

@@ -1,10 +1,10 @@
 #include "batchconverter.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QHash>
 #include <QSet>
-#include <QThread>
 
 #include <algorithm>
 #include <atomic>
@@ -98,6 +98,11 @@ QVector<OutputNaming::Target> BatchConverter::planTargets(const QStringList &inp
             targets.append(OutputNaming::Target());
             continue;
         }
+        if (settings.path == OutputNaming::standardStream()) {
+            targets.append(OutputNaming::Target(
+                OutputNaming::standardStream(), OutputNaming::Target::StandardOutput));
+            continue;
+        }
         // With overwrite, a later file replaces an earlier one's output after a backup, as
         // it would one after the other; without it, every output gets a name of its own.
         OutputNaming::Target target
@@ -152,7 +157,7 @@ void removeLeftovers(const QVector<OutputNaming::Target> &targets)
 {
     QSet<QString> folders;
     for (const OutputNaming::Target &target : targets) {
-        if (!target.path.isEmpty())
+        if (!target.path.isEmpty() && target.mode != OutputNaming::Target::StandardOutput)
             folders.insert(QFileInfo(target.path).absolutePath());
     }
     for (const QString &folder : qAsConst(folders))
@@ -210,20 +215,50 @@ bool BatchConverter::stops(ImagePipeline::FileResult::Status status) const
     return true;
 }
 
+BatchConverter::Plan BatchConverter::plan(const QStringList &inputs, const QStringList &roots)
+{
+    const int count = inputs.size();
+    Plan plan;
+    // A file whose outcome is known before it is converted: done before, or unreadable.
+    plan.settled.resize(count);
+    const QVector<NamePattern::Facts> facts = nameFacts(inputs, &plan.settled);
+    members.fill(true, count);
+    if (options.shards > 1) {
+        const OutputNaming::Rule rule = OutputNaming::Rule::of(settings);
+        QStringList plain;
+        for (int i = 0; i < count; ++i)
+            plain.append(OutputNaming::plainPath(rule, inputs[i], roots.value(i), facts[i]));
+        const QVector<int> shards = OutputNaming::shardsOf(plain, options.shards);
+        for (int i = 0; i < count; ++i)
+            members[i] = shards[i] == options.shard;
+    }
+    for (int i = 0; i < count; ++i) {
+        // Another shard's file is left alone: it claims no name, as one not in the list.
+        if (!members[i]) {
+            plan.settled[i].reset();
+            continue;
+        }
+        const QString done
+            = plan.settled[i] ? QString() : doneBefore(inputs[i], roots.value(i), facts[i]);
+        if (!done.isEmpty())
+            plan.settled[i] = skipped(inputs[i], done);
+    }
+    QVector<std::optional<ImagePipeline::FileResult>> unplanned = plan.settled;
+    for (int i = 0; i < count; ++i) {
+        if (!members[i])
+            unplanned[i] = ImagePipeline::FileResult();
+    }
+    plan.targets = planTargets(inputs, roots, facts, unplanned);
+    return plan;
+}
+
 QVector<ImagePipeline::FileResult> BatchConverter::run(
     const QStringList &inputs, const Finished &finished, const QStringList &roots)
 {
     const int count = inputs.size();
-    // A file whose outcome is known before it is converted: done before, or unreadable.
-    QVector<std::optional<ImagePipeline::FileResult>> settled(count);
-    const QVector<NamePattern::Facts> facts = nameFacts(inputs, &settled);
-    for (int i = 0; i < count; ++i) {
-        const QString done
-            = settled[i] ? QString() : doneBefore(inputs[i], roots.value(i), facts[i]);
-        if (!done.isEmpty())
-            settled[i] = skipped(inputs[i], done);
-    }
-    const QVector<OutputNaming::Target> targets = planTargets(inputs, roots, facts, settled);
+    const Plan planned = plan(inputs, roots);
+    const QVector<std::optional<ImagePipeline::FileResult>> &settled = planned.settled;
+    const QVector<OutputNaming::Target> &targets = planned.targets;
     removeLeftovers(targets);
     // What a frame's file of one file per frame must not take: every other name the run plans.
     QSet<QString> claimed;
@@ -251,10 +286,10 @@ QVector<ImagePipeline::FileResult> BatchConverter::run(
     std::mutex reporting;
     const int jobs = qBound(1, options.jobs, qMax(count, 1));
 
-    // Several files at once already keep the cores busy; the library's own threads on top
-    // would only fight over them.
-    const int cores = qMax(1, QThread::idealThreadCount());
-    const int libraryThreads = jobs > 1 ? 1 : cores;
+    // The library's own threads share what the files at once leave: never more threads than
+    // the processors this process may use, which fight over them only to switch.
+    const int cores = ResourceLimits::usableCpus();
+    const int libraryThreads = qMax(1, cores / jobs);
     const auto work = [&] {
         const ResourceLimits::BusyWorker busy;
         WorkerProcess worker(settings);
@@ -267,13 +302,20 @@ QVector<ImagePipeline::FileResult> BatchConverter::run(
             if (taken >= count)
                 return;
             const int i = order[taken];
+            if (!members[i]) {
+                completed[size_t(i)].set_value();
+                continue;
+            }
             for (int earlier : waitsFor[i])
                 finishedJobs[size_t(earlier)].wait();
-            const ImagePipeline::FileResult result = settled[i]
+            QElapsedTimer clock;
+            clock.start();
+            ImagePipeline::FileResult result = settled[i]
                 ? *settled[i]
                 : worker.convert(inputs[i], targets[i],
                     ResourceLimits::threadsPerWorker(ResourceLimits::busyWorkers(), cores),
                     libraryThreads, isClaimed);
+            result.milliseconds = clock.elapsed();
             if (stops(result.status))
                 failed.store(true);
             // A file the run was ended in the middle of is left as one never started.

@@ -30,6 +30,10 @@ public:
         bool missingOrUnwritableStops = true;
         // Raised by another thread: no further file starts, the ones in progress finish.
         const QAtomicInt *stopFlag = nullptr;
+        // This run's share of the list, of shards shares (OutputNaming::shardsOf): shards
+        // writing into one folder give the names and bytes of one run, whatever the order.
+        int shard = 0;
+        int shards = 1;
     };
 
     // Called from the job's thread, one call at a time, when a file is done.
@@ -44,6 +48,23 @@ public:
     // sub-folders; empty (or missing) for a file given by name.
     QVector<ImagePipeline::FileResult> run(
         const QStringList &inputs, const Finished &finished, const QStringList &roots = {});
+
+    // Of the last run's inputs, those in its shard (every one, with one shard); the others
+    // are neither converted nor reported.
+    const QVector<bool> &inShard() const
+    {
+        return members;
+    }
+
+    // What a run would do with each input, without converting anything: its output's name, or
+    // (status Skipped, or a failure of its facts) what is settled before converting. Inputs of
+    // other shards keep an empty target and no outcome.
+    struct Plan
+    {
+        QVector<OutputNaming::Target> targets;
+        QVector<std::optional<ImagePipeline::FileResult>> settled;
+    };
+    Plan plan(const QStringList &inputs, const QStringList &roots = {});
 
 private:
     // What each input's name is made of besides its path: its position, and where the name
@@ -65,6 +86,7 @@ private:
 
     ConversionSettings settings;
     Options options;
+    QVector<bool> members;
 };
 
 #endif // BATCHCONVERTER_H

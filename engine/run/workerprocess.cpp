@@ -123,7 +123,16 @@ struct Input
 // without troubling a worker. Returns false with result filled in.
 bool openInput(const QString &input, Input *opened, FileResult *result)
 {
-    const int fd = ::open(QFile::encodeName(input).constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
+    const bool standardInput = input == OutputNaming::standardStream();
+    if (standardInput && ::isatty(0)) {
+        result->fail(FileResult::Unreadable,
+            Reason::ours(Reason::Other,
+                QStringLiteral("standard input is a terminal, not a picture piped in")));
+        return false;
+    }
+    const int fd = standardInput
+        ? ::fcntl(0, F_DUPFD_CLOEXEC, 0)
+        : ::open(QFile::encodeName(input).constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) {
         if (errno == ENOENT)
             result->fail(FileResult::Missing, Reason::noSuchFile());
@@ -163,6 +172,33 @@ bool openInput(const QString &input, Input *opened, FileResult *result)
     }
     opened->fd = fd;
     return true;
+}
+
+// The one picture of a conversion, written whole to this process's standard output.
+void writeToStandardOutput(const QVector<QByteArray> &pictures, FileResult *result)
+{
+    const QString name = OutputNaming::standardStream();
+    if (pictures.size() != 1) {
+        result->fail(FileResult::WriteFailed, name,
+            Reason::ours(Reason::Other,
+                QStringLiteral("%1 pictures cannot go to standard output as one")
+                    .arg(pictures.size())));
+        return;
+    }
+    const QByteArray &picture = pictures.first();
+    for (qint64 done = 0; done < picture.size();) {
+        const ssize_t written
+            = ::write(1, picture.constData() + done, size_t(picture.size() - done));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0) {
+            result->fail(FileResult::WriteFailed, name, Reason::system(errno));
+            return;
+        }
+        done += written;
+    }
+    result->outputPath = name;
+    result->bytes = picture.size();
 }
 
 } // namespace
@@ -390,6 +426,10 @@ ImagePipeline::FileResult WorkerProcess::convert(const QString &input,
         return failed(reason);
     }
 
+    if (target.mode == OutputNaming::Target::StandardOutput) {
+        writeToStandardOutput(pictures, &result);
+        return result;
+    }
     std::function<void()> beforeWrite;
     {
         std::lock_guard<std::mutex> lock(registry().hookMutex);

@@ -1,9 +1,8 @@
 #include "options.h"
 
-#include <QThread>
-
 #include "namepattern.h"
 #include "outputformat.h"
+#include "resourcelimits.h"
 
 namespace Options {
 
@@ -62,7 +61,7 @@ const Option &filesAtOnce()
     static const Option row = [] {
         // The window's own: tarvo-convert takes --jobs alone, so a settings file written on a
         // machine with more cores does not change how many files it converts at once.
-        const int cores = qMax(1, QThread::idealThreadCount());
+        const int cores = ResourceLimits::usableCpus();
         Option jobs = number<&S::jobs>("Global", "jobs", cores, 1, cores, "spinBoxJobs");
         jobs.machineBound = true;
         return jobs;

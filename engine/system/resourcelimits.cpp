@@ -2,6 +2,8 @@
 
 #include <QByteArray>
 #include <QFile>
+#include <QPair>
+#include <QStringList>
 #include <QThread>
 
 #include <Magick++.h>
@@ -11,6 +13,8 @@
 #include <condition_variable>
 #include <mutex>
 #include <string>
+
+#include <sched.h>
 #include <unistd.h>
 
 namespace ResourceLimits {
@@ -38,15 +42,10 @@ quint64 limitIn(const QString &path)
     return ok ? bytes : 0;
 }
 
-// The lowest memory limit of the control groups this process is in, 0 for none. The
-// process's own group and each of its parents may have one.
-quint64 controlGroupLimit()
+// The folders of the (version 2) control group this process is in and of each of its
+// parents, up to the root: each may set a limit of its own.
+QStringList controlGroupFolders()
 {
-    quint64 lowest = limitIn(QStringLiteral("/sys/fs/cgroup/memory/memory.limit_in_bytes"));
-    const auto lower = [&lowest](quint64 bytes) {
-        if (bytes > 0 && (lowest == 0 || bytes < lowest))
-            lowest = bytes;
-    };
     QFile groups(QStringLiteral("/proc/self/cgroup"));
     QByteArray group = "/";
     if (groups.open(QIODevice::ReadOnly)) {
@@ -55,13 +54,56 @@ quint64 controlGroupLimit()
                 group = line.mid(3);
         }
     }
+    QStringList folders;
     for (;;) {
-        lower(limitIn(QStringLiteral("/sys/fs/cgroup%1/memory.max")
-                          .arg(QString::fromLocal8Bit(group == "/" ? QByteArray() : group))));
+        folders.append(QStringLiteral("/sys/fs/cgroup")
+            + QString::fromLocal8Bit(group == "/" ? QByteArray() : group));
         const int slash = group.lastIndexOf('/');
         if (group == "/" || slash < 0)
             break;
         group = slash == 0 ? QByteArray("/") : group.left(slash);
+    }
+    return folders;
+}
+
+// The lowest memory limit of the control groups this process is in, 0 for none.
+quint64 controlGroupLimit()
+{
+    quint64 lowest = limitIn(QStringLiteral("/sys/fs/cgroup/memory/memory.limit_in_bytes"));
+    for (const QString &folder : controlGroupFolders()) {
+        const quint64 bytes = limitIn(folder + QStringLiteral("/memory.max"));
+        if (bytes > 0 && (lowest == 0 || bytes < lowest))
+            lowest = bytes;
+    }
+    return lowest;
+}
+
+// The lowest CPU quota of the control groups this process is in, as (quota, period) in
+// microseconds; (0, 0) for none. Version 2 keeps "max 100000" or "50000 100000" in cpu.max;
+// version 1 the pair cpu.cfs_quota_us (-1 for none), cpu.cfs_period_us.
+QPair<quint64, quint64> controlGroupQuota()
+{
+    QPair<quint64, quint64> lowest(0, 0);
+    const auto lower = [&lowest](quint64 quota, quint64 period) {
+        if (quota == 0 || period == 0)
+            return;
+        if (lowest.second == 0 || quota * lowest.second < lowest.first * period)
+            lowest = qMakePair(quota, period);
+    };
+    QFile quota(QStringLiteral("/sys/fs/cgroup/cpu/cpu.cfs_quota_us"));
+    QFile period(QStringLiteral("/sys/fs/cgroup/cpu/cpu.cfs_period_us"));
+    if (quota.open(QIODevice::ReadOnly) && period.open(QIODevice::ReadOnly)) {
+        const qint64 microseconds = quota.readAll().trimmed().toLongLong();
+        if (microseconds > 0)
+            lower(quint64(microseconds), period.readAll().trimmed().toULongLong());
+    }
+    for (const QString &folder : controlGroupFolders()) {
+        QFile max(folder + QStringLiteral("/cpu.max"));
+        if (max.open(QIODevice::ReadOnly)) {
+            const QList<QByteArray> fields = max.readAll().trimmed().split(' ');
+            if (fields.size() == 2 && fields[0] != "max")
+                lower(fields[0].toULongLong(), fields[1].toULongLong());
+        }
     }
     return lowest;
 }
@@ -269,6 +311,31 @@ BusyWorker::~BusyWorker()
     busy.fetch_sub(1);
 }
 
+int usableCpus(int affinity, quint64 quota, quint64 period)
+{
+    int cpus = qMax(affinity, 1);
+    if (quota > 0 && period > 0) {
+        // A quota of 1.5 periods lets two threads run most of the time; round up.
+        const quint64 share = (quota + period - 1) / period;
+        cpus = int(qMin<quint64>(quint64(cpus), qMax<quint64>(share, 1)));
+    }
+    return cpus;
+}
+
+int usableCpus()
+{
+    static const int cpus = [] {
+        cpu_set_t set;
+        CPU_ZERO(&set);
+        const int affinity = ::sched_getaffinity(0, sizeof set, &set) == 0
+            ? CPU_COUNT(&set)
+            : QThread::idealThreadCount();
+        const QPair<quint64, quint64> quota = controlGroupQuota();
+        return usableCpus(affinity, quota.first, quota.second);
+    }();
+    return cpus;
+}
+
 int busyWorkers()
 {
     return busy.load();
@@ -284,7 +351,7 @@ int threadsPerWorker(int busy, int cores)
 int threadsPerWorker()
 {
     const int chosen = chosenThreads.load();
-    return chosen > 0 ? chosen : threadsPerWorker(busyWorkers(), QThread::idealThreadCount());
+    return chosen > 0 ? chosen : threadsPerWorker(busyWorkers(), usableCpus());
 }
 
 void setThreadsPerWorker(int threads)

@@ -124,6 +124,13 @@ public:
     BusyWorker &operator=(const BusyWorker &) = delete;
 };
 
+// The processors this process may use: those its affinity allows, fewer when a control group's
+// quota allows less time (a container's or a batch slot's share), at least one.
+int usableCpus();
+// The same from the pieces, for tests: the affinity's count, and the lowest quota of the
+// control groups as microseconds per period (0 for none).
+int usableCpus(int affinity, quint64 quota, quint64 period);
+
 // Workers busy in this process right now.
 int busyWorkers();
 

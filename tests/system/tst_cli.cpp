@@ -9,13 +9,21 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <Magick++.h>
+
+#include <algorithm>
+#include <list>
+
 #include "batchconverter.h"
 #include "cliarguments.h"
 #include "outputformat.h"
 #include "graphicconverter.h"
 #include "options.h"
+#include "outputnaming.h"
 #include "presets.h"
+#include "resourcelimits.h"
 #include "settingsfile.h"
+#include "tarvo_version.h"
 #include "testsupport.h"
 
 namespace {
@@ -73,14 +81,20 @@ struct Run
 {
     int exitCode;
     QString errors;
+    QByteArray output;
 };
 
-Run runCli(const QStringList &arguments)
+// Runs the program with input on its standard input (closed after it).
+Run runCli(const QStringList &arguments, const QByteArray &input = QByteArray(),
+    const QString &program = QStringLiteral(TARVO_CONVERT))
 {
     QProcess process;
-    process.start(QStringLiteral(TARVO_CONVERT), arguments);
+    process.start(program, arguments);
+    process.write(input);
+    process.closeWriteChannel();
     process.waitForFinished(60000);
-    return { process.exitCode(), QString::fromLocal8Bit(process.readAllStandardError()) };
+    return { process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+        QString::fromLocal8Bit(process.readAllStandardError()), process.readAllStandardOutput() };
 }
 
 } // namespace
@@ -115,6 +129,17 @@ private slots:
     void namesThatAreNotUtf8_data();
     void namesThatAreNotUtf8();
     void memoryLimitDecidesWhatConverts();
+    void streamsAndLists_data();
+    void streamsAndLists();
+    void reportsForPeopleAndPrograms_data();
+    void reportsForPeopleAndPrograms();
+    void jobsFollowWhatTheProcessMayUse_data();
+    void jobsFollowWhatTheProcessMayUse();
+    void shardsJoinNamesThatCanMeet_data();
+    void shardsJoinNamesThatCanMeet();
+    void shardsThroughParallelGiveOneRun();
+    void helpAndVersionOpenNoWindow_data();
+    void helpAndVersionOpenNoWindow();
 
 private:
     QScopedPointer<QTemporaryDir> dir;
@@ -166,7 +191,14 @@ void tst_Cli::arguments_data()
         { "--jpeg-quality", "90", "--dpi", "300", "--jpeg-baseline", "--no-huffman", "--jpeg-type",
             "grayscale" },
         { "jpegQuality=90", "dpi=300x300", "progressive=false", "huffman=false", "jpegType=1" });
-    bad("no input", { "--format", "png" }, "no FILE or FOLDER");
+    bad("nothing at all", {}, "no FILE or FOLDER");
+    bad("quiet and verbose", { "--quiet", "--verbose" }, "contradict");
+    bad("a shard past the count", { "--shard", "4/4" }, "--shard takes I/N");
+    bad("a shard that is no fraction", { "--shard", "1" }, "--shard takes I/N");
+    bad("JSON and a picture on standard output", { "--json", "--output", "-" }, "contradict");
+    bad("frames to standard output", { "--file-per-frame", "--output", "-" }, "contradict");
+    bad("NUL-separated names without a list", { "-0" }, "--null belongs with --files-from");
+    ok("a shard", { "--shard", "2/5" }, { "format=jpeg" });
     bad("quality zero", { "--quality", "0" }, "--quality takes a whole number from 1 to 100");
     bad("quality not a number", { "--quality", "best" }, "--quality takes a whole number");
     bad("unknown format", { "--format", "bmp" }, "--format takes one of jpeg, gif");
@@ -381,16 +413,15 @@ void tst_Cli::folderExpansion()
     // A loop back up the tree and a second name of a file: each real file comes once.
     QVERIFY(QFile::link("..", pics + "/e.jpg/up"));
     QVERIFY(QFile::link("A.jpg", pics + "/f.jpg"));
-    QString error;
-    QCOMPARE(expandInputs({ pics }, false, &error),
+    QCOMPARE(expandInputs({ pics }, false),
         QStringList({ pics + "/A.jpg", pics + "/b.PNG", pics + "/c.jpeg", pics + "/d.tif" }));
-    QCOMPARE(expandInputs({ pics }, true, &error),
+    QCOMPARE(expandInputs({ pics }, true),
         QStringList({ pics + "/A.jpg", pics + "/b.PNG", pics + "/c.jpeg", pics + "/d.tif",
             pics + "/e.jpg/inner.png" }));
-    QCOMPARE(expandInputs({ pics + "/c.jpeg", pics }, false, &error).first(), pics + "/c.jpeg");
-    QVERIFY(error.isEmpty());
-    QVERIFY(expandInputs({ dir->filePath("nothing") }, false, &error).isEmpty());
-    QVERIFY(error.contains("no such file or folder"));
+    QCOMPARE(expandInputs({ pics + "/c.jpeg", pics }, false).first(), pics + "/c.jpeg");
+    // A name that names nothing, and standard input, stay for the run to tell of.
+    QCOMPARE(expandInputs({ dir->filePath("nothing"), "-" }, false),
+        QStringList({ dir->filePath("nothing"), "-" }));
 }
 
 void tst_Cli::collidingNamesDoNotDependOnJobs_data()
@@ -620,8 +651,6 @@ void tst_Cli::badArgumentsConvertNothing()
     QCOMPARE(run.exitCode, 2);
     QVERIFY(run.errors.startsWith("tarvo-convert: --quality"));
     QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList { "a.png" });
-    QCOMPARE(runCli({ good, dir->filePath("missing.png") }).exitCode, 2);
-    QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList { "a.png" });
 }
 
 void tst_Cli::namesThatAreNotUtf8_data()
@@ -703,6 +732,278 @@ void tst_Cli::memoryLimitDecidesWhatConverts()
     QVERIFY2(run.errors.endsWith("2 converted, 1 failed\n"), qPrintable(run.errors));
     QVERIFY(QFileInfo::exists(dir->filePath("a.jpg")));
     QVERIFY(QFileInfo::exists(dir->filePath("b.jpg")));
+}
+
+void tst_Cli::streamsAndLists_data()
+{
+    // In the arguments and the input, "@" stands for the test's folder; "<png>" as the input is
+    // a PNG picture.
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QStringList>("outputs"); // in @/out; "stdout" for a JPEG there
+    QTest::addColumn<QString>("summary"); // the last line on standard error
+
+    QTest::newRow("a picture piped in and out")
+        << QStringList { "-", "--output", "-" } << QByteArray("<png>") << QStringList { "stdout" }
+        << "1 converted, 0 failed";
+    QTest::newRow("a picture piped into a folder")
+        << QStringList { "-", "--output", "@/out" } << QByteArray("<png>")
+        << QStringList { "stdin.jpg" } << "1 converted, 0 failed";
+    QTest::newRow("names a line each")
+        << QStringList { "--files-from", "-", "--output", "@/out" }
+        << QByteArray("@/a.png\n@/c.png\r\n\n") << QStringList { "a.jpg", "c.jpg" }
+        << "2 converted, 0 failed";
+    QTest::newRow("names ending in NUL, one with a line break")
+        << QStringList { "-0", "--files-from", "-", "--output", "@/out" }
+        << QByteArray("@/a.png\0@/li\nne.png\0", 22) << QStringList { "a.jpg", "li\nne.jpg" }
+        << "2 converted, 0 failed";
+    QTest::newRow("names from a file, beside names given")
+        << QStringList { "--files-from", "@/list", "--output", "@/out", "@/a.png" } << QByteArray()
+        << QStringList { "a.jpg", "c.jpg" } << "2 converted, 0 failed";
+    QTest::newRow("an empty list converts nothing and succeeds")
+        << QStringList { "--files-from", "-", "--output", "@/out" } << QByteArray() << QStringList()
+        << "0 converted, 0 failed";
+    QTest::newRow("no names but options, as xargs runs it with nothing")
+        << QStringList { "--output", "@/out" } << QByteArray() << QStringList()
+        << "0 converted, 0 failed";
+}
+
+void tst_Cli::streamsAndLists()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, input);
+    QFETCH(QStringList, outputs);
+    QFETCH(QString, summary);
+    const QString png = writeImage(dir->filePath("a.png"), QSize(12, 8));
+    writeImage(dir->filePath("c.png"), QSize(12, 8));
+    writeImage(dir->filePath("li\nne.png"), QSize(12, 8));
+    QVERIFY(TestSupport::writeFile(dir->filePath("list"), dir->filePath("c.png").toUtf8() + "\n"));
+    QVERIFY(QDir().mkpath(dir->filePath("out")));
+    for (QString &argument : arguments)
+        argument.replace('@', dir->path());
+    input.replace('@', dir->path().toUtf8());
+    if (input == "<png>")
+        input = TestSupport::readFile(png);
+
+    const Run run = runCli(arguments, input);
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.errors.split('\n', Qt::SkipEmptyParts).value(-1, run.errors.trimmed()), summary);
+    if (outputs == QStringList { "stdout" }) {
+        QImage picture;
+        QVERIFY(picture.loadFromData(run.output, "JPEG"));
+        QCOMPARE(picture.size(), QSize(12, 8));
+        outputs.clear();
+    } else {
+        QCOMPARE(run.output, QByteArray());
+    }
+    QCOMPARE(QDir(dir->filePath("out")).entryList(QDir::Files), outputs);
+}
+
+void tst_Cli::reportsForPeopleAndPrograms_data()
+{
+    // a.png converts to a free name (out/a.jpg is there), b.png is no picture, gone.png is not
+    // there at all.
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QStringList>("errors"); // lines on standard error, "@" for the folder
+    QTest::addColumn<QStringList>("output"); // lines on standard output
+    QTest::addColumn<QStringList>("written"); // in out, beside a.jpg
+
+    const QStringList failures
+        = { "@/b.png: not a picture this program can read", "@/gone.png: no such file" };
+    QTest::newRow("default: failures, free names and totals") << QStringList() << 1
+                                                              << failures
+            + QStringList { "Outputs under a free name (*_N), the plain one being taken: 1",
+                  "1 converted, 2 failed" } << QStringList() << QStringList { "a_1.jpg" };
+    QTest::newRow("quiet: failures only")
+        << QStringList { "--quiet" } << 1 << failures << QStringList() << QStringList { "a_1.jpg" };
+    QTest::newRow("verbose: where each went")
+        << QStringList { "--verbose" } << 1
+        << QStringList { "@/a.png -> @/out/a_1.jpg (a free name: the plain one was taken)" }
+            + failures
+            + QStringList { "Outputs under a free name (*_N), the plain one being taken: 1",
+                  "1 converted, 2 failed" }
+        << QStringList() << QStringList { "a_1.jpg" };
+    QTest::newRow("JSON: an object a file, then the totals")
+        << QStringList { "--json", "--quiet" } << 1 << failures
+        << QStringList { R"({"input":"@/a.png","output":"@/out/a_1.jpg","reason":null,"status":"converted"})",
+               R"({"input":"@/b.png","output":null,"reason":"not a picture this program can read","status":"failed"})",
+               R"({"input":"@/gone.png","output":null,"reason":"no such file","status":"failed"})",
+               R"({"summary":{"backups":0,"converted":1,"failed":2,"not_converted":0,"renamed":1,"skipped":0,"stopped_by":null}})" }
+        << QStringList { "a_1.jpg" };
+    QTest::newRow("dry run: names, nothing written")
+        << QStringList { "--dry-run" } << 1
+        << QStringList { "@/gone.png: no such file", "Dry run: 2 to convert, 0 skipped, 1 failed" }
+        << QStringList { "@/a.png -> @/out/a_1.jpg", "@/b.png -> @/out/b.jpg" } << QStringList();
+}
+
+void tst_Cli::reportsForPeopleAndPrograms()
+{
+    QFETCH(QStringList, options);
+    QFETCH(int, exitCode);
+    QFETCH(QStringList, errors);
+    QFETCH(QStringList, output);
+    QFETCH(QStringList, written);
+    writeImage(dir->filePath("a.png"), QSize(12, 8));
+    QVERIFY(TestSupport::writeFile(dir->filePath("b.png"), "not a picture"));
+    QVERIFY(QDir().mkpath(dir->filePath("out")));
+    QVERIFY(TestSupport::writeFile(dir->filePath("out/a.jpg"), "there before"));
+    const QString at = dir->path();
+    const Run run = runCli(options
+        + QStringList { "--jobs", "1", "--output", at + "/out", at + "/a.png", at + "/b.png",
+            at + "/gone.png" });
+    QCOMPARE(run.exitCode, exitCode);
+    QCOMPARE(run.errors.split('\n', Qt::SkipEmptyParts), errors.replaceInStrings("@", at));
+    QStringList lines = QString::fromUtf8(run.output).split('\n', Qt::SkipEmptyParts);
+    // What varies from run to run: the bytes written and the time taken.
+    lines.replaceInStrings(QRegularExpression(R"("bytes":\d+,)"), QString());
+    lines.replaceInStrings(QRegularExpression(R"(,"milliseconds":\d+)"), QString());
+    lines.replaceInStrings(QRegularExpression(R"(,"warnings":\[\])"), QString());
+    QCOMPARE(lines, output.replaceInStrings("@", at));
+    QCOMPARE(QDir(at + "/out").entryList(QDir::Files), QStringList { "a.jpg" } + written);
+}
+
+void tst_Cli::jobsFollowWhatTheProcessMayUse_data()
+{
+    QTest::addColumn<int>("affinity");
+    QTest::addColumn<quint64>("quota"); // microseconds a period, 0 for none
+    QTest::addColumn<int>("cpus");
+
+    QTest::newRow("no quota: the affinity") << 4 << quint64(0) << 4;
+    QTest::newRow("half a processor: one") << 8 << quint64(50000) << 1;
+    QTest::newRow("one and a half: two") << 8 << quint64(150000) << 2;
+    QTest::newRow("a quota above the affinity: the affinity") << 2 << quint64(400000) << 2;
+}
+
+void tst_Cli::jobsFollowWhatTheProcessMayUse()
+{
+    QFETCH(int, affinity);
+    QFETCH(quint64, quota);
+    QFETCH(int, cpus);
+    QCOMPARE(ResourceLimits::usableCpus(affinity, quota, 100000), cpus);
+    // The same through the system: a process allowed one processor converts one file at a time.
+    QProcess taskset;
+    taskset.start("taskset", { "-c", "0", TARVO_CONVERT, "--help" });
+    QVERIFY(taskset.waitForFinished(20000));
+    QVERIFY2(taskset.readAllStandardOutput().simplified().contains(
+                 "Convert N files at once (default: 1,"),
+        "--jobs does not follow the affinity");
+}
+
+void tst_Cli::shardsJoinNamesThatCanMeet_data()
+{
+    QTest::addColumn<QStringList>("names"); // plain output names
+    QTest::addColumn<QStringList>("together"); // those that must share a shard
+
+    QTest::newRow("a free name's form")
+        << QStringList { "x.jpg", "x_1.jpg", "y.jpg" } << QStringList { "x.jpg", "x_1.jpg" };
+    QTest::newRow("a backup's form, any case, any folder")
+        << QStringList { "/a/Photo.jpg", "/b/photo_backup_2.jpg", "/c/other.jpg" }
+        << QStringList { "/a/Photo.jpg", "/b/photo_backup_2.jpg" };
+    QTest::newRow("a frame's form, through a chain") << QStringList { "p.png", "p-1.png",
+        "p-1_1.png", "q.png" } << QStringList { "p.png", "p-1.png", "p-1_1.png" };
+}
+
+void tst_Cli::shardsJoinNamesThatCanMeet()
+{
+    QFETCH(QStringList, names);
+    QFETCH(QStringList, together);
+    // Many shards, so that names apart would seldom share one by chance; reversed, so that the
+    // order of the list decides nothing.
+    const QVector<int> shards = OutputNaming::shardsOf(names, 1000);
+    QStringList reversed = names;
+    std::reverse(reversed.begin(), reversed.end());
+    const QVector<int> again = OutputNaming::shardsOf(reversed, 1000);
+    for (int i = 0; i < names.size(); ++i) {
+        QCOMPARE(again[names.size() - 1 - i], shards[i]);
+        if (together.contains(names[i]))
+            QCOMPARE(shards[i], shards[names.indexOf(together.first())]);
+    }
+    // Names camera folders are full of share nothing by form: IMG_0001 and IMG_0002 are apart.
+    QStringList camera;
+    for (int i = 1; i <= 50; ++i)
+        camera.append(QString("IMG_%1.jpg").arg(i, 4, 10, QChar('0')));
+    const QVector<int> spread = OutputNaming::shardsOf(camera, 4);
+    QCOMPARE(QSet<int>(spread.begin(), spread.end()).size(), 4);
+}
+
+void tst_Cli::shardsThroughParallelGiveOneRun()
+{
+    // Names that compete (a.png, a.jpg and a_1.png all want a.webp or a free name after it;
+    // p.tif's pages want p-1, p-2), in two folders, with one file there already.
+    const QString in = dir->filePath("in");
+    int shade = 0;
+    for (const char *name : { "a.png", "sub/a.jpg", "a_1.png", "b.png", "sub/B.png", "c.png",
+             "d.png", "e.png", "sub/f.png", "g.png", "p-1.png" })
+        writeImage(in + '/' + name, QSize(10 + shade++, 8));
+    Magick::InitializeMagick(nullptr);
+    std::list<Magick::Image> pages(2, Magick::Image(Magick::Geometry(6, 6), Magick::Color("red")));
+    Magick::writeImages(pages.begin(), pages.end(), QFile::encodeName(in + "/p.tif").toStdString());
+    const QStringList job = { "--recursive", "--file-per-frame", "--format", "webp", in };
+
+    const auto folder = [](const QString &path) {
+        QMap<QString, QByteArray> files;
+        for (const QString &name : QDir(path).entryList(QDir::Files))
+            files.insert(name, TestSupport::readFile(path + '/' + name));
+        return files;
+    };
+    QVERIFY(QDir().mkpath(dir->filePath("one")));
+    QVERIFY(TestSupport::writeFile(dir->filePath("one/a.webp"), "there before"));
+    QCOMPARE(runCli(job + QStringList { "--output", dir->filePath("one") }).exitCode, 0);
+    const QMap<QString, QByteArray> one = folder(dir->filePath("one"));
+    QVERIFY2(one.size() == 14, qPrintable(one.keys().join(' ')));
+    for (int round = 1; round <= 2; ++round) {
+        const QString out = dir->filePath(QString("four%1").arg(round));
+        QVERIFY(QDir().mkpath(out));
+        QVERIFY(TestSupport::writeFile(out + "/a.webp", "there before"));
+        QProcess parallel;
+        parallel.start("parallel",
+            QStringList { "-j4", TARVO_CONVERT, "--shard", "{}/4" } + job
+                + QStringList { "--output", out, ":::", "0", "1", "2", "3" });
+        QVERIFY2(parallel.waitForFinished(60000), "GNU parallel did not finish");
+        QVERIFY2(parallel.exitCode() == 0, parallel.readAllStandardError().constData());
+        QCOMPARE(folder(out), one);
+    }
+}
+
+void tst_Cli::helpAndVersionOpenNoWindow_data()
+{
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<QString>("argument");
+    QTest::addColumn<QString>("firstLine");
+
+    QTest::newRow("tarvo --help") << TARVO_WINDOW << "--help"
+                                  << "Usage: tarvo [OPTION]...";
+    QTest::newRow("tarvo -h") << TARVO_WINDOW << "-h"
+                              << "Usage: tarvo [OPTION]...";
+    QTest::newRow("tarvo --help-all") << TARVO_WINDOW << "--help-all"
+                                      << "Usage: tarvo [OPTION]...";
+    QTest::newRow("tarvo --version") << TARVO_WINDOW << "--version"
+                                     << "tarvo " TARVO_VERSION;
+    QTest::newRow("tarvo-convert --help-all") << TARVO_CONVERT << "--help-all"
+                                              << "Usage: ";
+    QTest::newRow("tarvo-convert --version") << TARVO_CONVERT << "--version"
+                                             << "tarvo-convert " TARVO_VERSION;
+}
+
+void tst_Cli::helpAndVersionOpenNoWindow()
+{
+    QFETCH(QString, program);
+    QFETCH(QString, argument);
+    QFETCH(QString, firstLine);
+    // No display at all: a program that made a window would abort.
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove("DISPLAY");
+    environment.remove("WAYLAND_DISPLAY");
+    environment.remove("QT_QPA_PLATFORM");
+    process.setProcessEnvironment(environment);
+    process.start(program, { argument });
+    QVERIFY(process.waitForFinished(20000));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), 0);
+    const QString output = QString::fromLocal8Bit(process.readAllStandardOutput());
+    QVERIFY2(output.startsWith(firstLine), qPrintable(output));
 }
 
 QTEST_MAIN(tst_Cli)
