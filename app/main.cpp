@@ -51,7 +51,7 @@ int main(int argc, char *argv[])
     default:
         break;
     }
-    LargePages::preferForHeap(argv);
+    LargePages::preferForChildren();
     QApplication app(argc, argv);
     // Lets the desktop match the window to its entry (<id>.desktop), its name and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(TARVO_APP_ID));

@@ -379,7 +379,7 @@ int planAll(const CliArguments &arguments, const QStringList &files, const QStri
 
 int main(int argc, char *argv[])
 {
-    LargePages::preferForHeap(argv);
+    LargePages::preferForChildren();
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tarvo-convert"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TARVO_VERSION));
@@ -413,6 +413,12 @@ int main(int argc, char *argv[])
         print(QStringLiteral("tarvo-convert: --output - writes one picture, but %1 inputs were "
                              "given\n")
                   .arg(files.size() + unnamable.size()));
+        return 2;
+    }
+    if (arguments.settings.path == OutputNaming::standardStream() && !arguments.dryRun
+        && isatty(fileno(stdout))) {
+        print(QStringLiteral("tarvo-convert: --output - would write a picture to the terminal; "
+                             "send it to a file or a pipe\n"));
         return 2;
     }
     if (arguments.memoryLimit > 0)

@@ -24,26 +24,42 @@ bool kernelHonoursRequests()
     return modes.find("[madvise]") != std::string::npos;
 }
 
+// Adds the setting to the environment; false when it is there already (or refused), when the
+// kernel offers none, or when the environment cannot be changed.
+bool askInEnvironment()
+{
+    const char *tunables = std::getenv(kTunables);
+    if (tunables && std::strstr(tunables, kSetting))
+        return false;
+    if (!kernelHonoursRequests())
+        return false;
+    std::string value = std::string(kSetting) + "=1";
+    if (tunables && *tunables)
+        value = std::string(tunables) + ":" + value;
+    return setenv(kTunables, value.c_str(), 1) == 0;
+}
+
 } // namespace
+
+void preferForChildren()
+{
+#ifdef __GLIBC__
+    askInEnvironment();
+#endif
+}
 
 void preferForHeap(char *argv[])
 {
 #ifdef __GLIBC__
-    const char *tunables = std::getenv(kTunables);
-    if (tunables && std::strstr(tunables, kSetting))
-        return;
-    if (!kernelHonoursRequests())
-        return;
-    std::string value = std::string(kSetting) + "=1";
-    if (tunables && *tunables)
-        value = std::string(tunables) + ":" + value;
-    if (setenv(kTunables, value.c_str(), 1) != 0)
+    const char *given = std::getenv(kTunables);
+    const std::string tunables = given ? given : "";
+    if (!askInEnvironment())
         return;
     execv("/proc/self/exe", argv);
     // Not replaced (no /proc, say): go on as we are; the setting would only reach children.
     unsetenv(kTunables);
-    if (tunables)
-        setenv(kTunables, tunables, 1);
+    if (given)
+        setenv(kTunables, tunables.c_str(), 1);
 #else
     (void)argv;
 #endif
