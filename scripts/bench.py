@@ -792,6 +792,132 @@ def run_modern(args, build, files, rounds, env):
     return 1 if failed else 0
 
 
+# ---------------------------------------------------------------------------------------------
+# Scripts and clusters: what one process costs to start, many small files, and two processes
+# on one machine.
+
+STARTUP_TARGET = 1.5  # one-file run / gm convert of the same file
+SMALL_TARGET = 0.9  # 300 icons: this / the floor running the same options
+SMALL_CPU_TARGET = 1.2  # CPU time / wall time of the small-files run, per job
+
+
+def small_icons(build):
+    """300 PNG icons with transparency, 16 to 64 pixels, made once."""
+    folder = os.path.join(build, "bench-images", "icons")
+    paths = [os.path.join(folder, "icon%03d.png" % i) for i in range(300)]
+    if all(os.path.isfile(p) for p in paths):
+        return paths
+    os.makedirs(folder, exist_ok=True)
+    print("Generating 300 icons into %s ..." % folder, flush=True)
+    for i, path in enumerate(paths):
+        side = 16 + (i % 4) * 16
+        gm(["convert", "-size", "%dx%d" % (side, side),
+            "gradient:#%02x4080-#20%02xc0" % (i % 256, (i * 7) % 256), "-matte",
+            "-fill", "#00000000", "-draw", "circle %d,%d %d,0" % (side // 2, side // 2, side // 4),
+            path])
+    return paths
+
+
+def best_of(rounds, command, out_dir, env):
+    """The fastest of rounds runs (wall seconds, CPU seconds), each into an empty folder."""
+    best = None
+    for _ in range(rounds):
+        shutil.rmtree(out_dir, ignore_errors=True)
+        os.makedirs(out_dir)
+        sample = run_child(command, out_dir, env)
+        if best is None or sample.seconds < best[0]:
+            best = (sample.seconds, sample.cpu)
+    return best
+
+
+def run_scripts(args, build, rounds, env):
+    engine = os.path.join(build, "cli", "tarvo-convert")
+    floor = os.path.join(build, "bench", "tarvo-floor")
+    for program in (engine, floor):
+        if not os.access(program, os.X_OK):
+            fail("--scripts needs %s" % program)
+    if shutil.which("gm") is None:
+        fail("--scripts needs the GraphicsMagick command 'gm'")
+    rounds = max(rounds, 10)
+    scratch = tempfile.mkdtemp(prefix="bench-scripts-", dir=build)
+    out = os.path.join(scratch, "out")
+    failed = False
+    try:
+        icons = small_icons(build)
+        photo = generated_images(build, True)[0][0]
+        one = icons[0]
+        print("Start-up, best of %d (ms)" % rounds)
+        rows = []
+        for label, ours, theirs in [
+                ("--help / gm version", [engine, "--help"], ["gm", "version"]),
+                ("one icon to JPEG", [engine, "--output", out, one],
+                 ["gm", "convert", one, os.path.join(out, "x.jpg")]),
+                ("one photo to JPEG", [engine, "--output", out, photo],
+                 ["gm", "convert", photo, os.path.join(out, "x.jpg")])]:
+            a = best_of(rounds, theirs, out, env)[0]
+            b = best_of(rounds, ours, out, env)[0]
+            ok = label == "--help / gm version" or b / a <= STARTUP_TARGET
+            failed = failed or not ok
+            rows.append([label, "%.1f" % (a * 1000), "%.1f" % (b * 1000), "%.2f" % (b / a),
+                         mark(ok)])
+        print_rows(["job", "gm ms", "this ms", "this/gm", "target"], rows, right={1, 2, 3})
+
+        print("\n300 icons to JPEG, best of %d (s; CPU s)" % (rounds // 2))
+        rows = []
+        mogrify_dir = os.path.join(scratch, "mogrify")
+        mogrify = ["sh", "-c", 'cp "$@" "%s" && cd "%s" && gm mogrify -format jpg *.png'
+                   % (mogrify_dir, mogrify_dir), "gm"] + icons
+        sides = [("gm mogrify", mogrify, mogrify_dir),
+                 ("floor", [floor, "--format", "jpeg", "--output", out] + icons, out),
+                 ("this, 1 job", [engine, "--jobs", "1", "--output", out] + icons, out),
+                 ("this", [engine, "--output", out] + icons, out)]
+        times = {}
+        for label, command, folder in sides:
+            wall, cpu = best_of(rounds // 2, command, folder, env)
+            times[label] = wall
+            rows.append([label, "%.3f" % wall, "%.3f" % cpu, "%.2f" % (cpu / wall)])
+        ratio = times["this"] / times["floor"]
+        failed = failed or ratio > SMALL_TARGET
+        print_rows(["side", "wall s", "CPU s", "CPU/wall"], rows, right={1, 2, 3})
+        print("  this / floor: %.2f (target %.2f) %s" % (ratio, SMALL_TARGET,
+                                                          mark(ratio <= SMALL_TARGET)))
+
+        print("\nTwo processes side by side, each --jobs 1 on half the icons and a photo (s)")
+        halves = [icons[:150] + [photo], icons[150:] + [photo]]
+        commands = [[engine, "--jobs", "1", "--output", os.path.join(scratch, "half%d" % i)]
+                    + half for i, half in enumerate(halves)]
+        alone = []
+        for i, command in enumerate(commands):
+            alone.append(best_of(3, command, os.path.join(scratch, "half%d" % i), env)[0])
+        together = None
+        for _ in range(3):
+            for i in range(2):
+                shutil.rmtree(os.path.join(scratch, "half%d" % i), ignore_errors=True)
+                os.makedirs(os.path.join(scratch, "half%d" % i))
+            start = time.perf_counter()
+            children = [subprocess.Popen(c, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                                         stderr=subprocess.DEVNULL, env=env) for c in commands]
+            for child in children:
+                if child.wait() != 0:
+                    raise RunFailed("a side-by-side run failed")
+            seconds = time.perf_counter() - start
+            together = seconds if together is None else min(together, seconds)
+        slower = together / max(alone)
+        print_rows(["", "s"], [["first alone", "%.2f" % alone[0]],
+                               ["second alone", "%.2f" % alone[1]],
+                               ["both at once", "%.2f" % together],
+                               ["both / the slower alone", "%.2f" % slower]], right={1})
+        print("  Two processes on %d cores share them; each alone may use them all. Both at"
+              % (os.cpu_count() or 1))
+        print("  once should take no more than about twice the slower one alone on one core.")
+    except RunFailed as error:
+        print("failed: %s" % error)
+        failed = True
+    finally:
+        shutil.rmtree(scratch, ignore_errors=True)
+    return 1 if failed else 0
+
+
 def main():
     parser = argparse.ArgumentParser(
         description="Time and memory of the converter against the bare-library floor.")
@@ -824,6 +950,9 @@ def main():
     parser.add_argument("--modern", action="store_true",
                         help="WebP, AVIF and JPEG XL against vips/cwebp, avifenc and cjxl, "
                              "one job, same settings")
+    parser.add_argument("--scripts", action="store_true",
+                        help="start-up against gm, 300 icons against the floor and gm mogrify, "
+                             "two processes side by side")
     parser.add_argument("--jp2-before", metavar="DIR",
                         help="with --jp2: build directory of today's engine to compare with")
     args = parser.parse_args()
@@ -844,6 +973,10 @@ def main():
         parser.error("--rounds must be at least 1")
 
     build = os.path.abspath(args.build)
+    if args.scripts:
+        env = dict(os.environ)
+        env.setdefault("QT_QPA_PLATFORM", "offscreen")
+        return run_scripts(args, build, rounds, env)
     if args.modern:
         image_dir = args.folder or args.images
         files = folder_images(image_dir) if image_dir else generated_images(build, args.quick)[0]
