@@ -218,6 +218,9 @@ int main(int argc, char *argv[])
     } catch (Magick::Exception &) {
         // A library without one of these still reads what it can.
     }
+    // Read while files may still be opened: the control groups' CPU quota, for a codec's share
+    // of the processors when the program names none.
+    ResourceLimits::usableCpus();
     QString error;
     if (!Lockdown::apply(addressSpace, &error))
         leave(3);
