@@ -755,7 +755,7 @@ void tst_Cli::streamsAndLists_data()
         << "2 converted, 0 failed";
     QTest::newRow("names ending in NUL, one with a line break")
         << QStringList { "-0", "--files-from", "-", "--output", "@/out" }
-        << QByteArray("@/a.png\0@/li\nne.png\0", 22) << QStringList { "a.jpg", "li\nne.jpg" }
+        << QByteArray("@/a.png\0@/li\nne.png\0", 20) << QStringList { "a.jpg", "li\nne.jpg" }
         << "2 converted, 0 failed";
     QTest::newRow("names from a file, beside names given")
         << QStringList { "--files-from", "@/list", "--output", "@/out", "@/a.png" } << QByteArray()
