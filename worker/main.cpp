@@ -161,7 +161,7 @@ void readProperties(const QByteArray &payload, int fd)
         leave(0);
 }
 
-void readFacts(int fd)
+void readFacts(int fd, const ConversionSettings &settings)
 {
     if (fd < 0)
         leave(2);
@@ -171,6 +171,7 @@ void readFacts(int fd)
         if (ImageDecoder::readDescriptor(fd, blob, &answer.reason)
             == ImageDecoder::ReadResult::Read) {
             answer.facts = ImageDecoder::facts(blob);
+            answer.facts.size = ImagePipeline::outputSize(answer.facts.size, settings);
             answer.read = true;
         }
     } catch (Magick::Exception &e) {
@@ -243,7 +244,7 @@ int main(int argc, char *argv[])
             readProperties(payload, fd);
             break;
         case Message::Facts:
-            readFacts(fd);
+            readFacts(fd, configuration.settings);
             break;
         default:
             leave(2);

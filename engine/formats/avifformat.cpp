@@ -51,6 +51,7 @@ const Option &chroma()
     return row;
 }
 
+#ifndef TARVO_NO_CODECS
 AvifCoder::Settings settingsOf(const ConversionSettings &settings)
 {
     AvifCoder::Settings avif;
@@ -61,6 +62,7 @@ AvifCoder::Settings settingsOf(const ConversionSettings &settings)
     avif.threads = ResourceLimits::threadsPerWorker();
     return avif;
 }
+#endif
 
 } // namespace
 
@@ -79,13 +81,13 @@ const OutputFormat &avif()
         // The image, its samples and the encoder's YUV planes and frame buffers.
         24,
         nullptr,
-        [](Magick::Image &&image, const ConversionSettings &settings) {
+        TARVO_CODEC([](Magick::Image &&image, const ConversionSettings &settings) {
             return AvifCoder::encode(std::move(image), settingsOf(settings));
-        },
+        }),
         OutputFormat::Frames::Animation,
-        [](std::vector<Magick::Image> &&frames, const ConversionSettings &settings) {
+        TARVO_CODEC([](std::vector<Magick::Image> &&frames, const ConversionSettings &settings) {
             return AvifCoder::encodeAnimation(std::move(frames), settingsOf(settings));
-        },
+        }),
     };
     return format;
 }

@@ -27,6 +27,7 @@ const Option &quantizeColorspace()
     return row;
 }
 
+#ifndef TARVO_NO_CODECS
 void apply(Magick::Image &image, const S &settings)
 {
     using namespace MagickLib;
@@ -43,6 +44,7 @@ void apply(Magick::Image &image, const S &settings)
     image.quantize(false);
     image.page(Magick::Geometry(0, 0, 0, 0, false, false));
 }
+#endif
 
 } // namespace
 
@@ -70,7 +72,7 @@ const OutputFormat &gif()
         QT_TRANSLATE_NOOP("GraphicConverter",
             "GIF has no quality: it keeps up to 256 colours, as set on the GIF page"),
         14, // peak resident memory of 13.4 bytes a pixel on a noisy 6000x4500 JPEG
-        apply,
+        TARVO_CODEC(apply),
         nullptr,
         OutputFormat::Frames::Animation,
     };

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "avifcoder.h"
-#include "jp2coder.h"
+#include "outputformat.h"
 #include "webpcoder.h"
 
 namespace InputFormats {
@@ -198,12 +198,16 @@ const QVector<Format> &table()
             [](const QByteArray &h) { return h.startsWith("8BPS"); } },
         { "JPEG 2000", D::Jpeg2000, "JP2", nullptr, { "jp2", "j2k", "j2c", "jpc", "jpf", "jpx" },
             { "image/jp2", "image/jpx", "image/x-jp2-codestream" },
-            [](const QByteArray &h) { return Jp2Coder::isJpeg2000(h); } },
+            [](const QByteArray &h) {
+                // The signature box of a JP2 file, or a raw codestream's SOC and SIZ markers.
+                return h.startsWith(QByteArray("\0\0\0\x0cjP  \r\n\x87\n", 12))
+                    || h.startsWith("\xff\x4f\xff\x51");
+            } },
         { "WebP", D::Library, "WEBP", "webp", { "webp" }, { "image/webp" },
             [](const QByteArray &h) { return riff(h, "WEBP"); }, false, true, true,
-            WebpCoder::frameCount, WebpCoder::decodeAnimation },
+            TARVO_CODEC(WebpCoder::frameCount), TARVO_CODEC(WebpCoder::decodeAnimation) },
         { "AVIF", D::Plugin, "avif", nullptr, { "avif" }, { "image/avif" }, isAvif, false, true,
-            true, AvifCoder::frameCount, AvifCoder::decodeAnimation },
+            true, TARVO_CODEC(AvifCoder::frameCount), TARVO_CODEC(AvifCoder::decodeAnimation) },
         { "HEIF", D::Library, "HEIC", "heif", { "heic", "heif" }, { "image/heif", "image/heic" },
             isHeif },
         { "JPEG XL", D::Library, "JXL", "jxl", { "jxl" }, { "image/jxl" },

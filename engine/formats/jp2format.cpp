@@ -26,12 +26,12 @@ const OutputFormat &jp2()
         // The image beside one tile's worth of OpenJPEG's buffers (13.6 bytes a pixel on a
         // noisy 6000x4500 JPEG).
         15,
-        [](Magick::Image &image, const ConversionSettings &) {
+        TARVO_CODEC([](Magick::Image &image, const ConversionSettings &) {
             image.compressType(MagickLib::LosslessJPEGCompression);
-        },
-        [](Magick::Image &&image, const ConversionSettings &) {
+        }),
+        TARVO_CODEC([](Magick::Image &&image, const ConversionSettings &) {
             return Jp2Coder::encode(std::move(image));
-        },
+        }),
     };
     return format;
 }

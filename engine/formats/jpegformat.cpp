@@ -65,6 +65,7 @@ const Option &compression()
     return row;
 }
 
+#ifndef TARVO_NO_CODECS
 void apply(Magick::Image &image, const S &settings)
 {
     using namespace MagickLib;
@@ -84,6 +85,7 @@ void apply(Magick::Image &image, const S &settings)
     if (compression().libraryValue(settings.jpegCompression) >= 0)
         image.compressType(CompressionType(compression().libraryValue(settings.jpegCompression)));
 }
+#endif
 
 } // namespace
 
@@ -111,7 +113,7 @@ const OutputFormat &jpeg()
         // 22500x33300 JPEG took 17.6: the optimised type turns it into a palette image beside
         // the original. Rounded up, with that case.
         18,
-        apply,
+        TARVO_CODEC(apply),
         nullptr,
     };
     return format;

@@ -43,6 +43,7 @@ const Option &effort()
     return row;
 }
 
+#ifndef TARVO_NO_CODECS
 JxlCoder::Settings settingsOf(const ConversionSettings &settings)
 {
     JxlCoder::Settings jxl;
@@ -52,6 +53,7 @@ JxlCoder::Settings settingsOf(const ConversionSettings &settings)
     jxl.threads = ResourceLimits::threadsPerWorker();
     return jxl;
 }
+#endif
 
 } // namespace
 
@@ -70,19 +72,19 @@ const OutputFormat &jxl()
         // The image, its samples for the encoder and the encoder's own planes.
         24,
         nullptr,
-        [](Magick::Image &&image, const ConversionSettings &settings) {
+        TARVO_CODEC([](Magick::Image &&image, const ConversionSettings &settings) {
             return JxlCoder::encode(std::move(image), settingsOf(settings));
-        },
+        }),
         OutputFormat::Frames::First,
         nullptr,
         // A JPEG asked for without loss, and not to be resized: its own data, recompressed.
-        [](const QByteArray &head, const ConversionSettings &settings) {
+        TARVO_CODEC([](const QByteArray &head, const ConversionSettings &settings) {
             return lossless().get(settings).toBool() && !settings.resizeEnabled
                 && head.startsWith("\xff\xd8\xff");
-        },
-        [](const QByteArray &input, const ConversionSettings &settings) {
+        }),
+        TARVO_CODEC([](const QByteArray &input, const ConversionSettings &settings) {
             return JxlCoder::recompressJpeg(input, settingsOf(settings));
-        },
+        }),
     };
     return format;
 }

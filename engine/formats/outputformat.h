@@ -15,6 +15,16 @@ namespace Magick {
 class Image;
 }
 
+// A format's codec (the functions that give an image its settings, encode, read frames) exists
+// only where pictures are converted. A program that hands every picture to its workers is built
+// with TARVO_NO_CODECS: the formats keep their names, suffixes and options, their codec is
+// nullptr, and the program neither links nor loads the image libraries.
+#ifdef TARVO_NO_CODECS
+#define TARVO_CODEC(...) nullptr
+#else
+#define TARVO_CODEC(...) __VA_ARGS__
+#endif
+
 // One format the converter writes, all of it in one file of its own (jpegformat.cpp and the
 // like) and named once in the list of outputformats.cpp: the window's list, its option page and
 // quality control, the command line's --format and options, the pipeline's settings and

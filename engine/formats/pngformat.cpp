@@ -34,6 +34,7 @@ const Option &colorspace()
     return row;
 }
 
+#ifndef TARVO_NO_CODECS
 void apply(Magick::Image &image, const S &settings)
 {
     using namespace MagickLib;
@@ -46,6 +47,7 @@ void apply(Magick::Image &image, const S &settings)
     if (settings.pngInterlace)
         image.interlaceType(LineInterlace);
 }
+#endif
 
 } // namespace
 
@@ -69,7 +71,7 @@ const OutputFormat &png()
         QT_TRANSLATE_NOOP("GraphicConverter",
             "PNG has no quality: it keeps every pixel; its compression is set on the PNG page"),
         15, // peak resident memory of 14.4 bytes a pixel on a noisy 6000x4500 JPEG
-        apply,
+        TARVO_CODEC(apply),
         nullptr,
     };
     return format;

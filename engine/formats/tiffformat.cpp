@@ -47,6 +47,7 @@ const Option &quality()
     return row;
 }
 
+#ifndef TARVO_NO_CODECS
 void apply(Magick::Image &image, const ConversionSettings &settings)
 {
     const int chosen = compression().get(settings).toInt();
@@ -64,6 +65,7 @@ void apply(Magick::Image &image, const ConversionSettings &settings)
     if (image.matte())
         image.defineValue("TIFF", "alpha", "unassociated");
 }
+#endif
 
 } // namespace
 
@@ -80,7 +82,7 @@ const OutputFormat &tiff()
         QT_TRANSLATE_NOOP("GraphicConverter",
             "TIFF quality: only JPEG compression, chosen on the TIFF page, loses detail"),
         15, // as PNG: the image and a strip's worth of the encoder's buffers
-        apply,
+        TARVO_CODEC(apply),
         nullptr,
         OutputFormat::Frames::All,
     };

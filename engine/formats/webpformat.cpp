@@ -39,6 +39,7 @@ const Option &method()
     return row;
 }
 
+#ifndef TARVO_NO_CODECS
 WebpCoder::Settings settingsOf(const ConversionSettings &settings)
 {
     WebpCoder::Settings webp;
@@ -47,6 +48,7 @@ WebpCoder::Settings settingsOf(const ConversionSettings &settings)
     webp.method = method().get(settings).toInt();
     return webp;
 }
+#endif
 
 } // namespace
 
@@ -65,13 +67,13 @@ const OutputFormat &webp()
         // The image, its 8-bit copy and the encoder's YUV planes and tokens.
         20,
         nullptr,
-        [](Magick::Image &&image, const ConversionSettings &settings) {
+        TARVO_CODEC([](Magick::Image &&image, const ConversionSettings &settings) {
             return WebpCoder::encode(std::move(image), settingsOf(settings));
-        },
+        }),
         OutputFormat::Frames::Animation,
-        [](std::vector<Magick::Image> &&frames, const ConversionSettings &settings) {
+        TARVO_CODEC([](std::vector<Magick::Image> &&frames, const ConversionSettings &settings) {
             return WebpCoder::encodeAnimation(std::move(frames), settingsOf(settings));
-        },
+        }),
     };
     return format;
 }

@@ -446,26 +446,6 @@ ReadResult readFile(const QString &path, Magick::Blob &blob, Reason *error)
     return result;
 }
 
-bool fitsInMemory(quint64 size, Reason *error)
-{
-    // Every reader sees the bytes as a QByteArray view, which addresses up to 2 GiB.
-    if (size > quint64(std::numeric_limits<int>::max() - 64)) {
-        *error = Reason::ours(Reason::TooLarge,
-            QStringLiteral("the file is too large to be read (%1 bytes)").arg(size));
-        return false;
-    }
-    const quint64 budget = ResourceLimits::memoryBudget();
-    if (size > budget) {
-        *error = Reason::ours(Reason::TooLarge,
-            QStringLiteral(
-                "the file is too large to be read (%1 MiB, more than the memory budget of %2 MiB)")
-                .arg((size + (1 << 20) - 1) >> 20)
-                .arg(budget >> 20));
-        return false;
-    }
-    return true;
-}
-
 ReadResult readDescriptor(int fd, Magick::Blob &blob, Reason *error)
 {
     struct stat info;
@@ -475,7 +455,7 @@ ReadResult readDescriptor(int fd, Magick::Blob &blob, Reason *error)
     }
     // A pipe tells no size: it is read to its end, up to what a file may hold.
     const bool sized = S_ISREG(info.st_mode);
-    if (!fitsInMemory(quint64(info.st_size), error))
+    if (!ResourceLimits::fitsInMemory(quint64(info.st_size), error))
         return ReadResult::TooLarge;
     size_t capacity = sized ? size_t(qMax<qint64>(info.st_size, 1)) : size_t(1) << 16;
     std::unique_ptr<char[]> buffer(new char[capacity]);
@@ -484,7 +464,7 @@ ReadResult readDescriptor(int fd, Magick::Blob &blob, Reason *error)
         if (length == capacity) {
             if (sized)
                 break; // grown since fstat: what was there when the read began is the file
-            if (!fitsInMemory(quint64(capacity) * 2, error))
+            if (!ResourceLimits::fitsInMemory(quint64(capacity) * 2, error))
                 return ReadResult::TooLarge;
             std::unique_ptr<char[]> larger(new char[capacity * 2]);
             std::memcpy(larger.get(), buffer.get(), length);

@@ -36,8 +36,6 @@ enum class ReadResult {
 ReadResult readFile(const QString &path, Magick::Blob &blob, Reason *error);
 // The same from a file already open; a pipe is read to its end.
 ReadResult readDescriptor(int fd, Magick::Blob &blob, Reason *error);
-// False, with the reason in *error, for a file of size bytes that could never be converted.
-bool fitsInMemory(quint64 size, Reason *error);
 
 // The data does not hold the whole picture; the message, "damaged JPEG: <what the reader
 // said>", is ours and plain.

@@ -7,7 +7,9 @@
 // What a picture's bytes tell beside its pixels, for naming its output.
 struct PictureFacts
 {
-    QSize size; // upright, as every converted copy will be
+    // Upright, as every converted copy will be; read by a worker, the size its settings write
+    // (after their resize step).
+    QSize size;
     QDate taken; // the EXIF date the photo was taken; invalid when there is none
 };
 

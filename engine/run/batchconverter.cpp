@@ -50,7 +50,7 @@ QVector<NamePattern::Facts> BatchConverter::nameFacts(
             PictureFacts read;
             ImagePipeline::FileResult refused;
             if (worker.readFacts(inputs[i], &read, &refused)) {
-                facts[i].size = ImagePipeline::outputSize(read.size, settings);
+                facts[i].size = read.size; // the worker's settings are the run's: as written
                 facts[i].taken = read.taken;
             } else {
                 (*settled)[i] = refused;

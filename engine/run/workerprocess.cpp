@@ -153,7 +153,7 @@ bool openInput(const QString &input, Input *opened, FileResult *result)
     if (S_ISREG(info.st_mode)) {
         // Never read whole only to learn it is too big.
         Reason tooLarge;
-        if (!ImageDecoder::fitsInMemory(quint64(info.st_size), &tooLarge))
+        if (!ResourceLimits::fitsInMemory(quint64(info.st_size), &tooLarge))
             return refuse(FileResult::Failed, tooLarge);
         if (info.st_size == 0)
             return refuse(FileResult::Failed,

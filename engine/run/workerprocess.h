@@ -40,8 +40,9 @@ public:
         int libraryThreads,
         const OutputNaming::Taken &claimed = [](const QString &) { return false; });
 
-    // What naming input's output needs of its picture (its upright size, the date it was
-    // taken), read in this worker, cheaply from the headers where they tell. False, with
+    // What naming input's output needs of its picture (the size this worker's settings write
+    // it at, the date it was taken), read in this worker, cheaply from the headers where they
+    // tell. False, with
     // *refused filled as a conversion of the file would fail (a missing input, a picture no
     // reader takes), when they cannot be read. Never throws.
     bool readFacts(const QString &input, PictureFacts *facts, ImagePipeline::FileResult *refused);

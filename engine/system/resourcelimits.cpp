@@ -1,16 +1,17 @@
 #include "resourcelimits.h"
 
+#include "reason.h"
+
 #include <QByteArray>
 #include <QFile>
 #include <QPair>
 #include <QStringList>
 #include <QThread>
 
-#include <Magick++.h>
-
 #include <algorithm>
 #include <atomic>
 #include <condition_variable>
+#include <limits>
 #include <mutex>
 #include <string>
 
@@ -109,7 +110,6 @@ QPair<quint64, quint64> controlGroupQuota()
 }
 
 std::atomic<quint64> chosenBudget(0);
-std::atomic<bool> applied(false);
 
 // The reservations of all threads. Memory is handed out first come, first served, so a large
 // image is not overtaken forever by small ones.
@@ -129,22 +129,9 @@ Pool &pool()
     return instance;
 }
 
-thread_local Reservation *current = nullptr;
-Broker broker;
 std::atomic<int> chosenThreads(0);
 
 std::atomic<int> busy(0);
-
-quint64 megabytes(quint64 bytes)
-{
-    return (bytes + (quint64(1) << 20) - 1) >> 20;
-}
-
-std::string sizeText(quint64 width, quint64 height)
-{
-    return std::to_string(width) + "x" + std::to_string(height) + " pixels is more than this "
-        + "machine can convert";
-}
 
 } // namespace
 
@@ -169,11 +156,37 @@ quint64 memoryBudget()
     return machine;
 }
 
+namespace detail {
+std::atomic<void (*)()> libraryLimits(nullptr);
+} // namespace detail
+
+bool fitsInMemory(quint64 size, Reason *error)
+{
+    // Every reader sees the bytes as a QByteArray view, which addresses up to 2 GiB.
+    if (size > quint64(std::numeric_limits<int>::max() - 64)) {
+        *error = Reason::ours(Reason::TooLarge,
+            QStringLiteral("the file is too large to be read (%1 bytes)").arg(size));
+        return false;
+    }
+    const quint64 budget = memoryBudget();
+    if (size > budget) {
+        *error = Reason::ours(Reason::TooLarge,
+            QStringLiteral(
+                "the file is too large to be read (%1 MiB, more than the memory budget of %2 MiB)")
+                .arg((size + (1 << 20) - 1) >> 20)
+                .arg(budget >> 20));
+        return false;
+    }
+    return true;
+}
+
 void setMemoryBudget(quint64 bytes)
 {
     chosenBudget.store(bytes);
-    if (applied.load())
-        apply();
+    // The library's limits follow, once they were set: through a pointer, so that a program
+    // that never converts in its own process does not link the library for this.
+    if (void (*limits)() = detail::libraryLimits.load())
+        limits();
     std::lock_guard<std::mutex> lock(pool().mutex);
     pool().changed.notify_all();
 }
@@ -181,57 +194,6 @@ void setMemoryBudget(quint64 bytes)
 quint64 maxPixels()
 {
     return memoryBudget() / pixelBytes / 2;
-}
-
-void apply()
-{
-    // The library counts memory in bytes, whatever its enumeration's comments say. Its pixel
-    // caches are part of what the conversions reserve, so the whole budget never refuses one
-    // that was let in; the pixel limit is an image filling the whole budget.
-    const qint64 budget = qint64(memoryBudget());
-    MagickLib::SetMagickResourceLimit(MagickLib::PixelsResource, budget / qint64(pixelBytes));
-    MagickLib::SetMagickResourceLimit(MagickLib::MemoryResource, budget);
-    MagickLib::SetMagickResourceLimit(MagickLib::MapResource, budget);
-    // A pixel cache spilled to disk would fill the disk slowly instead of failing fast.
-    MagickLib::SetMagickResourceLimit(MagickLib::DiskResource, 0);
-    applied.store(true);
-}
-
-void checkImageSize(quint64 width, quint64 height, quint64 decodeBytesPerPixel)
-{
-    if (width == 0 || height == 0)
-        return;
-    if (current) {
-        current->reserve(width, height, decodeBytesPerPixel, true);
-        return;
-    }
-    if (width * height <= maxPixels())
-        return;
-    throw Magick::ErrorResourceLimit(sizeText(width, height) + " (at most "
-        + std::to_string(maxPixels() / 1000000) + " million pixels)");
-}
-
-Reservation::Reservation(const QString &output, const Estimate &estimate)
-    : output(output)
-    , estimate(estimate)
-    , outer(current)
-{
-    current = this;
-}
-
-Reservation::~Reservation()
-{
-    current = outer;
-}
-
-void Reservation::decoded(quint64 width, quint64 height, bool opacity)
-{
-    reserve(width, height, pixelBytes, opacity);
-}
-
-void setBroker(Broker chosen)
-{
-    broker = std::move(chosen);
 }
 
 Share::~Share()
@@ -264,29 +226,6 @@ void Share::hold(quint64 bytes)
     p.held += bytes;
     held = bytes;
     p.changed.notify_all();
-}
-
-void Reservation::reserve(quint64 width, quint64 height, quint64 decodeBytesPerPixel, bool opacity)
-{
-    const quint64 budget = memoryBudget();
-    // Sides from a header may be anything: the estimate must not overflow.
-    if (width * height > budget / pixelBytes)
-        throw Magick::ErrorResourceLimit(sizeText(width, height)
-            + " (decoded alone, it takes more than the memory budget of "
-            + std::to_string(megabytes(budget)) + " MiB)");
-    const quint64 needed = estimate(width, height, decodeBytesPerPixel, opacity);
-    if (needed > budget)
-        throw Magick::ErrorResourceLimit(sizeText(width, height) + " (converting it to "
-            + output.toStdString() + " takes about " + std::to_string(megabytes(needed))
-            + " MiB, more than the memory budget of " + std::to_string(megabytes(budget))
-            + " MiB)");
-
-    if (broker) {
-        broker(needed, !brokered);
-        brokered = true;
-    } else {
-        share.hold(needed);
-    }
 }
 
 quint64 reservedBytes()

@@ -4,6 +4,9 @@
 #include <QString>
 #include <QtGlobal>
 
+#include "reason.h"
+
+#include <atomic>
 #include <functional>
 
 // How much memory conversions may take. A photo of 25200x33300 pixels decodes to more than
@@ -36,6 +39,15 @@ void setMemoryBudget(quint64 bytes);
 // Sets the image library's own limits (pixels, memory, memory maps, disk cache) to match the
 // budget. Idempotent; call after the library is initialised.
 void apply();
+
+// False, with the reason in *error, for a file of size bytes that could never be converted:
+// larger than a buffer of the readers can address, or than the whole budget.
+bool fitsInMemory(quint64 size, Reason *error);
+
+namespace detail {
+// What setMemoryBudget() calls to keep the library's limits with the budget, once apply() ran.
+extern std::atomic<void (*)()> libraryLimits;
+} // namespace detail
 
 // Most pixels one image may have when it is decoded outside a conversion (image details):
 // the decoded image and one working copy of it fit in the budget.
