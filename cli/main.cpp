@@ -397,6 +397,11 @@ int main(int argc, char *argv[])
         print(QStringLiteral("tarvo-convert: %1\n").arg(arguments.error));
         return 2;
     }
+    if (arguments.memoryLimit > 0)
+        ResourceLimits::setMemoryBudget(arguments.memoryLimit);
+    // The first worker starts while the inputs are found and planned.
+    if (!arguments.dryRun)
+        WorkerProcess::startSpare();
     QStringList inputs = arguments.inputs;
     if (!arguments.filesFrom.isEmpty()) {
         QString error;
@@ -421,8 +426,6 @@ int main(int argc, char *argv[])
                              "send it to a file or a pipe\n"));
         return 2;
     }
-    if (arguments.memoryLimit > 0)
-        ResourceLimits::setMemoryBudget(arguments.memoryLimit);
     if (arguments.dryRun)
         return planAll(arguments, files, roots, unnamable);
     if (!arguments.folderToMake.isEmpty()) {

@@ -43,6 +43,20 @@ struct Registry
     std::atomic<bool> stopping { false };
     std::mutex hookMutex;
     std::function<void()> beforeWrite;
+    // A worker started ahead, for the first file; in live too. Started for this budget.
+    pid_t sparePid = -1;
+    int spareSocket = -1;
+    quint64 spareBudget = 0;
+
+    // A spare no file took ends with the program, reaped rather than left to init.
+    ~Registry()
+    {
+        if (sparePid <= 0)
+            return;
+        ::close(spareSocket);
+        ::kill(sparePid, SIGKILL);
+        while (::waitpid(sparePid, nullptr, 0) < 0 && errno == EINTR) { }
+    }
 };
 
 Registry &registry()
@@ -201,6 +215,59 @@ void writeToStandardOutput(const QVector<QByteArray> &pictures, FileResult *resu
     result->bytes = picture.size();
 }
 
+// Starts a worker that loads these Qt plug-ins before it shuts itself in: *pid and *socket,
+// or false with the reason. Not yet configured.
+bool spawn(const QList<QByteArray> &wanted, pid_t *pid, int *socket, QString *error)
+{
+    int ends[2];
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, ends) != 0) {
+        *error = qt_error_string(errno);
+        return false;
+    }
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    // A crashing decoder's last words (glibc's, the sanitizers') are for whoever debugs it.
+    if (qEnvironmentVariableIntValue("TARVO_WORKER_STDERR") != 1)
+        posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_adddup2(&actions, ends[1], WorkerProtocol::workerSocket);
+
+    const QByteArray path = QFile::encodeName(WorkerProcess::program());
+    const QByteArray parent = QByteArray::number(qint64(::getpid()));
+    const quint64 budget = ResourceLimits::memoryBudget();
+    const QByteArray memory = QByteArray::number(budget);
+    const QByteArray addressSpace = QByteArray::number(budget + addressSpaceMargin);
+    const QByteArray pluginList = wanted.join(',');
+    char *argv[] = { const_cast<char *>(path.constData()), const_cast<char *>(parent.constData()),
+        const_cast<char *>(memory.constData()), const_cast<char *>(addressSpace.constData()),
+        const_cast<char *>(pluginList.constData()), nullptr };
+
+    Registry &r = registry();
+    int spawned;
+    {
+        // Registered under the lock, so stopAll() never misses a worker being born.
+        std::lock_guard<std::mutex> lock(r.mutex);
+        if (r.stopping.load()) {
+            spawned = ECANCELED;
+        } else {
+            spawned = posix_spawn(pid, path.constData(), &actions, nullptr, argv, environ);
+            if (spawned == 0)
+                r.live.insert(*pid);
+        }
+    }
+    posix_spawn_file_actions_destroy(&actions);
+    ::close(ends[1]);
+    if (spawned != 0) {
+        ::close(ends[0]);
+        *pid = -1;
+        *error = QStringLiteral("%1: %2").arg(QFile::decodeName(path), qt_error_string(spawned));
+        return false;
+    }
+    *socket = ends[0];
+    return true;
+}
+
 } // namespace
 
 WorkerProcess::WorkerProcess(const ConversionSettings &settings)
@@ -223,6 +290,28 @@ QString WorkerProcess::program()
         return QStringLiteral(TARVO_WORKER_BUILD_PATH);
     return QFileInfo(self).absolutePath() + QLatin1Char('/')
         + QStringLiteral(TARVO_WORKER_FROM_BINDIR);
+}
+
+void WorkerProcess::startSpare()
+{
+    pid_t pid = -1;
+    int socket = -1;
+    QString error;
+    if (!spawn({}, &pid, &socket, &error))
+        return; // the first file starts its own, and says why it cannot
+    Registry &r = registry();
+    std::lock_guard<std::mutex> lock(r.mutex);
+    if (r.sparePid > 0) {
+        // One spare is enough; this one goes where a worker goes that converted nothing.
+        ::close(socket);
+        r.live.erase(pid);
+        ::kill(pid, SIGKILL);
+        while (::waitpid(pid, nullptr, 0) < 0 && errno == EINTR) { }
+        return;
+    }
+    r.sparePid = pid;
+    r.spareSocket = socket;
+    r.spareBudget = ResourceLimits::memoryBudget();
 }
 
 void WorkerProcess::stopAll()
@@ -255,52 +344,21 @@ bool WorkerProcess::ensureRunning(const QList<QByteArray> &needed, QString *erro
     if (pid > 0 && wanted.size() == plugins.size())
         return true;
     end();
-    int ends[2];
-    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, ends) != 0) {
-        *error = qt_error_string(errno);
-        return false;
-    }
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    // A crashing decoder's last words (glibc's, the sanitizers') are for whoever debugs it.
-    if (qEnvironmentVariableIntValue("TARVO_WORKER_STDERR") != 1)
-        posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_adddup2(&actions, ends[1], WorkerProtocol::workerSocket);
-
-    const QByteArray path = QFile::encodeName(program());
-    const QByteArray parent = QByteArray::number(qint64(::getpid()));
-    const quint64 budget = ResourceLimits::memoryBudget();
-    const QByteArray memory = QByteArray::number(budget);
-    const QByteArray addressSpace = QByteArray::number(budget + addressSpaceMargin);
-    const QByteArray pluginList = wanted.join(',');
-    char *argv[] = { const_cast<char *>(path.constData()), const_cast<char *>(parent.constData()),
-        const_cast<char *>(memory.constData()), const_cast<char *>(addressSpace.constData()),
-        const_cast<char *>(pluginList.constData()), nullptr };
-
-    Registry &r = registry();
-    int spawned;
-    {
-        // Registered under the lock, so stopAll() never misses a worker being born.
+    // A worker started ahead (startSpare), when nothing has to be loaded before its lockdown.
+    bool adopted = false;
+    if (wanted.isEmpty()) {
+        Registry &r = registry();
         std::lock_guard<std::mutex> lock(r.mutex);
-        if (r.stopping.load()) {
-            spawned = ECANCELED;
-        } else {
-            spawned = posix_spawn(&pid, path.constData(), &actions, nullptr, argv, environ);
-            if (spawned == 0)
-                r.live.insert(pid);
+        if (r.sparePid > 0 && r.spareBudget == ResourceLimits::memoryBudget()) {
+            pid = r.sparePid;
+            socket = r.spareSocket;
+            r.sparePid = -1;
+            r.spareSocket = -1;
+            adopted = true;
         }
     }
-    posix_spawn_file_actions_destroy(&actions);
-    ::close(ends[1]);
-    if (spawned != 0) {
-        ::close(ends[0]);
-        pid = -1;
-        *error = QStringLiteral("%1: %2").arg(QFile::decodeName(path), qt_error_string(spawned));
+    if (!adopted && !spawn(wanted, &pid, &socket, error))
         return false;
-    }
-    socket = ends[0];
     plugins = wanted;
     WorkerProtocol::Configuration configuration;
     configuration.settings = settings;

@@ -53,6 +53,12 @@ public:
     static ImageProperties readProperties(
         const QString &path, const QSize &thumbnailBox, const QAtomicInt *cancel = nullptr);
 
+    // Starts a worker now, before any file is known, which the first file that needs no Qt
+    // plug-in then takes: its start (most of a one-file run) overlaps what the program does
+    // meanwhile. Call on the thread that lives longest (the main thread): a worker ends with
+    // the thread that started it. Does nothing when it cannot start one.
+    static void startSpare();
+
     // Ends every worker of this process at once, for a run that must end now (a signal): the
     // files in flight come back Stopped, and no worker starts again. Safe from any thread.
     static void stopAll();
