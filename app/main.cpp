@@ -6,6 +6,7 @@
 #include "graphicconverter.h"
 #include "largepages.h"
 #include "tarvo_version.h"
+#include "translations.h"
 
 namespace {
 
@@ -53,6 +54,7 @@ int main(int argc, char *argv[])
     }
     LargePages::preferForChildren();
     QApplication app(argc, argv);
+    Translations::install();
     // Lets the desktop match the window to its entry (<id>.desktop), its name and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(TARVO_APP_ID));
     GraphicConverter window;

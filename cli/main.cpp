@@ -168,8 +168,8 @@ public:
         ImagePipeline::FileResult result;
         result.input = name;
         result.fail(ImagePipeline::FileResult::Unreadable,
-            Reason::ours(
-                Reason::Other, QStringLiteral("cannot be opened: the name is not valid UTF-8")));
+            Reason::ours(Reason::Other,
+                QT_TRANSLATE_NOOP("Reason", "cannot be opened: the name is not valid UTF-8")));
         file(result);
     }
 

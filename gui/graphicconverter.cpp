@@ -20,12 +20,14 @@
 #include <QListWidgetItem>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QScreen>
 #include <QSettings>
 #include <QSpinBox>
 #include <QThread>
 #include <QUrl>
 
 #include "aboutdialog.h"
+#include "accessiblenames.h"
 #include "appshell.h"
 #include "filenames.h"
 #include "inputformats.h"
@@ -68,6 +70,15 @@ GraphicConverter::GraphicConverter(QWidget *parent)
 
     listMenu.addAction(QIcon(QStringLiteral(":/images/explore")), tr("&Open Directory"), this,
         SLOT(openFileDirectory()), QKeySequence());
+    // A file's properties by keyboard too: Enter or Alt+Enter on the list, as file managers.
+    auto properties = listMenu.addAction(
+        tr("&Properties"), this, [this] { showImageInfo(ui->listWidget->currentItem()); });
+    properties->setObjectName(QStringLiteral("actionProperties"));
+    properties->setShortcuts(
+        { QKeySequence(Qt::ALT | Qt::Key_Return), QKeySequence(Qt::ALT | Qt::Key_Enter),
+            QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter) });
+    properties->setShortcutContext(Qt::WidgetShortcut);
+    ui->listWidget->addAction(properties);
     ui->lineEditPath->installEventFilter(this);
     // Typed folders are completed from the folders there are.
     auto *folders = new QFileSystemModel(ui->lineEditPath);
@@ -86,6 +97,7 @@ GraphicConverter::GraphicConverter(QWidget *parent)
         ui->comboBoxFormat->addItem(QLatin1String(format->label));
     form = new OptionForm(this, ui->listWidgetOptions, ui->stackedWidgetOptions);
     outputPreview = new OutputPreview(ui->labelResizePreview, ui->labelNamePatternExample, this);
+    AccessibleNames::give(this);
 
     connectSignals();
 
@@ -232,6 +244,15 @@ bool GraphicConverter::eventFilter(QObject *watched, QEvent *event)
     return false;
 }
 
+void GraphicConverter::changeEvent(QEvent *event)
+{
+    // The desktop's theme changed: the swatch's border follows its text colour.
+    if (event->type() == QEvent::PaletteChange)
+        OptionForm::showColour(
+            ui->labelBackgroundColor, QColor(ui->labelBackgroundColor->text()), this);
+    QMainWindow::changeEvent(event);
+}
+
 void GraphicConverter::closeEvent(QCloseEvent *event)
 {
     saveSettings();
@@ -240,8 +261,16 @@ void GraphicConverter::closeEvent(QCloseEvent *event)
 
 void GraphicConverter::addItems()
 {
+    // Every picture at once, then each format alone for a folder of mixed files.
+    QStringList filters { tr("All pictures (%1)").arg(InputFormats::filterPatterns()) };
+    for (const InputFormats::Format &format : InputFormats::all()) {
+        filters.append(
+            QStringLiteral("%1 (%2)").arg(QCoreApplication::translate("InputFormats", format.name),
+                InputFormats::filterPatterns(&format)));
+    }
+    filters.append(tr("All Files (*)"));
     const QStringList files = QFileDialog::getOpenFileNames(
-        this, tr("Open Files"), addPath, InputFormats::filter() + tr(";;All Files (*.*)"));
+        this, tr("Open Files"), addPath, filters.join(QStringLiteral(";;")));
     if (files.isEmpty())
         return;
     addPath = QFileInfo(files.first()).absolutePath();
@@ -401,6 +430,7 @@ void GraphicConverter::convert()
     if (reportDialog)
         reportDialog->hide();
     report.start(shown);
+    runJobs = qMax(1, settings->jobs);
     runClock.start();
     engine.start(files, std::move(settings), roots);
     setRunLocked(true);
@@ -412,7 +442,19 @@ void GraphicConverter::convert()
 
 void GraphicConverter::stop()
 {
-    engine.requestStop();
+    if (!ui->pushButtonConvert->isEnabled() && stopping == 0) {
+        engine.requestStop();
+        // The files in hand finish (a file is never left half written); say so until they do.
+        stopping = qMax(1, qMin(runJobs, report.size() - report.processed()));
+        showStopping();
+    }
+}
+
+void GraphicConverter::showStopping()
+{
+    summaryLabel->setText(stopping == 1 ? tr("Stopping… (1 file finishing)")
+                                        : tr("Stopping… (%1 files finishing)").arg(stopping));
+    summaryLabel->show();
 }
 
 void GraphicConverter::getSavePath()
@@ -433,6 +475,13 @@ void GraphicConverter::clearList()
 {
     ui->listWidget->clear();
     updateItemCount();
+    // Nothing is left that the last run's count was about.
+    ui->progressBar->setValue(0);
+    ui->progressBar->setMaximum(1);
+    ui->progressBar->resetFormat();
+    summaryLabel->clear();
+    summaryLabel->hide();
+    openFolderLabel->hide();
 }
 
 void GraphicConverter::about()
@@ -444,6 +493,7 @@ void GraphicConverter::about()
 void GraphicConverter::done()
 {
     setRunLocked(false);
+    stopping = 0;
     // The bar and the rows keep showing how far the run got and what became of each file.
     const QString summary = report.summary(runClock.elapsed());
     summaryLabel->setText(summary);
@@ -464,6 +514,10 @@ void GraphicConverter::doneItem(int index)
 void GraphicConverter::fileFinished(int index, const ImagePipeline::FileResult &result)
 {
     report.record(index, result);
+    if (stopping > 1) {
+        --stopping;
+        showStopping();
+    }
     if (result.status != ImagePipeline::FileResult::Converted
         && result.status != ImagePipeline::FileResult::Skipped)
         showError(index, result);
@@ -501,6 +555,8 @@ void GraphicConverter::showRunReport()
 
 void GraphicConverter::showImageInfo(QListWidgetItem *item)
 {
+    if (!item)
+        return;
     ImageInfoDialog dialog(filePath(item), this);
     dialog.exec();
 }
@@ -527,8 +583,7 @@ void GraphicConverter::selectBackgroundColor()
         QColor(ui->labelBackgroundColor->text()), this, tr("Select Color"));
     if (!color.isValid())
         return;
-    ui->labelBackgroundColor->setText(color.name());
-    ui->labelBackgroundColor->setPalette(QPalette(color));
+    OptionForm::showColour(ui->labelBackgroundColor, color);
 }
 
 void GraphicConverter::showListMenu(QPoint pos)
@@ -542,8 +597,13 @@ void GraphicConverter::showListMenu(QPoint pos)
 void GraphicConverter::updateItemCount()
 {
     const int count = ui->listWidget->count();
-    ui->itemCountLabel->setText(QStringLiteral("%1 %2").arg(count).arg(
-        count < 2 ? QStringLiteral("item") : QStringLiteral("items")));
+    // Each count its own text: "0 item" is what the window has always said in English, while
+    // other languages say none their own way.
+    ui->itemCountLabel->setText(count == 0 ? tr("0 item")
+            : count == 1                   ? tr("1 item")
+                                           : tr("%1 items").arg(count));
+    // A screen reader on the list hears how many files it holds.
+    ui->listWidget->setAccessibleDescription(ui->itemCountLabel->text());
 }
 
 void GraphicConverter::appendFile(const QString &path, const QString &root)
@@ -575,10 +635,10 @@ void GraphicConverter::showError(int index, const ImagePipeline::FileResult &res
 {
     showOutcome(index);
     const QListWidgetItem *item = ui->listWidget->item(index);
-    QString text = result.error();
+    QString text = QStringLiteral("%1: %2").arg(result.about, result.reason.translated());
     // A reason about an output names it; one about the input needs no second name.
     if (item && result.about == result.input)
-        text = tr("Could not convert %1: %2").arg(item->text(), result.reason.text);
+        text = tr("Could not convert %1: %2").arg(item->text(), result.reason.translated());
     else if (item)
         text = tr("Could not convert %1: %2").arg(item->text(), result.error());
     errorLabel->setText(text);
@@ -601,8 +661,16 @@ void GraphicConverter::loadSettings()
     const QString file = QStringLiteral("tarvo.ini");
     QSettings settings(SettingsFile::isReadable(file) ? file : QString(), QSettings::IniFormat);
 
-    // An invalid (missing) size is raised to the window's minimum.
-    resize(settings.value(windowSizeKey).toSize());
+    // The first window is as designed, but taller where the screen has room, so the option
+    // pages show more; a size saved on a larger screen (or at a smaller scale) is brought
+    // within this one. Never below what the layout needs, which the window enforces itself.
+    const QRect screen = this->screen() ? this->screen()->availableGeometry() : QRect();
+    // Room for the frame the window manager draws around the window.
+    const QSize room = screen.isValid() ? screen.size() - QSize(20, 60) : QSize(4096, 4096);
+    QSize size = settings.value(windowSizeKey).toSize();
+    if (!size.isValid())
+        size = QSize(width(), 760);
+    resize(size.boundedTo(room));
 
     // Started from a terminal, the folder the user is in is where pictures come from and go
     // to. The menu's launcher starts the window in its settings folder instead, and names the
@@ -664,6 +732,7 @@ void GraphicConverter::createPdfQuality()
     pdfQuality->setObjectName(QLatin1String(quality.widget));
     pdfQuality->setRange(quality.minimum, quality.maximum);
     pdfQuality->setValue(quality.defaultValue.toInt());
+    pdfQuality->setAccessibleName(tr("PDF quality"));
     pdfQuality->hide();
 }
 

@@ -47,6 +47,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private slots:
     void addItems();
@@ -88,6 +89,8 @@ private:
     void connectSignals();
     void showOutcome(int index);
     void showRunReport();
+    // "Stopping… (2 files finishing)" in the status bar.
+    void showStopping();
     // Where the last run's outputs went: its output folder, or the first output's.
     QString outputFolderOfRun() const;
     void updateItemCount();
@@ -109,6 +112,8 @@ private:
     QLabel *openFolderLabel = nullptr; // child of the status bar, a link
     RunReport report;
     QElapsedTimer runClock;
+    int runJobs = 1; // files the run converts at once
+    int stopping = 0; // after Stop: files still finishing
     QString runOutputFolder; // empty when the outputs go beside their inputs
     QPointer<RunReportDialog> reportDialog; // child of the window, made on the first problem
     // Never shown: holds the general quality while the main control shows the JPEG page's.

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLocale>
 #include <QMutex>
 #include <QMutexLocker>
@@ -14,6 +15,18 @@
 #include "imageproperties.h"
 #include "workerprocess.h"
 #include "ui_imageinfodialog.h"
+
+namespace {
+
+// "4.2 MiB" as the user's language writes it, every byte in the tip.
+void showFileSize(QLabel *label, qint64 bytes)
+{
+    const QLocale locale;
+    label->setText(locale.formattedDataSize(bytes));
+    label->setToolTip(ImageInfoDialog::tr("%1 bytes").arg(locale.toString(bytes)));
+}
+
+} // namespace
 
 // Shared by the dialog and the reading thread, so whichever ends last frees it. The mutex
 // makes "the dialog is still there" and "post the result to it" one step: a dialog that has
@@ -68,30 +81,39 @@ void ImageInfoDialog::readImage()
         ui->labelFileName->fontMetrics().elidedText(file.fileName(), Qt::ElideMiddle, room));
     ui->labelFileName->setToolTip(nativePath);
     if (file.exists())
-        ui->labelFilesize->setText(QLocale(QStringLiteral("US")).toString(file.size()));
+        showFileSize(ui->labelFilesize, file.size());
     ui->labelImage->setText(tr("Reading…"));
 
     request = std::make_shared<Request>();
     request->dialog = this;
     const QSize thumbnailBox(350, 200);
-    QThreadPool::globalInstance()->start(
-        QRunnable::create([request = request, path = filePath, thumbnailBox] {
-            const ImageProperties image
-                = WorkerProcess::readProperties(path, thumbnailBox, &request->cancel);
+    QThreadPool::globalInstance()->start(QRunnable::create([request = request, path = filePath,
+                                                               thumbnailBox] {
+        const ImageProperties image
+            = WorkerProcess::readProperties(path, thumbnailBox, &request->cancel);
+        {
             QMutexLocker lock(&request->mutex);
             if (ImageInfoDialog *dialog = request->dialog)
                 QMetaObject::invokeMethod(
                     dialog, [dialog, image] { dialog->showImage(image); }, Qt::QueuedConnection);
-        }));
+        }
+        if (image.status != ImageProperties::Read || request->cancel.loadRelaxed())
+            return;
+        const ImageProperties colours = WorkerProcess::readColours(path, &request->cancel);
+        QMutexLocker lock(&request->mutex);
+        if (ImageInfoDialog *dialog = request->dialog)
+            QMetaObject::invokeMethod(
+                dialog, [dialog, colours] { dialog->showColours(colours); }, Qt::QueuedConnection);
+    }));
 }
 
 void ImageInfoDialog::showImage(const ImageProperties &image)
 {
-    const QLocale locale(QStringLiteral("US"));
     switch (image.status) {
     case ImageProperties::Read:
         break;
     case ImageProperties::Cancelled:
+    case ImageProperties::TooLargeToCount:
         return;
     case ImageProperties::Failed:
         qDebug("Error: %s", qPrintable(image.error));
@@ -115,8 +137,28 @@ void ImageInfoDialog::showImage(const ImageProperties &image)
         QStringLiteral("%1x%2").arg(image.size.width()).arg(image.size.height()));
     ui->labelResolution->setText(
         QStringLiteral("%1x%2").arg(image.resolution.width()).arg(image.resolution.height()));
-    ui->labelFilesize->setText(locale.toString(image.fileSize));
-    ui->labelTotalColors->setText(locale.toString(image.colours));
+    showFileSize(ui->labelFilesize, image.fileSize);
+    ui->labelTotalColors->setText(tr("Counting…"));
     ui->labelImage->setPixmap(QPixmap::fromImage(image.thumbnail));
     emit imageRead();
+}
+
+void ImageInfoDialog::showColours(const ImageProperties &colours)
+{
+    switch (colours.status) {
+    case ImageProperties::Read:
+        ui->labelTotalColors->setText(QLocale().toString(colours.colours));
+        break;
+    case ImageProperties::Cancelled:
+        return;
+    case ImageProperties::TooLargeToCount:
+        ui->labelTotalColors->setText(tr("too large to count"));
+        break;
+    case ImageProperties::Failed:
+    case ImageProperties::CannotOpen:
+        ui->labelTotalColors->setText(tr("cannot be counted"));
+        ui->labelTotalColors->setToolTip(colours.error);
+        break;
+    }
+    emit coloursCounted();
 }

@@ -33,9 +33,7 @@ void setWidgetValue(QWidget *widget, const QVariant &value)
     } else if (auto lineEdit = qobject_cast<QLineEdit *>(widget)) {
         lineEdit->setText(value.toString());
     } else if (auto label = qobject_cast<QLabel *>(widget)) {
-        const QColor color(value.toString());
-        label->setPalette(QPalette(color));
-        label->setText(color.name());
+        OptionForm::showColour(label, QColor(value.toString()));
     }
 }
 
@@ -93,6 +91,22 @@ OptionForm::OptionForm(QWidget *window, QListWidget *pageList, QStackedWidget *p
     }
 }
 
+void OptionForm::showColour(QLabel *swatch, const QColor &colour, const QWidget *window)
+{
+    // A style sheet rather than the palette: a theme's palette and style may paint a label's
+    // background their own way. Its text in black or white, whichever reads on the colour;
+    // its border in the theme's text colour, which stands out from the theme's background.
+    const QColor text = colour.lightnessF() > 0.55 ? Qt::black : Qt::white;
+    const QWidget *around = window ? window : swatch->window();
+    swatch->setStyleSheet(
+        QStringLiteral("QLabel { background-color: %1; color: %2; border: 1px solid %3; }")
+            .arg(colour.name(), text.name(), around->palette().color(QPalette::WindowText).name()));
+    // The style sheet's polish takes the fill away; the form asks for it, as the colour's.
+    swatch->ensurePolished();
+    swatch->setAutoFillBackground(true);
+    swatch->setText(colour.name());
+}
+
 QWidget *OptionForm::widget(const Options::Option &option) const
 {
     return widgets.value(option.settingsKey());
@@ -147,7 +161,7 @@ QWidget *OptionForm::pageFor(const QString &group, QListWidget *pageList, QStack
 QBoxLayout *OptionForm::boxFor(const Options::Option &option, QWidget *page, bool row)
 {
     auto tabs = page->findChild<QTabWidget *>();
-    const QString title = tr(option.tab ? option.tab : "General");
+    const QString title = option.tab ? tr(option.tab) : tr("General");
     QWidget *tab = nullptr;
     for (int i = 0; i < tabs->count() && !tab; ++i) {
         if (tabs->tabText(i) == title)

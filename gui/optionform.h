@@ -9,6 +9,8 @@
 #include "option.h"
 
 class QBoxLayout;
+class QColor;
+class QLabel;
 class QListWidget;
 class QStackedWidget;
 class QWidget;
@@ -34,6 +36,10 @@ public:
     void read(ConversionSettings &settings) const;
     // Back to the rows' defaults, for a page's Default button.
     void reset(const QString &group);
+
+    // The background colour's swatch: the colour, its name on it, a border that stands out.
+    // window: whose theme the border follows (the swatch's window when nullptr).
+    static void showColour(QLabel *swatch, const QColor &colour, const QWidget *window = nullptr);
 
 private:
     QWidget *makeWidget(

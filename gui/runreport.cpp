@@ -9,11 +9,6 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("RunReport", text);
-}
-
 // What the libraries and the system say is often terse or in their own jargon; their reasons
 // get a plain sentence first, for the words people know, by kind. Our own reasons are plain
 // already.
@@ -51,20 +46,20 @@ const char *plainWords(Reason::Kind kind)
 // about names the file the reason concerns when it is not the row's.
 QString inPlainWords(const Reason &reason, const QString &about = QString())
 {
-    const QString said
-        = about.isEmpty() ? reason.text : QStringLiteral("%1: %2").arg(about, reason.text);
+    const QString said = about.isEmpty() ? reason.translated()
+                                         : QStringLiteral("%1: %2").arg(about, reason.translated());
     const char *plain = reason.quoted ? plainWords(reason.kind) : nullptr;
-    return plain ? QStringLiteral("%1 (%2)").arg(tr(plain), said) : said;
+    return plain ? QStringLiteral("%1 (%2)").arg(RunReport::tr(plain), said) : said;
 }
 
 QString duration(qint64 ms)
 {
     if (ms < 10000)
-        return tr("%1 s").arg(std::max<qint64>(ms, 100) / 1000.0, 0, 'f', 1);
+        return RunReport::tr("%1 s").arg(std::max<qint64>(ms, 100) / 1000.0, 0, 'f', 1);
     const qint64 seconds = (ms + 500) / 1000;
     if (seconds < 60)
-        return tr("%1 s").arg(seconds);
-    return tr("%1 min %2 s").arg(seconds / 60).arg(seconds % 60);
+        return RunReport::tr("%1 s").arg(seconds);
+    return RunReport::tr("%1 min %2 s").arg(seconds / 60).arg(seconds % 60);
 }
 
 } // namespace

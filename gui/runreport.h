@@ -1,6 +1,7 @@
 #ifndef RUNREPORT_H
 #define RUNREPORT_H
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -13,6 +14,8 @@
 // thread; a plain record with no Qt parent.
 class RunReport
 {
+    Q_DECLARE_TR_FUNCTIONS(RunReport)
+
 public:
     enum Outcome {
         Pending, // not reached yet, or never: the run was stopped first

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QUrl>
 
+#include "accessiblenames.h"
 #include "runreport.h"
 #include "ui_runreportdialog.h"
 
@@ -18,9 +19,13 @@ RunReportDialog::RunReportDialog(QWidget *parent)
     , ui(new Ui::RunReportDialog)
 {
     ui->setupUi(this);
+    AccessibleNames::give(this);
     // Long file names must not push the reasons out of sight; both are in the tooltips whole.
     ui->treeWidgetProblems->header()->setSectionResizeMode(QHeaderView::Interactive);
-    ui->treeWidgetProblems->setColumnWidth(0, 260);
+    ui->treeWidgetProblems->setColumnWidth(0, 200);
+    // A folder's end tells it apart from the others: the middle of the path gives way.
+    ui->treeWidgetProblems->setTextElideMode(Qt::ElideMiddle);
+    ui->treeWidgetProblems->setColumnWidth(1, 160);
     connect(ui->pushButtonCopy, &QPushButton::clicked, this, &RunReportDialog::copyList);
     connect(
         ui->pushButtonOpenFolder, &QPushButton::clicked, this, &RunReportDialog::openOutputFolder);
@@ -41,13 +46,15 @@ void RunReportDialog::setReport(
         const RunReport::Entry &entry = report.entry(i);
         if (entry.outcome != RunReport::Warned && entry.outcome != RunReport::Failed)
             continue;
+        const QFileInfo file(QDir::fromNativeSeparators(entry.file));
         auto item = new QTreeWidgetItem(ui->treeWidgetProblems,
-            { QFileInfo(QDir::fromNativeSeparators(entry.file)).fileName(), report.reason(i) });
+            { file.fileName(), QDir::toNativeSeparators(file.path()), report.reason(i) });
         item->setIcon(0,
             QIcon(entry.outcome == RunReport::Failed ? QStringLiteral(":/images/failed")
                                                      : QStringLiteral(":/images/warning")));
         item->setToolTip(0, entry.file);
-        item->setToolTip(1, report.reason(i));
+        item->setToolTip(1, entry.file);
+        item->setToolTip(2, report.reason(i));
         // Beside their inputs, the first problem's folder is the one worth a look.
         if (folder.isEmpty()) {
             folder = entry.output.isEmpty()

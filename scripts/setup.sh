@@ -20,6 +20,8 @@ packages=(
     clang-format
     # the test that splits a job into shards as a cluster would
     parallel
+    # translations: lupdate and lrelease, and Qt's own texts for its dialogs in every language
+    qttools5-dev-tools qttools5-dev qttranslations5-l10n
 )
 
 missing=()

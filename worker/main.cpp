@@ -121,8 +121,8 @@ void convert(const QByteArray &payload, int fd, const ConversionSettings &settin
             outcome.reason = error;
         }
     } catch (std::bad_alloc &) {
-        outcome.reason
-            = Reason::ours(Reason::TooLarge, QStringLiteral("not enough memory to read the file"));
+        outcome.reason = Reason::ours(
+            Reason::TooLarge, QT_TRANSLATE_NOOP("Reason", "not enough memory to read the file"));
     }
     if (!outcome.converted)
         encoded.pictures.clear();
@@ -139,14 +139,16 @@ void convert(const QByteArray &payload, int fd, const ConversionSettings &settin
 void readProperties(const QByteArray &payload, int fd)
 {
     QSize box;
-    if (fd < 0 || !WorkerProtocol::decodeBox(payload, &box))
+    bool colours = false;
+    if (fd < 0 || !WorkerProtocol::decodeBox(payload, &box, &colours))
         leave(2);
     ImageProperties properties;
     Magick::Blob blob;
     Reason error;
     try {
         if (ImageDecoder::readDescriptor(fd, blob, &error) == ImageDecoder::ReadResult::Read) {
-            properties = ImageProperties::decode(blob, box);
+            properties = colours ? ImageProperties::countColours(blob)
+                                 : ImageProperties::decode(blob, box);
         } else {
             properties.status = ImageProperties::CannotOpen;
             properties.error = error.text;
@@ -177,8 +179,8 @@ void readFacts(int fd, const ConversionSettings &settings)
     } catch (Magick::Exception &e) {
         answer.reason = Reason::library(Diagnostics::libraryReason(e.what()));
     } catch (std::bad_alloc &) {
-        answer.reason
-            = Reason::ours(Reason::TooLarge, QStringLiteral("not enough memory to read the file"));
+        answer.reason = Reason::ours(
+            Reason::TooLarge, QT_TRANSLATE_NOOP("Reason", "not enough memory to read the file"));
     }
     ::close(fd);
     if (!answer.read)

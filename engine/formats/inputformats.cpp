@@ -219,15 +219,16 @@ const QVector<Format> &table()
             { "image/x-portable-bitmap", "image/x-portable-graymap", "image/x-portable-pixmap",
                 "image/x-portable-anymap" },
             isPnm },
-        { "Windows icon", D::Plugin, "ico", nullptr, { "ico", "cur" },
-            { "image/vnd.microsoft.icon", "image/x-win-bitmap" }, isIcon },
-        { "Apple icon", D::Plugin, "icns", nullptr, { "icns" }, { "image/x-icns" },
-            [](const QByteArray &h) { return h.startsWith("icns"); } },
+        { QT_TRANSLATE_NOOP("InputFormats", "Windows icon"), D::Plugin, "ico", nullptr,
+            { "ico", "cur" }, { "image/vnd.microsoft.icon", "image/x-win-bitmap" }, isIcon },
+        { QT_TRANSLATE_NOOP("InputFormats", "Apple icon"), D::Plugin, "icns", nullptr, { "icns" },
+            { "image/x-icns" }, [](const QByteArray &h) { return h.startsWith("icns"); } },
         { "PCX", D::Library, "PCX", "pcx", { "pcx" }, { "image/x-pcx", "image/vnd.zbrush.pcx" },
             isPcx },
         { "SGI", D::Library, "SGI", "rgb", { "sgi", "rgb", "rgba", "bw" }, { "image/x-sgi" },
             [](const QByteArray &h) { return startsWith(h, "\x01\xda", 2) && at8(h, 2) <= 1; } },
-        { "Sun raster", D::Library, "SUN", "ras", { "ras", "sun" }, { "image/x-sun-raster" },
+        { QT_TRANSLATE_NOOP("InputFormats", "Sun raster"), D::Library, "SUN", "ras",
+            { "ras", "sun" }, { "image/x-sun-raster" },
             [](const QByteArray &h) { return startsWith(h, "\x59\xa6\x6a\x95", 4); } },
         { "GIMP", D::Library, "XCF", "xcf", { "xcf" }, { "image/x-xcf" },
             [](const QByteArray &h) { return h.startsWith("gimp xcf "); } },
@@ -254,8 +255,8 @@ const QVector<Format> &table()
             [](const QByteArray &h) { return h.mid(128, 4) == "DICM"; } },
         { "Softimage", D::Plugin, "pic", nullptr, { "pic" }, { "image/x-softimage-pic" },
             [](const QByteArray &h) { return startsWith(h, "\x53\x80\xf6\x34", 4); } },
-        { "animated cursor", D::Plugin, "ani", nullptr, { "ani" },
-            { "application/x-navi-animation" },
+        { QT_TRANSLATE_NOOP("InputFormats", "animated cursor"), D::Plugin, "ani", nullptr,
+            { "ani" }, { "application/x-navi-animation" },
             [](const QByteArray &h) { return riff(h, "ACON"); } },
         { "XPM", D::Library, "XPM", "xpm", { "xpm" }, { "image/x-xpixmap" }, isXpm },
         { "XBM", D::Library, "XBM", "xbm", { "xbm" }, { "image/x-xbitmap" }, isXbm },
@@ -275,11 +276,12 @@ struct Document
 };
 
 const Document documents[] = {
-    { isPostScript, "this is a PostScript document, not a picture" },
-    { isPdf, "this is a PDF document, not a picture" },
-    { isXps, "this is an XPS document, not a picture" },
-    { isSvg, "this is an SVG drawing, not a picture" },
-    { isMetafile, "this is a Windows metafile drawing, not a picture" },
+    { isPostScript, QT_TRANSLATE_NOOP("Reason", "this is a PostScript document, not a picture") },
+    { isPdf, QT_TRANSLATE_NOOP("Reason", "this is a PDF document, not a picture") },
+    { isXps, QT_TRANSLATE_NOOP("Reason", "this is an XPS document, not a picture") },
+    { isSvg, QT_TRANSLATE_NOOP("Reason", "this is an SVG drawing, not a picture") },
+    { isMetafile,
+        QT_TRANSLATE_NOOP("Reason", "this is a Windows metafile drawing, not a picture") },
 };
 
 } // namespace
@@ -296,7 +298,7 @@ Verdict identify(const QByteArray &head)
     // an interpreter.
     for (const Document &document : documents) {
         if (document.matches(head)) {
-            verdict.refusal = QString::fromLatin1(document.refusal);
+            verdict.refusal = document.refusal;
             return verdict;
         }
     }
@@ -306,8 +308,9 @@ Verdict identify(const QByteArray &head)
             return verdict;
         }
     }
-    verdict.refusal = hasPdfHeader(head) ? QStringLiteral("this is a PDF document, not a picture")
-                                         : QStringLiteral("not a picture this program can read");
+    verdict.refusal = hasPdfHeader(head)
+        ? QT_TRANSLATE_NOOP("Reason", "this is a PDF document, not a picture")
+        : QT_TRANSLATE_NOOP("Reason", "not a picture this program can read");
     return verdict;
 }
 
@@ -328,16 +331,21 @@ QStringList patterns()
     return patterns;
 }
 
-QString filter()
+QString filterPatterns(const Format *format)
 {
+    QStringList lower;
+    if (format) {
+        for (const QString &suffix : format->suffixes)
+            lower.append(QStringLiteral("*.") + suffix);
+    } else {
+        lower = patterns();
+    }
     // Qt's own picker matches in any case, but the GTK one that Qt uses under GNOME matches
     // case by case: UPPER.JPG from a camera would not be shown there without its own pattern.
-    const QStringList all = patterns();
     QStringList upper;
-    for (const QString &pattern : all)
+    for (const QString &pattern : qAsConst(lower))
         upper.append(pattern.toUpper());
-    return QStringLiteral("Images (%1 %2)")
-        .arg(all.join(QLatin1Char(' ')), upper.join(QLatin1Char(' ')));
+    return (lower + upper).join(QLatin1Char(' '));
 }
 
 QStringList mimeTypes()

@@ -27,7 +27,9 @@ enum class Decoder {
 
 struct Format
 {
-    const char *name; // as messages name it: "PNG", "Radiance HDR"
+    // As messages name it: "PNG", "Radiance HDR"; the few in words are marked for translation
+    // in the "InputFormats" context.
+    const char *name;
     Decoder decoder;
     const char *coder; // the library's coder or the Qt plug-in's format
     // A Qt plug-in that reads what the library rejects of this format; nullptr for none.
@@ -58,7 +60,7 @@ struct Verdict
 {
     const Format *format = nullptr;
     // Why there is none, in words to follow "<file>: ".
-    QString refusal;
+    const char *refusal = nullptr;
 };
 
 // head: the file's first headBytes bytes, or all of it when it is shorter.
@@ -68,9 +70,9 @@ Verdict identify(const QByteArray &head);
 // The Add picker offers them, Import Folder takes and the command line searches folders for
 // them, matched in any letter case.
 QStringList patterns();
-// The picker's filter line for those patterns, then the same in capitals:
-// "Images (*.psd *.png ... *.PSD *.PNG ...)".
-QString filter();
+// A picker's patterns for one format, or with nullptr every format (patterns()), then the same
+// in capitals: "*.psd *.png ... *.PSD *.PNG ...".
+QString filterPatterns(const Format *format = nullptr);
 // Every format's MIME types, in table order.
 QStringList mimeTypes();
 

@@ -23,7 +23,8 @@ const Option &compression()
                 MagickLib::JPEGCompression, MagickLib::ZSTDCompression })
               .labelled(QT_TRANSLATE_NOOP("OptionForm", "Compression"))
               .showing({ QT_TRANSLATE_NOOP("OptionForm", "None"), "LZW",
-                  QT_TRANSLATE_NOOP("OptionForm", "Deflate (zip)"), "JPEG", "Zstandard" });
+                  QT_TRANSLATE_NOOP("OptionForm", "Deflate (zip)"), "JPEG",
+                  QT_TRANSLATE_NOOP("OptionForm", "Zstandard") });
     return row;
 }
 

@@ -1,5 +1,6 @@
 #include "namepattern.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -49,7 +50,8 @@ bool walk(const QString &pattern, Text &&text, Value &&value, QString *problem =
         const int close = pattern.indexOf(QLatin1Char('}'), at);
         if (close >= 0 && (open < 0 || close < open)) {
             if (problem)
-                *problem = QStringLiteral("has a \"}\" without its \"{\"");
+                *problem
+                    = QCoreApplication::translate("NamePattern", "has a \"}\" without its \"{\"");
             return false;
         }
         if (open < 0) {
@@ -60,15 +62,17 @@ bool walk(const QString &pattern, Text &&text, Value &&value, QString *problem =
         const int end = pattern.indexOf(QLatin1Char('}'), open);
         if (end < 0) {
             if (problem)
-                *problem = QStringLiteral("has a \"{\" without its \"}\"");
+                *problem
+                    = QCoreApplication::translate("NamePattern", "has a \"{\" without its \"}\"");
             return false;
         }
         const QString inside = pattern.mid(open + 1, end - open - 1);
         const Field field = parseField(inside);
         if (field.name.isEmpty()) {
             if (problem)
-                *problem = QStringLiteral("has {%1}, which is none of {name} {base} {n} {n:3} "
-                                          "{width} {height} {date} {folder}")
+                *problem = QCoreApplication::translate("NamePattern",
+                    "has {%1}, which is none of {name} {base} {n} {n:3} {width} {height} "
+                    "{date} {folder}")
                                .arg(inside);
             return false;
         }
@@ -86,11 +90,11 @@ QString problem(const QString &pattern)
 {
     if (pattern.contains(QLatin1Char('/')) || pattern.contains(QLatin1Char('\\'))
         || pattern.contains(QLatin1String("..")))
-        return QStringLiteral("may not hold \"/\", \"\\\" or \"..\": every output stays in its "
-                              "folder");
+        return QCoreApplication::translate("NamePattern",
+            "may not hold \"/\", \"\\\" or \"..\": every output stays in its folder");
     for (const QChar c : pattern) {
         if (c.category() == QChar::Other_Control)
-            return QStringLiteral("may not hold control characters");
+            return QCoreApplication::translate("NamePattern", "may not hold control characters");
     }
     QString fault;
     walk(

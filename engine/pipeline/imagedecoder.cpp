@@ -424,7 +424,7 @@ const InputFormats::Format &readableFormat(const QByteArray &bytes)
     const InputFormats::Verdict verdict
         = InputFormats::identify(bytes.left(InputFormats::headBytes));
     if (!verdict.format)
-        throw Magick::ErrorMissingDelegate(verdict.refusal.toStdString());
+        throw Magick::ErrorMissingDelegate(verdict.refusal);
     return *verdict.format;
 }
 
@@ -483,7 +483,8 @@ ReadResult readDescriptor(int fd, Magick::Blob &blob, Reason *error)
         length += size_t(read);
     }
     if (sized && qint64(length) != info.st_size) {
-        *error = Reason::ours(Reason::EndsEarly, QStringLiteral("the file was cut short"));
+        *error = Reason::ours(
+            Reason::EndsEarly, QT_TRANSLATE_NOOP("Reason", "the file was cut short"));
         return ReadResult::Unreadable;
     }
     blob.updateNoCopy(buffer.release(), length, Magick::Blob::NewAllocator);

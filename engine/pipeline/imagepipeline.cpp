@@ -485,21 +485,24 @@ std::vector<Magick::Image> everyFrame(const Magick::Blob &blob, const Magick::Im
     if (found <= 1)
         return {};
     const unsigned count = qMin(found, unsigned(mostFrames));
-    const QString frames = found > unsigned(mostFrames)
-        ? QStringLiteral("%1 or more").arg(mostFrames)
-        : QString::number(count);
+    // With more than are read, how many is not known: "of 1000 or more".
+    const bool more = found > unsigned(mostFrames);
+    const QString frames = QString::number(count);
     const OutputFormat *format = OutputFormats::find(settings.format);
     const auto holds = format ? format->frames : OutputFormat::Frames::First;
     if (!settings.filePerFrame
         && (holds == OutputFormat::Frames::First
             || (holds == OutputFormat::Frames::Animation && !animation))) {
-        warnings->append(Reason::ours(
-            Reason::Other, QStringLiteral("only the first of %1 frames was written").arg(frames)));
+        warnings->append(Reason::ours(Reason::Other,
+            more ? QT_TRANSLATE_NOOP("Reason", "only the first of %1 or more frames was written")
+                 : QT_TRANSLATE_NOOP("Reason", "only the first of %1 frames was written"),
+            { frames }));
         return {};
     }
     if (found > unsigned(mostFrames))
         warnings->append(Reason::ours(Reason::TooLarge,
-            QStringLiteral("only the first %1 frames were written").arg(mostFrames)));
+            QT_TRANSLATE_NOOP("Reason", "only the first %1 frames were written"),
+            { QString::number(mostFrames) }));
     // An animation's frames are read, then drawn whole into copies: twice their pixels.
     if (animation)
         pixels *= 2;
@@ -509,9 +512,13 @@ std::vector<Magick::Image> everyFrame(const Magick::Blob &blob, const Magick::Im
             first.matte());
     } catch (Magick::ErrorResourceLimit &) {
         warnings->append(Reason::ours(Reason::TooLarge,
-            QStringLiteral("only the first of %1 frames was written: all of them take more than "
-                           "the memory budget")
-                .arg(frames)));
+            more ? QT_TRANSLATE_NOOP("Reason",
+                "only the first of %1 or more frames was written: all of them take more "
+                "than the memory budget")
+                 : QT_TRANSLATE_NOOP("Reason",
+                     "only the first of %1 frames was written: all of them take more than the "
+                     "memory budget"),
+            { frames }));
         return {};
     }
     try {
@@ -519,10 +526,12 @@ std::vector<Magick::Image> everyFrame(const Magick::Blob &blob, const Magick::Im
     } catch (Magick::Error &error) {
         // The first picture was read whole: it is not lost for a later one that is damaged.
         warnings->append(Reason::ours(Reason::Damaged,
-            QStringLiteral(
-                "only the first of %1 frames was written: the others cannot be read (%2)")
-                .arg(frames)
-                .arg(Diagnostics::libraryReason(error.what()))));
+            more ? QT_TRANSLATE_NOOP("Reason",
+                "only the first of %1 or more frames was written: the others cannot be "
+                "read (%2)")
+                 : QT_TRANSLATE_NOOP("Reason",
+                     "only the first of %1 frames was written: the others cannot be read (%2)"),
+            { frames, Diagnostics::libraryReason(error.what()) }));
         return {};
     }
 }
@@ -574,7 +583,7 @@ Encoded convertBytes(Magick::Blob &blob, const ConversionSettings &settings, con
         result.reason = reason;
     };
     if (blob.length() == 0) {
-        fail(Reason::ours(Reason::Other, QStringLiteral("the file is empty")));
+        fail(Reason::ours(Reason::Other, QT_TRANSLATE_NOOP("Reason", "the file is empty")));
         return result;
     }
     try {
@@ -617,8 +626,8 @@ Encoded convertBytes(Magick::Blob &blob, const ConversionSettings &settings, con
     } catch (Magick::Exception &e) {
         fail(Reason::library(Diagnostics::libraryReason(e.what())));
     } catch (std::bad_alloc &) {
-        fail(Reason::ours(
-            Reason::TooLarge, QStringLiteral("not enough memory to convert the image")));
+        fail(Reason::ours(Reason::TooLarge,
+            QT_TRANSLATE_NOOP("Reason", "not enough memory to convert the image")));
     } catch (std::exception &e) {
         fail(Reason::library(QString::fromLocal8Bit(e.what())));
     }

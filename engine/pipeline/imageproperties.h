@@ -20,6 +20,7 @@ struct ImageProperties
         CannotOpen, // nothing at the path, or it cannot be read whole
         Failed, // too large, no reader, a damaged picture or not enough memory
         Cancelled, // asked to stop before the picture was read whole
+        TooLargeToCount, // its colours would take more than the memory budget to count
     };
     enum ResolutionUnit {
         UndefinedUnit,
@@ -39,7 +40,8 @@ struct ImageProperties
     ResolutionUnit resolutionUnit = UndefinedUnit;
     // Distinct red, green and blue triples at the depth the library holds them, as
     // `gm identify -format %k` counts them: transparency and a CMYK picture's black aside.
-    qint64 colours = 0;
+    // -1 until they are counted, a second step (countColours()).
+    qint64 colours = -1;
     // Known whatever the status, unless nothing is at the path.
     qint64 fileSize = 0;
     // Fitted into the box keeping its proportions, enlarged when smaller; alpha kept; in
@@ -47,10 +49,15 @@ struct ImageProperties
     QImage thumbnail;
 
     // Decodes a file's bytes in this process (the worker's side of
-    // WorkerProcess::readProperties). *cancel is looked at between steps and while counting
-    // colours.
+    // WorkerProcess::readProperties): its size, resolution and thumbnail, a JPEG at the
+    // smallest scale the thumbnail allows, so a picture of any size shows at once in little
+    // memory. *cancel is looked at between steps.
     static ImageProperties decode(
         Magick::Blob &blob, const QSize &thumbnailBox, const QAtomicInt *cancel = nullptr);
+    // The colours of the bytes' picture, decoded whole (WorkerProcess::readColours): status
+    // Read with colours, TooLargeToCount, Failed or Cancelled. *cancel is looked at while
+    // counting.
+    static ImageProperties countColours(Magick::Blob &blob, const QAtomicInt *cancel = nullptr);
 };
 
 #endif // IMAGEPROPERTIES_H

@@ -98,9 +98,11 @@ QString clean(const QString &text)
     return cleaned;
 }
 
-QString malformed()
+Reason malformed()
 {
-    return QStringLiteral("the decoder sent a malformed answer; the file is probably hostile");
+    return Reason::ours(Reason::Other,
+        QT_TRANSLATE_NOOP(
+            "Reason", "the decoder sent a malformed answer; the file is probably hostile"));
 }
 
 QString signalName(int signal)
@@ -141,7 +143,8 @@ bool openInput(const QString &input, Input *opened, FileResult *result)
     if (standardInput && ::isatty(0)) {
         result->fail(FileResult::Unreadable,
             Reason::ours(Reason::Other,
-                QStringLiteral("standard input is a terminal, not a picture piped in")));
+                QT_TRANSLATE_NOOP(
+                    "Reason", "standard input is a terminal, not a picture piped in")));
         return false;
     }
     const int fd = standardInput
@@ -171,7 +174,7 @@ bool openInput(const QString &input, Input *opened, FileResult *result)
             return refuse(FileResult::Failed, tooLarge);
         if (info.st_size == 0)
             return refuse(FileResult::Failed,
-                Reason::ours(Reason::Other, QStringLiteral("the file is empty")));
+                Reason::ours(Reason::Other, QT_TRANSLATE_NOOP("Reason", "the file is empty")));
         QByteArray head(
             int(qMin<qint64>(info.st_size, InputFormats::headBytes)), Qt::Uninitialized);
         const ssize_t read = ::pread(fd, head.data(), size_t(head.size()), 0);
@@ -195,8 +198,8 @@ void writeToStandardOutput(const QVector<QByteArray> &pictures, FileResult *resu
     if (pictures.size() != 1) {
         result->fail(FileResult::WriteFailed, name,
             Reason::ours(Reason::Other,
-                QStringLiteral("%1 pictures cannot go to standard output as one")
-                    .arg(pictures.size())));
+                QT_TRANSLATE_NOOP("Reason", "%1 pictures cannot go to standard output as one"),
+                { QString::number(pictures.size()) }));
         return;
     }
     const QByteArray &picture = pictures.first();
@@ -364,7 +367,7 @@ bool WorkerProcess::ensureRunning(const QList<QByteArray> &needed, QString *erro
     configuration.settings = settings;
     configuration.decodeScaling = ImagePipeline::decodeScaling();
     if (!WorkerProtocol::send(socket, Message::Configure, WorkerProtocol::encode(configuration))) {
-        *error = endedReason();
+        *error = endedReason().text;
         return false;
     }
     return true;
@@ -377,14 +380,14 @@ void WorkerProcess::end()
     endedReason();
 }
 
-QString WorkerProcess::endedReason()
+Reason WorkerProcess::endedReason()
 {
     if (socket >= 0) {
         ::close(socket);
         socket = -1;
     }
     if (pid <= 0)
-        return QString();
+        return Reason();
     Registry &r = registry();
     {
         std::lock_guard<std::mutex> lock(r.mutex);
@@ -397,19 +400,29 @@ QString WorkerProcess::endedReason()
     pid = -1;
     if (WIFEXITED(status)) {
         if (WEXITSTATUS(status) == 3)
-            return QStringLiteral("the sandbox for decoders cannot be set up on this system");
-        return QStringLiteral("the decoder ended unexpectedly (exit status %1); the file is "
-                              "probably damaged or hostile")
-            .arg(WEXITSTATUS(status));
+            return Reason::ours(Reason::Other,
+                QT_TRANSLATE_NOOP(
+                    "Reason", "the sandbox for decoders cannot be set up on this system"));
+        return Reason::ours(Reason::Other,
+            QT_TRANSLATE_NOOP("Reason",
+                "the decoder ended unexpectedly (exit status %1); the file is probably damaged or "
+                "hostile"),
+            { QString::number(WEXITSTATUS(status)) });
     }
     const int signal = WIFSIGNALED(status) ? WTERMSIG(status) : 0;
     if (signal == SIGXCPU)
-        return QStringLiteral("the decoder took too long; the file is probably damaged or hostile");
+        return Reason::ours(Reason::Other,
+            QT_TRANSLATE_NOOP(
+                "Reason", "the decoder took too long; the file is probably damaged or hostile"));
     if (signal == SIGSYS)
-        return QStringLiteral("the decoder tried to start a program, which no picture needs, and "
-                              "was stopped; the file is probably hostile");
-    return QStringLiteral("the decoder crashed (%1); the file is probably damaged or hostile")
-        .arg(signalName(signal));
+        return Reason::ours(Reason::Other,
+            QT_TRANSLATE_NOOP("Reason",
+                "the decoder tried to start a program, which no picture needs, and was stopped; "
+                "the file is probably hostile"));
+    return Reason::ours(Reason::Other,
+        QT_TRANSLATE_NOOP(
+            "Reason", "the decoder crashed (%1); the file is probably damaged or hostile"),
+        { signalName(signal) });
 }
 
 bool WorkerProcess::receive(Message *type, QByteArray *payload, quint64 maxPayload,
@@ -456,14 +469,14 @@ ImagePipeline::FileResult WorkerProcess::convert(const QString &input,
         return result;
     };
     // The worker ended or broke the protocol: our words, about what the file did to it.
-    const auto broke
-        = [&](const QString &what) { return failed(Reason::ours(Reason::Other, what)); };
+    const auto broke = [&](const Reason &why) { return failed(why); };
 
     QString error;
     if (!ensureRunning(
             InputFormats::pluginsFor(opened.sniffed ? opened.verdict.format : nullptr), &error)) {
         ::close(fd);
-        return broke(QStringLiteral("cannot start the decoder's process (%1)").arg(error));
+        return broke(Reason::ours(Reason::Other,
+            QT_TRANSLATE_NOOP("Reason", "cannot start the decoder's process (%1)"), { error }));
     }
     // Held until the output is written, as the memory of a conversion in this process would be.
     ResourceLimits::Share memory;
@@ -473,7 +486,7 @@ ImagePipeline::FileResult WorkerProcess::convert(const QString &input,
     request.libraryThreads = libraryThreads;
     WorkerProtocol::Outcome outcome;
     QVector<QByteArray> pictures;
-    const QString ended = exchange(request, fd, memory, &outcome, &pictures);
+    const Reason ended = exchange(request, fd, memory, &outcome, &pictures);
     if (!ended.isEmpty())
         return broke(ended);
     if (!outcome.converted) {
@@ -527,8 +540,8 @@ bool WorkerProcess::readFacts(const QString &input, PictureFacts *facts, FileRes
     if (!ensureRunning(
             InputFormats::pluginsFor(opened.sniffed ? opened.verdict.format : nullptr), &error)) {
         ::close(opened.fd);
-        return failed(Reason::ours(
-            Reason::Other, QStringLiteral("cannot start the decoder's process (%1)").arg(error)));
+        return failed(Reason::ours(Reason::Other,
+            QT_TRANSLATE_NOOP("Reason", "cannot start the decoder's process (%1)"), { error }));
     }
     cpuAllowed = 0;
     allowCpu(baseCpuSeconds);
@@ -538,11 +551,11 @@ bool WorkerProcess::readFacts(const QString &input, PictureFacts *facts, FileRes
     QByteArray payload;
     bool cancelled = false;
     if (!sent || !receive(&type, &payload, maxAnswer, nullptr, &cancelled))
-        return failed(Reason::ours(Reason::Other, endedReason()));
+        return failed(endedReason());
     WorkerProtocol::FactsAnswer answer;
     if (type != Message::FactsRead || !WorkerProtocol::decode(payload, &answer)) {
         end();
-        return failed(Reason::ours(Reason::Other, malformed()));
+        return failed(malformed());
     }
     // As after a conversion: what a file did to the worker on its way stays with that worker.
     if (!answer.read || !opened.sniffed || opened.verdict.format->alone)
@@ -555,7 +568,7 @@ bool WorkerProcess::readFacts(const QString &input, PictureFacts *facts, FileRes
     return true;
 }
 
-QString WorkerProcess::exchange(const WorkerProtocol::Request &sent, int fd,
+Reason WorkerProcess::exchange(const WorkerProtocol::Request &sent, int fd,
     ResourceLimits::Share &memory, WorkerProtocol::Outcome *outcome, QVector<QByteArray> *pictures)
 {
     cpuAllowed = 0;
@@ -619,7 +632,7 @@ QString WorkerProcess::exchange(const WorkerProtocol::Request &sent, int fd,
         }
         pictures->append(picture);
     }
-    return QString();
+    return Reason();
 }
 
 void WorkerProcess::allowCpu(int seconds)
@@ -639,11 +652,16 @@ ImageProperties WorkerProcess::readProperties(
     const QString &path, const QSize &thumbnailBox, const QAtomicInt *cancel)
 {
     // The settings are a conversion's; reading a file's properties takes none.
-    return WorkerProcess(ConversionSettings()).properties(path, thumbnailBox, cancel);
+    return WorkerProcess(ConversionSettings()).properties(path, thumbnailBox, false, cancel);
+}
+
+ImageProperties WorkerProcess::readColours(const QString &path, const QAtomicInt *cancel)
+{
+    return WorkerProcess(ConversionSettings()).properties(path, QSize(1, 1), true, cancel);
 }
 
 ImageProperties WorkerProcess::properties(
-    const QString &path, const QSize &thumbnailBox, const QAtomicInt *cancel)
+    const QString &path, const QSize &thumbnailBox, bool colours, const QAtomicInt *cancel)
 {
     ImageProperties properties;
     const QFileInfo file(path);
@@ -664,7 +682,7 @@ ImageProperties WorkerProcess::properties(
         // Only a file that is not there or cannot be read cannot be opened; the rest is the
         // picture's failure, told in its own words.
         if (refused.status == FileResult::Failed)
-            return fail(ImageProperties::Failed, refused.reason.text);
+            return fail(ImageProperties::Failed, refused.reason.translated());
         if (refused.status == FileResult::Missing)
             return fail(ImageProperties::CannotOpen, QString());
         return fail(ImageProperties::CannotOpen, refused.error());
@@ -678,7 +696,7 @@ ImageProperties WorkerProcess::properties(
             QStringLiteral("cannot start the decoder's process (%1)").arg(error));
     }
     const bool sent = WorkerProtocol::send(
-        socket, Message::Properties, WorkerProtocol::encodeBox(thumbnailBox), fd);
+        socket, Message::Properties, WorkerProtocol::encodeBox(thumbnailBox, colours), fd);
     ::close(fd);
 
     Message type;
@@ -690,12 +708,12 @@ ImageProperties WorkerProcess::properties(
             end();
             return fail(ImageProperties::Cancelled, QString());
         }
-        return fail(ImageProperties::Failed, endedReason());
+        return fail(ImageProperties::Failed, endedReason().translated());
     }
     ImageProperties read;
     if (type != Message::PropertiesRead || !WorkerProtocol::decode(payload, thumbnailBox, &read)) {
         end();
-        return fail(ImageProperties::Failed, malformed());
+        return fail(ImageProperties::Failed, malformed().translated());
     }
     read.error = clean(read.error);
     read.fileSize = properties.fileSize;

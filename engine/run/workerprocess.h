@@ -52,6 +52,9 @@ public:
     // any time; the read then ends soon after with the status Cancelled. Never throws.
     static ImageProperties readProperties(
         const QString &path, const QSize &thumbnailBox, const QAtomicInt *cancel = nullptr);
+    // The second step: the file's colours counted (ImageProperties::countColours), which
+    // decodes the picture whole. The same guarantees.
+    static ImageProperties readColours(const QString &path, const QAtomicInt *cancel = nullptr);
 
     // Starts a worker now, before any file is known, which the first file that needs no Qt
     // plug-in then takes: its start (most of a one-file run) overlaps what the program does
@@ -74,7 +77,7 @@ public:
 
 private:
     ImageProperties properties(
-        const QString &path, const QSize &thumbnailBox, const QAtomicInt *cancel);
+        const QString &path, const QSize &thumbnailBox, bool colours, const QAtomicInt *cancel);
     // A worker that has loaded these Qt plug-ins (and those it loaded before), which it cannot
     // do once shut in: started, or started again with them, when the one running has not.
     bool ensureRunning(const QList<QByteArray> &plugins, QString *error);
@@ -85,7 +88,7 @@ private:
     // Hands the open file to the worker with the request and takes its answer: what it asks of
     // the memory budget (held in memory) on the way, its outcome, and the pictures when it
     // converted. Empty, or why the worker ended or was ended, in words for the user.
-    QString exchange(const WorkerProtocol::Request &request, int fd, ResourceLimits::Share &memory,
+    Reason exchange(const WorkerProtocol::Request &request, int fd, ResourceLimits::Share &memory,
         WorkerProtocol::Outcome *outcome, QVector<QByteArray> *pictures);
     // Lets the worker use this many seconds of processor time on its present file, counted
     // from now, unless it may use as many already.
@@ -93,7 +96,7 @@ private:
     // Ends the worker; the next file starts another.
     void end();
     // Ends the worker and says why it had ended, or what ended it, in words for the user.
-    QString endedReason();
+    Reason endedReason();
 
     ConversionSettings settings;
     pid_t pid = -1;

@@ -17,16 +17,21 @@
 // Found by QVector<Reason>'s own operators, which look in the global namespace.
 QDataStream &operator<<(QDataStream &stream, const Reason &reason)
 {
-    return stream << qint32(reason.kind) << reason.text << reason.quoted;
+    return stream << qint32(reason.kind) << reason.text << reason.quoted << reason.source
+                  << reason.arguments;
 }
 
 // A kind this build does not know is told as its text alone.
 QDataStream &operator>>(QDataStream &stream, Reason &reason)
 {
     qint32 kind = 0;
-    stream >> kind >> reason.text >> reason.quoted;
+    stream >> kind >> reason.text >> reason.quoted >> reason.source >> reason.arguments;
     reason.kind
         = kind >= Reason::Other && kind <= Reason::NameTooLong ? Reason::Kind(kind) : Reason::Other;
+    // What the English text says is what its translation says: a worker cannot tell a script
+    // one thing and the window another.
+    if (!reason.source.isEmpty())
+        reason.text = Reason::fill(reason.source, reason.arguments);
     return stream;
 }
 
@@ -285,15 +290,15 @@ bool decodeBytes(const QByteArray &payload, quint64 *bytes)
     return readAll(payload, [bytes](QDataStream &stream) { stream >> *bytes; });
 }
 
-QByteArray encodeBox(const QSize &box)
+QByteArray encodeBox(const QSize &box, bool colours)
 {
-    return writeAll([box](QDataStream &stream) { stream << box; });
+    return writeAll([box, colours](QDataStream &stream) { stream << box << colours; });
 }
 
-bool decodeBox(const QByteArray &payload, QSize *box)
+bool decodeBox(const QByteArray &payload, QSize *box, bool *colours)
 {
-    return readAll(payload, [box](QDataStream &stream) { stream >> *box; }) && box->width() > 0
-        && box->height() > 0 && box->width() <= 4096 && box->height() <= 4096;
+    return readAll(payload, [box, colours](QDataStream &stream) { stream >> *box >> *colours; })
+        && box->width() > 0 && box->height() > 0 && box->width() <= 4096 && box->height() <= 4096;
 }
 
 QByteArray encode(const ImageProperties &properties)
@@ -320,8 +325,9 @@ bool decode(const QByteArray &payload, const QSize &box, ImageProperties *proper
         stream >> status >> properties->error >> properties->size >> properties->resolution >> unit
             >> properties->colours >> thumbnailSize >> pixels;
     });
-    if (!read || status < ImageProperties::Read || status > ImageProperties::Cancelled
-        || unit < ImageProperties::UndefinedUnit || unit > ImageProperties::PixelsPerCentimetre)
+    if (!read || status < ImageProperties::Read || status > ImageProperties::TooLargeToCount
+        || properties->colours < -1 || unit < ImageProperties::UndefinedUnit
+        || unit > ImageProperties::PixelsPerCentimetre)
         return false;
     properties->status = ImageProperties::Status(status);
     properties->resolutionUnit = ImageProperties::ResolutionUnit(unit);

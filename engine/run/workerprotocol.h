@@ -94,8 +94,8 @@ bool decodeBytes(const QByteArray &payload, quint64 *bytes);
 
 // Properties: the thumbnail's box. PropertiesRead: the properties, the thumbnail as raw pixels
 // so that the program never decodes a picture the worker made.
-QByteArray encodeBox(const QSize &box);
-bool decodeBox(const QByteArray &payload, QSize *box);
+QByteArray encodeBox(const QSize &box, bool colours = false);
+bool decodeBox(const QByteArray &payload, QSize *box, bool *colours);
 QByteArray encode(const ImageProperties &properties);
 // The thumbnail must fit box.
 bool decode(const QByteArray &payload, const QSize &box, ImageProperties *properties);

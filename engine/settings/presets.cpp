@@ -1,5 +1,6 @@
 #include "presets.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -43,7 +44,7 @@ bool save(const QString &name, const ConversionSettings &settings, QString *erro
 {
     const QString path = pathOf(name);
     if (!isValidName(name) || !QDir().mkpath(folder())) {
-        *error = QStringLiteral("cannot be made");
+        *error = QCoreApplication::translate("Presets", "cannot be made");
         return false;
     }
     *error = SettingsFile::whyNotWritable(path);
@@ -55,7 +56,7 @@ bool save(const QString &name, const ConversionSettings &settings, QString *erro
     SettingsFile::write(file, settings);
     file.sync();
     if (file.status() != QSettings::NoError) {
-        *error = QStringLiteral("could not be written");
+        *error = QCoreApplication::translate("Presets", "could not be written");
         return false;
     }
     return true;

@@ -1,5 +1,6 @@
 #include "reason.h"
 
+#include <QCoreApplication>
 #include <QtGlobal>
 
 #include <cerrno>
@@ -41,6 +42,31 @@ const Said librarySays[] = {
 
 } // namespace
 
+QString Reason::fill(const QString &source, const QStringList &arguments)
+{
+    QString said = source;
+    for (const QString &argument : arguments)
+        said = said.arg(argument);
+    return said;
+}
+
+QString Reason::translated() const
+{
+    if (source.isEmpty())
+        return text;
+    return fill(QCoreApplication::translate("Reason", source.toUtf8().constData()), arguments);
+}
+
+Reason Reason::ours(Kind kind, const char *source, const QStringList &arguments)
+{
+    Reason reason;
+    reason.kind = kind;
+    reason.source = QString::fromUtf8(source);
+    reason.arguments = arguments;
+    reason.text = fill(reason.source, arguments);
+    return reason;
+}
+
 Reason Reason::ours(Kind kind, const QString &text)
 {
     Reason reason;
@@ -65,7 +91,7 @@ Reason Reason::library(const QString &said)
 
 Reason Reason::noSuchFile()
 {
-    return ours(NoSuchFile, QStringLiteral("no such file"));
+    return ours(NoSuchFile, QT_TRANSLATE_NOOP("Reason", "no such file"));
 }
 
 Reason Reason::system(int error)

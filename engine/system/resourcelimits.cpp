@@ -165,16 +165,16 @@ bool fitsInMemory(quint64 size, Reason *error)
     // Every reader sees the bytes as a QByteArray view, which addresses up to 2 GiB.
     if (size > quint64(std::numeric_limits<int>::max() - 64)) {
         *error = Reason::ours(Reason::TooLarge,
-            QStringLiteral("the file is too large to be read (%1 bytes)").arg(size));
+            QT_TRANSLATE_NOOP("Reason", "the file is too large to be read (%1 bytes)"),
+            { QString::number(size) });
         return false;
     }
     const quint64 budget = memoryBudget();
     if (size > budget) {
         *error = Reason::ours(Reason::TooLarge,
-            QStringLiteral(
-                "the file is too large to be read (%1 MiB, more than the memory budget of %2 MiB)")
-                .arg((size + (1 << 20) - 1) >> 20)
-                .arg(budget >> 20));
+            QT_TRANSLATE_NOOP("Reason",
+                "the file is too large to be read (%1 MiB, more than the memory budget of %2 MiB)"),
+            { QString::number((size + (1 << 20) - 1) >> 20), QString::number(budget >> 20) });
         return false;
     }
     return true;

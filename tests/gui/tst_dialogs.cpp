@@ -14,6 +14,7 @@
 #include "graphicconverter.h"
 #include "imageinfodialog.h"
 #include "imageproperties.h"
+#include "resourcelimits.h"
 #include "workerprocess.h"
 #include "jp2coder.h"
 #include "testsupport.h"
@@ -31,6 +32,18 @@ QString text(const QDialog &dialog, const char *label)
 {
     const auto widget = dialog.findChild<QLabel *>(label);
     return widget ? widget->text() : QStringLiteral("(no %1)").arg(label);
+}
+
+// As the dialog writes a size: in units for people, every byte in the tip.
+QString fileSizeText(qint64 bytes)
+{
+    return QLocale().formattedDataSize(bytes);
+}
+
+bool coloursCounted(ImageInfoDialog &dialog)
+{
+    QSignalSpy counted(&dialog, SIGNAL(coloursCounted()));
+    return counted.wait(20000);
 }
 
 QSize thumbnailSize(const QDialog &dialog)
@@ -61,6 +74,7 @@ private slots:
     void coloursCountedAsTheLibraryCounts_data();
     void coloursCountedAsTheLibraryCounts();
     void thumbnailKeepsColoursAndAlpha();
+    void largePictureShownInLittleMemory();
     void cmykThumbnailInTrueColours();
     void answersWhileReading();
     void jpeg2000Input();
@@ -138,8 +152,11 @@ void tst_Dialogs::fileSizeColoursAndResolution()
     QVERIFY(wasRead(dialog));
     const qint64 bytes = QFileInfo(path).size();
     QVERIFY(bytes > 1000);
-    // The locale named "US" is Qt's C locale: no digit grouping.
-    QCOMPARE(text(dialog, "labelFilesize"), QString::number(bytes));
+    QCOMPARE(text(dialog, "labelFilesize"), fileSizeText(bytes));
+    QCOMPARE(dialog.findChild<QLabel *>("labelFilesize")->toolTip(),
+        QString("%1 bytes").arg(QLocale().toString(bytes)));
+    // The colours follow, counted in a second step.
+    QVERIFY(coloursCounted(dialog));
     QCOMPARE(text(dialog, "labelTotalColors"), QString("3"));
     QCOMPARE(text(dialog, "labelResolution"), QString("300x150"));
     // Not shown, but the engine's answer carries it for whoever needs it.
@@ -179,9 +196,29 @@ void tst_Dialogs::coloursCountedAsTheLibraryCounts()
     const QString path = dir->filePath(name);
     image.write(QFile::encodeName(path).toStdString());
 
-    const qint64 colours = WorkerProcess::readProperties(path, QSize(1, 1)).colours;
+    const qint64 colours = WorkerProcess::readColours(path).colours;
     QVERIFY(colours > 1);
     QCOMPARE(colours, qint64(Magick::Image(QFile::encodeName(path).toStdString()).totalColors()));
+}
+
+// A JPEG whose pixels take far more than the memory budget still shows at once, decoded at an
+// eighth; only its colours, which need every pixel, are too many to count.
+void tst_Dialogs::largePictureShownInLittleMemory()
+{
+    Magick::Image image(Magick::Geometry(6000, 4000), Magick::Color("orange"));
+    image.magick("JPEG");
+    const QString path = dir->filePath("large.jpg");
+    image.write(QFile::encodeName(path).toStdString());
+    ResourceLimits::setMemoryBudget(64 << 20);
+    ImageInfoDialog dialog(path);
+    const bool read = wasRead(dialog);
+    const bool counted = coloursCounted(dialog);
+    ResourceLimits::setMemoryBudget(0);
+    QVERIFY(read);
+    QCOMPARE(text(dialog, "labelSize"), QString("6000x4000"));
+    QCOMPARE(thumbnailSize(dialog), QSize(300, 200));
+    QVERIFY(counted);
+    QCOMPARE(text(dialog, "labelTotalColors"), QString("too large to count"));
 }
 
 void tst_Dialogs::thumbnailKeepsColoursAndAlpha()
@@ -251,7 +288,7 @@ void tst_Dialogs::answersWhileReading()
         dialog.show();
         QCoreApplication::processEvents();
         QCOMPARE(text(dialog, "labelImage"), QString("Reading…"));
-        QCOMPARE(text(dialog, "labelFilesize"), QString::number(QFileInfo(path).size()));
+        QCOMPARE(text(dialog, "labelFilesize"), fileSizeText(QFileInfo(path).size()));
         QCOMPARE(text(dialog, "labelFileName"), QString("slow.png"));
         QCOMPARE(text(dialog, "labelSize"), QString());
         dialog.reject();
@@ -356,7 +393,7 @@ void tst_Dialogs::unreadableFiles()
         QCOMPARE(text(dialog, label), QString());
     QVERIFY(thumbnailSize(dialog).isEmpty());
     QCOMPARE(text(dialog, "labelFileName"), QString("photo.jpg"));
-    QCOMPARE(text(dialog, "labelFilesize"), exists ? QString::number(content.size()) : QString());
+    QCOMPARE(text(dialog, "labelFilesize"), exists ? fileSizeText(content.size()) : QString());
     // The library's words, without its source location.
     QVERIFY2(text(dialog, "labelImage").startsWith(reason), qPrintable(text(dialog, "labelImage")));
     QVERIFY(!text(dialog, "labelImage").contains(".c:"));

@@ -365,7 +365,11 @@ void tst_MainWindow::title()
     GraphicConverter window;
     QCOMPARE(window.windowTitle(), QString("Tarvo Image Converter v" TARVO_VERSION));
     QCOMPARE(window.objectName(), QString("GraphicConverter"));
-    QCOMPARE(window.minimumSize(), QSize(760, 618));
+    // It may shrink to what a 1600x1000 screen at 200% holds, 800x500, frame and panel aside;
+    // the option pages scroll.
+    const QSize least = window.minimumSizeHint().expandedTo(window.minimumSize());
+    QVERIFY2(least.width() <= 780 && least.height() <= 440,
+        qPrintable(QString("%1x%2").arg(least.width()).arg(least.height())));
 }
 
 void tst_MainWindow::itemCountStartsAtZero()

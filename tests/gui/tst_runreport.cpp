@@ -247,7 +247,10 @@ void tst_RunReport::mixedRunIsToldRowByRow()
     QCOMPARE(problems->topLevelItemCount(), 2);
     QCOMPARE(problems->topLevelItem(0)->text(0), QString("notes.png"));
     QCOMPARE(problems->topLevelItem(1)->text(0), QString("editor.bmp"));
-    QVERIFY(!problems->topLevelItem(0)->text(1).isEmpty());
+    // The folder beside the name, whole in the tip; then the reason.
+    QCOMPARE(problems->topLevelItem(0)->text(1), QDir::toNativeSeparators(QFileInfo(bad).path()));
+    QCOMPARE(problems->topLevelItem(0)->toolTip(1), QDir::toNativeSeparators(bad));
+    QVERIFY(!problems->topLevelItem(0)->text(2).isEmpty());
 
     report->findChild<QPushButton *>("pushButtonCopy")->click();
     const QStringList copied = QApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QSettings>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -22,6 +23,13 @@
 // The keys the window keeps beside the option table's.
 static const QStringList windowKeys
     = { "MainWindow/size", "MainWindow/pos", "Options/path", "Options/addpath" };
+
+// The first window: as designed, taller where the screen has room, within the screen.
+static QSize firstSize(const QWidget &window)
+{
+    const QRect screen = window.screen()->availableGeometry();
+    return QSize(760, 760).boundedTo(screen.size() - QSize(20, 60));
+}
 
 static QString b(bool value)
 {
@@ -44,6 +52,8 @@ class tst_Settings : public QObject
     Q_OBJECT
 
 private slots:
+    void savedSizeWithinTheScreen_data();
+    void savedSizeWithinTheScreen();
     void initTestCase();
     void init();
     void cleanup();
@@ -98,12 +108,41 @@ void tst_Settings::store(const QString &group, const QString &key, const QVarian
     settings.setValue(group + '/' + key, value);
 }
 
+void tst_Settings::savedSizeWithinTheScreen_data()
+{
+    QTest::addColumn<QSize>("saved");
+    QTest::addColumn<bool>("kept");
+    QTest::newRow("saved on this screen") << QSize(770, 480) << true;
+    QTest::newRow("saved on a larger screen, or at a smaller scale") << QSize(2000, 1920) << false;
+}
+
+// A size the window saved elsewhere is brought within this screen; one that fits is kept.
+void tst_Settings::savedSizeWithinTheScreen()
+{
+    QFETCH(QSize, saved);
+    QFETCH(bool, kept);
+    {
+        QSettings settings("tarvo.ini", QSettings::IniFormat);
+        settings.setValue("MainWindow/size", saved);
+    }
+    GraphicConverter window;
+    window.show();
+    const QSize screen = window.screen()->availableGeometry().size();
+    QVERIFY2(window.width() <= screen.width() && window.height() <= screen.height(),
+        qPrintable(QString("%1x%2 on %3x%4")
+                       .arg(window.width())
+                       .arg(window.height())
+                       .arg(screen.width())
+                       .arg(screen.height())));
+    QCOMPARE(window.size() == saved, kept);
+}
+
 void tst_Settings::allDefaultStartWritesEveryKey()
 {
     {
         GraphicConverter window;
         window.show();
-        QCOMPARE(window.size(), QSize(760, 618));
+        QCOMPARE(window.size(), firstSize(window));
         QCOMPARE(window.findChild<QLineEdit *>("lineEditPath")->text(), QDir::currentPath());
         window.close();
     }
@@ -120,7 +159,7 @@ void tst_Settings::allDefaultStartWritesEveryKey()
     actual.sort();
     expected.sort();
     QCOMPARE(actual, expected);
-    QCOMPARE(settings.value("MainWindow/size").toSize(), QSize(760, 618));
+    QCOMPARE(settings.value("MainWindow/size").toSize().width(), 760);
     QCOMPARE(settings.value("Options/path").toString(), QDir::currentPath());
     QCOMPARE(settings.value("Global/jobs").toInt(), qMax(1, QThread::idealThreadCount()));
 }
@@ -174,7 +213,7 @@ void tst_Settings::roundTrip()
     {
         GraphicConverter window;
         window.show();
-        window.resize(800, 650);
+        window.resize(770, 520);
         for (QAbstractButton *b : window.findChildren<QAbstractButton *>()) {
             if (b->isCheckable() && b->objectName() != "checkBoxOriginal")
                 b->setChecked(!b->isChecked());
@@ -193,7 +232,7 @@ void tst_Settings::roundTrip()
     }
     GraphicConverter window;
     QCOMPARE(WindowTestSupport::optionValues(&window), before);
-    QCOMPARE(window.size(), QSize(800, 650));
+    QCOMPARE(window.size(), QSize(770, 520));
     QVERIFY(before.contains("radioButtonResizeWidth=checked"));
 }
 
@@ -314,17 +353,17 @@ void tst_Settings::loadedResizeShowsWhatApplies()
 
 void tst_Settings::maximisedCloseKeepsTheGeometry()
 {
-    store("MainWindow", "size", QSize(800, 700));
+    store("MainWindow", "size", QSize(770, 500));
     store("MainWindow", "pos", QPoint(12, 34));
     {
         GraphicConverter window;
-        QCOMPARE(window.size(), QSize(800, 700));
+        QCOMPARE(window.size(), QSize(770, 500));
         window.showMaximized();
         QVERIFY(window.isMaximized());
         window.close();
     }
     QSettings settings("tarvo.ini", QSettings::IniFormat);
-    QCOMPARE(settings.value("MainWindow/size").toSize(), QSize(800, 700));
+    QCOMPARE(settings.value("MainWindow/size").toSize(), QSize(770, 500));
     QCOMPARE(settings.value("MainWindow/pos").toPoint(), QPoint(12, 34));
     QCOMPARE(settings.value("JPEG/quality").toInt(), 75);
 }

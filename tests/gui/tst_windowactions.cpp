@@ -23,6 +23,7 @@
 #include <QtTest>
 
 #include "graphicconverter.h"
+#include "imageinfodialog.h"
 #include "testsupport.h"
 #include "windowtestsupport.h"
 
@@ -56,6 +57,10 @@ private slots:
     void shortcuts();
     void addFolderIsRemembered();
     void contextMenuNeedsACurrentRow();
+    void swatchShowsTheChosenColour_data();
+    void swatchShowsTheChosenColour();
+    void propertiesByKeyboard_data();
+    void propertiesByKeyboard();
     void openDirectoryUrls_data();
     void openDirectoryUrls();
     void resetTouchesOnlyItsPage_data();
@@ -171,9 +176,14 @@ void tst_WindowActions::itemCount()
         auto fileDialog = qobject_cast<QFileDialog *>(dialog);
         QVERIFY(fileDialog);
         QCOMPARE(fileDialog->windowTitle(), QString("Open Files"));
-        const QString filter = fileDialog->nameFilters().first();
-        QVERIFY2(filter.startsWith("Images (*.psd *.png *.gif *.jpg *.bmp *.tif *.tga *.jp2 "),
-            qPrintable(filter));
+        const QStringList filters = fileDialog->nameFilters();
+        QVERIFY2(filters.first().startsWith(
+                     "All pictures (*.psd *.png *.gif *.jpg *.bmp *.tif *.tga *.jp2 "),
+            qPrintable(filters.first()));
+        // Then each format on its own, the files of a folder of many kinds one kind at a time.
+        QVERIFY2(filters.contains("JPEG (*.jpg *.jpeg *.jpe *.jfif *.JPG *.JPEG *.JPE *.JFIF)"),
+            qPrintable(filters.join('\n')));
+        QCOMPARE(filters.last(), QString("All Files (*)"));
         fileDialog->setDirectory(dir->path());
         fileDialog->selectFile('"' + names.join("\" \"") + '"');
         static_cast<QDialog *>(fileDialog)->accept();
@@ -568,6 +578,82 @@ void tst_WindowActions::addFolderIsRemembered()
     QCOMPARE(folderOffered(window, "actionAdd"), scans);
 }
 
+void tst_WindowActions::swatchShowsTheChosenColour_data()
+{
+    QTest::addColumn<bool>("dark");
+    QTest::newRow("light theme") << false;
+    QTest::newRow("dark theme") << true;
+}
+
+// The swatch is the colour itself, whatever the theme paints labels with.
+void tst_WindowActions::swatchShowsTheChosenColour()
+{
+    QFETCH(bool, dark);
+    const QPalette before = QApplication::palette();
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    GraphicConverter window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    whenModalOpens([](QWidget *dialog) {
+        auto colours = qobject_cast<QColorDialog *>(dialog);
+        QVERIFY(colours);
+        colours->setCurrentColor(QColor(220, 20, 30));
+        colours->accept();
+    });
+    window.findChild<QAbstractButton *>("toolButtonSelectColor")->click();
+    // The desktop's theme may change while the window is open.
+    if (dark) {
+        QPalette palette;
+        palette.setColor(QPalette::Window, QColor(45, 45, 45));
+        palette.setColor(QPalette::WindowText, Qt::white);
+        palette.setColor(QPalette::Base, QColor(30, 30, 30));
+        palette.setColor(QPalette::Text, Qt::white);
+        palette.setColor(QPalette::Button, QColor(53, 53, 53));
+        palette.setColor(QPalette::ButtonText, Qt::white);
+        QApplication::setPalette(palette);
+    }
+    auto swatch = window.findChild<QLabel *>("labelBackgroundColor");
+    swatch->show();
+    const QImage painted = swatch->grab().toImage();
+    QApplication::setPalette(before);
+    QCOMPARE(swatch->text(), QString("#dc141e"));
+    // Beside the text, inside the border; the border in the theme's own text colour, which
+    // stands out from its background.
+    QCOMPARE(QColor(painted.pixel(4, painted.height() / 2)), QColor(220, 20, 30));
+    QCOMPARE(QColor(painted.pixel(0, painted.height() / 2)),
+        dark ? QColor(Qt::white) : QApplication::palette().color(QPalette::WindowText));
+}
+
+void tst_WindowActions::propertiesByKeyboard_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::newRow("Enter") << int(Qt::Key_Return) << int(Qt::NoModifier);
+    QTest::newRow("Enter of the keypad") << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
+    QTest::newRow("Alt+Enter") << int(Qt::Key_Return) << int(Qt::AltModifier);
+}
+
+void tst_WindowActions::propertiesByKeyboard()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    GraphicConverter window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto list = window.findChild<QListWidget *>("listWidget");
+    addRows(window, { makeImage("a.png"), makeImage("b.png") });
+    list->setCurrentRow(1);
+    list->setFocus();
+    QString opened;
+    whenModalOpens([&](QWidget *dialog) {
+        if (auto info = qobject_cast<ImageInfoDialog *>(dialog))
+            opened = info->findChild<QLabel *>("labelFileName")->text();
+        dialog->close();
+    });
+    QTest::keyClick(list, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(opened, QString("b.png"));
+}
+
 void tst_WindowActions::contextMenuNeedsACurrentRow()
 {
     GraphicConverter window;
@@ -581,8 +667,9 @@ void tst_WindowActions::contextMenuNeedsACurrentRow()
     whenModalOpens([](QWidget *) {});
     QTimer::singleShot(100, [] {
         if (auto menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
-            QCOMPARE(menu->actions().size(), 1);
+            QCOMPARE(menu->actions().size(), 2);
             QCOMPARE(menu->actions().first()->text(), QString("&Open Directory"));
+            QCOMPARE(menu->actions().last()->text(), QString("&Properties"));
             menu->actions().first()->trigger();
             menu->close();
         }

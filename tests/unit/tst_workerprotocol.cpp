@@ -70,7 +70,9 @@ void tst_WorkerProtocol::factsThatLieAreRefused()
     {
         QDataStream stream(&payload, QIODevice::WriteOnly);
         stream.setVersion(QDataStream::Qt_5_15);
-        stream << read << size << QDate(2021, 3, 4) << qint32(0) << QString() << false;
+        // The reason: kind, text, whether quoted, source and its values.
+        stream << read << size << QDate(2021, 3, 4) << qint32(0) << QString() << false << QString()
+               << QStringList();
     }
     WorkerProtocol::FactsAnswer answer;
     QCOMPARE(WorkerProtocol::decode(payload, &answer), accepted);
