@@ -21,6 +21,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSettings>
 #include <QSpinBox>
 #include <QThread>
@@ -106,6 +107,13 @@ GraphicConverter::GraphicConverter(QWidget *parent)
     updateResizeStates();
     setCustomCursor(this);
     loadStyleSheet();
+    // As wide as its longest entry in the language and font shown ("Redimensionnement"), with
+    // room for a scroll bar on a short screen.
+    QListWidget *pageList = ui->listWidgetOptions;
+    pageList->ensurePolished();
+    pageList->setFixedWidth(qMax(pageList->maximumWidth(),
+        pageList->sizeHintForColumn(0) + 2 * pageList->frameWidth()
+            + pageList->verticalScrollBar()->sizeHint().width()));
     loadSettings();
 }
 

@@ -296,6 +296,17 @@ void tst_Translations::windowFollowsTheLocale()
     QFETCH(bool, translated);
     const auto shown = [] {
         GraphicConverter converter;
+        converter.show();
+        // The page list is as wide as its longest entry in the language.
+        auto pages = converter.findChild<QListWidget *>("listWidgetOptions");
+        [&] { QVERIFY(QTest::qWaitForWindowExposed(&converter)); }();
+        [&] {
+            QVERIFY2(pages->sizeHintForColumn(0) <= pages->viewport()->width(),
+                qPrintable(QString("%1 in %2 of %3")
+                               .arg(pages->sizeHintForColumn(0))
+                               .arg(pages->viewport()->width())
+                               .arg(pages->width())));
+        }();
         return QStringList { converter.findChild<QAbstractButton *>("pushButtonConvert")->text(),
             // Qt's own dialogs follow.
             QCoreApplication::translate("QPlatformTheme", "Cancel") };
