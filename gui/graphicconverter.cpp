@@ -98,6 +98,12 @@ GraphicConverter::GraphicConverter(QWidget *parent)
         ui->comboBoxFormat->addItem(QLatin1String(format->label));
     form = new OptionForm(this, ui->listWidgetOptions, ui->stackedWidgetOptions);
     outputPreview = new OutputPreview(ui->labelResizePreview, ui->labelNamePatternExample, this);
+    // A page's tabs go by the page's name, as its entry in the list says it.
+    for (int page = 0; page < ui->stackedWidgetOptions->count(); ++page) {
+        auto tabs = ui->stackedWidgetOptions->widget(page)->findChild<QTabWidget *>();
+        if (tabs && ui->listWidgetOptions->item(page))
+            tabs->setAccessibleName(ui->listWidgetOptions->item(page)->text());
+    }
     AccessibleNames::give(this);
 
     connectSignals();

@@ -40,7 +40,9 @@ QStringList unnamedOrDuplicated(QWidget *top)
     QMap<const QWidget *, QMap<QString, QString>> seen; // page -> name -> object
     for (QWidget *widget : top->findChildren<QWidget *>()) {
         // Inner parts of a control (a spin box's line edit, a view's viewport) are its own.
-        if (!(widget->focusPolicy() & Qt::TabFocus) || widget->focusProxy()
+        // A tab widget hands the focus to its tab bar but is announced itself.
+        if (!(widget->focusPolicy() & Qt::TabFocus)
+            || (widget->focusProxy() && !qobject_cast<QTabWidget *>(widget))
             || widget->window() != top || qobject_cast<QAbstractSpinBox *>(widget->parentWidget())
             || widget->objectName().startsWith(QLatin1String("qt_")))
             continue;

@@ -1101,10 +1101,12 @@ void tst_WindowActions::stopDuringARun()
         2, [&stopClicked, &held] { held.storeRelease(stopClicked.tryAcquire(1, 60000)); });
     const auto unhook = qScopeGuard([] { TestSupport::pauseWhenSaving(0, nullptr); });
     bool stopped = false;
+    QString whileStopping;
     connect(list, &QListWidget::currentRowChanged, [&] {
         if (!stopped) {
             stopped = true;
             window.findChild<QPushButton *>("pushButtonStop")->click();
+            whileStopping = window.findChild<QLabel *>("labelSummary")->text();
             stopClicked.release();
         }
     });
@@ -1117,6 +1119,15 @@ void tst_WindowActions::stopDuringARun()
         QCOMPARE(QImage(dir->filePath(jpg)).size(), QSize(1600, 1200));
     QCOMPARE(
         window.findChild<QLabel *>("labelSummary")->text(), QString("Stopped: 2 of 8 converted"));
+    // Until then the window said why it had not stopped yet.
+    QCOMPARE(whileStopping, QString("Stopping… (1 file finishing)"));
+
+    // A cleared list leaves no count of a run behind.
+    window.findChild<QPushButton *>("pushButtonClear")->click();
+    auto bar = window.findChild<QProgressBar *>("progressBar");
+    QCOMPARE(bar->value(), 0);
+    QCOMPARE(bar->text(), QString("0%"));
+    QVERIFY(window.findChild<QLabel *>("labelSummary")->isHidden());
 }
 
 void tst_WindowActions::failedFileIsShownInTheStatusBar()
