@@ -989,6 +989,10 @@ Ich bin Ihr Bildkonverter :)</translation>
         <source>PDF quality</source>
         <translation>PDF-Qualität</translation>
     </message>
+    <message>
+        <source>Files and options</source>
+        <translation>Dateien und Optionen</translation>
+    </message>
 </context>
 <context>
     <name>ImageInfoDialog</name>

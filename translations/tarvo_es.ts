@@ -989,6 +989,10 @@ Soy su convertidor de imágenes :)</translation>
         <source>PDF quality</source>
         <translation>Calidad PDF</translation>
     </message>
+    <message>
+        <source>Files and options</source>
+        <translation>Archivos y opciones</translation>
+    </message>
 </context>
 <context>
     <name>ImageInfoDialog</name>

@@ -989,6 +989,10 @@ Je suis votre convertisseur d&apos;images :)</translation>
         <source>PDF quality</source>
         <translation>Qualité PDF</translation>
     </message>
+    <message>
+        <source>Files and options</source>
+        <translation>Fichiers et options</translation>
+    </message>
 </context>
 <context>
     <name>ImageInfoDialog</name>

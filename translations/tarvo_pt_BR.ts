@@ -989,6 +989,10 @@ Sou seu conversor de imagens :)</translation>
         <source>PDF quality</source>
         <translation>Qualidade PDF</translation>
     </message>
+    <message>
+        <source>Files and options</source>
+        <translation>Arquivos e opções</translation>
+    </message>
 </context>
 <context>
     <name>ImageInfoDialog</name>
