@@ -53,6 +53,10 @@ int main(int argc, char *argv[])
         break;
     }
     LargePages::preferForChildren();
+    // A desktop at 150% or 200% gets the window at that scale, with the icons' double-size
+    // versions.
+    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
     QApplication app(argc, argv);
     Translations::install();
     // Lets the desktop match the window to its entry (<id>.desktop), its name and its icon.

@@ -113,13 +113,6 @@ GraphicConverter::GraphicConverter(QWidget *parent)
     updateResizeStates();
     setCustomCursor(this);
     loadStyleSheet();
-    // As wide as its longest entry in the language and font shown ("Redimensionnement"), with
-    // room for a scroll bar on a short screen.
-    QListWidget *pageList = ui->listWidgetOptions;
-    pageList->ensurePolished();
-    pageList->setFixedWidth(qMax(pageList->maximumWidth(),
-        pageList->sizeHintForColumn(0) + 2 * pageList->frameWidth()
-            + pageList->verticalScrollBar()->sizeHint().width()));
     loadSettings();
 }
 
@@ -256,6 +249,23 @@ bool GraphicConverter::eventFilter(QObject *watched, QEvent *event)
     if (watched == ui->listWidget->viewport())
         return handleDrop(event);
     return false;
+}
+
+void GraphicConverter::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    // The page list is as wide as its longest entry in the language and font shown
+    // ("Redimensionnement"): wider by what that entry lacks, once its width is known.
+    QListWidget *pageList = ui->listWidgetOptions;
+    int needed = 0;
+    for (int row = 0; row < pageList->count(); ++row) {
+        needed = qMax(needed,
+            pageList->fontMetrics().horizontalAdvance(pageList->item(row)->text())
+                + pageList->iconSize().width() + 12);
+    }
+    const int lacking = needed - pageList->viewport()->width();
+    if (lacking > 0)
+        pageList->setFixedWidth(pageList->width() + lacking);
 }
 
 void GraphicConverter::changeEvent(QEvent *event)

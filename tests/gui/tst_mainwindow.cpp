@@ -119,6 +119,7 @@ private slots:
     void cursorTipIsTheHotSpot();
     void resourceImages_data();
     void resourceImages();
+    void iconsForDoubleScale();
     void qualityFollowsTheFormat_data();
     void qualityFollowsTheFormat();
     void resizeControlsThatApply_data();
@@ -505,6 +506,38 @@ void tst_MainWindow::cursorTipIsTheHotSpot()
     QCOMPARE(qAlpha(image.pixel(0, 0)), 255);
     // The label with the pointing hand keeps its own cursor.
     QCOMPARE(window.findChild<QLabel *>("labelLike")->cursor().shape(), Qt::PointingHandCursor);
+}
+
+// Every icon the window shows at 16 pixels has a version of 32 for a screen at 200%: run with
+// QT_SCALE_FACTOR=2 (its own ctest), where Qt loads those versions.
+void tst_MainWindow::iconsForDoubleScale()
+{
+    if (qApp->devicePixelRatio() < 2)
+        QSKIP("needs QT_SCALE_FACTOR=2");
+    GraphicConverter window;
+    QStringList blurred;
+    const auto check = [&](const QString &what, const QIcon &icon) {
+        const QList<QSize> sizes = icon.availableSizes();
+        if (sizes.contains(QSize(16, 16)) && !sizes.contains(QSize(32, 32)))
+            blurred.append(what);
+    };
+    for (const QAbstractButton *button : window.findChildren<QAbstractButton *>()) {
+        // Buttons without a name are Qt's own (a tab bar's arrows), drawn by the style.
+        if (!button->objectName().isEmpty())
+            check(button->objectName(), button->icon());
+    }
+    for (const QAction *action : window.findChildren<QAction *>()) {
+        // Qt's own (the line edits' clear button) are Qt's to scale.
+        if (!action->objectName().startsWith("_q_"))
+            check(action->objectName(), action->icon());
+    }
+    for (const QListWidget *list : window.findChildren<QListWidget *>()) {
+        for (int row = 0; row < list->count(); ++row)
+            check(list->objectName(), list->item(row)->icon());
+    }
+    check("the list's picture icon", QIcon(":/images/image"));
+    check("a failure's icon", QIcon(":/images/failed"));
+    QVERIFY2(blurred.isEmpty(), qPrintable(blurred.join(", ")));
 }
 
 void tst_MainWindow::resourceImages_data()
