@@ -57,6 +57,9 @@ int main(int argc, char *argv[])
     // versions.
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+    // 150% stays 150%: rounded up to 200%, the window would not fit a small screen.
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
+        Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
     QApplication app(argc, argv);
     Translations::install();
     // Lets the desktop match the window to its entry (<id>.desktop), its name and its icon.

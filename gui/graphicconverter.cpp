@@ -91,6 +91,7 @@ GraphicConverter::GraphicConverter(QWidget *parent)
     // Files and folders dropped from a file manager; item views take drops on their viewport.
     ui->listWidget->viewport()->setAcceptDrops(true);
     ui->listWidget->viewport()->installEventFilter(this);
+    ui->listWidgetOptions->viewport()->installEventFilter(this);
 
     setWindowTitle(tr("Tarvo Image Converter") + QStringLiteral(" v" TARVO_VERSION));
     createPdfQuality();
@@ -248,14 +249,16 @@ bool GraphicConverter::eventFilter(QObject *watched, QEvent *event)
     }
     if (watched == ui->listWidget->viewport())
         return handleDrop(event);
+    if (watched == ui->listWidgetOptions->viewport() && event->type() == QEvent::Resize)
+        fitPageList();
     return false;
 }
 
-void GraphicConverter::showEvent(QShowEvent *event)
+void GraphicConverter::fitPageList()
 {
-    QMainWindow::showEvent(event);
     // The page list is as wide as its longest entry in the language and font shown
-    // ("Redimensionnement"): wider by what that entry lacks, once its width is known.
+    // ("Redimensionnement"), beside a scroll bar when the window is short: wider by what that
+    // entry lacks, whenever the list's room changes.
     QListWidget *pageList = ui->listWidgetOptions;
     int needed = 0;
     for (int row = 0; row < pageList->count(); ++row) {

@@ -48,7 +48,6 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
-    void showEvent(QShowEvent *event) override;
 
 private slots:
     void addItems();
@@ -90,6 +89,7 @@ private:
     void connectSignals();
     void showOutcome(int index);
     void showRunReport();
+    void fitPageList();
     // "Stopping… (2 files finishing)" in the status bar.
     void showStopping();
     // Where the last run's outputs went: its output folder, or the first output's.

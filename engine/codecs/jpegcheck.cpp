@@ -86,9 +86,68 @@ bool decode(const unsigned char *data, unsigned long size, ErrorManager &manager
     return true;
 }
 
+// As decode(), at full size with the library's own settings, setting a bit for each colour.
+// Returns the rows read, or -1 when libjpeg failed.
+long countRows(const unsigned char *data, unsigned long size, ErrorManager &manager,
+    std::vector<unsigned char> &row, std::vector<unsigned long long> &seen,
+    const QAtomicInt *cancel)
+{
+    jpeg_decompress_struct info;
+    info.err = jpeg_std_error(&manager.base);
+    manager.base.error_exit = errorExit;
+    manager.base.emit_message = emitMessage;
+    manager.base.output_message = outputMessage;
+    if (setjmp(manager.escape)) {
+        jpeg_destroy_decompress(&info);
+        return -1;
+    }
+    jpeg_create_decompress(&info);
+    jpeg_mem_src(&info, data, size);
+    jpeg_read_header(&info, TRUE);
+    jpeg_start_decompress(&info);
+    const int channels = info.output_components;
+    row.resize(size_t(info.output_width) * size_t(channels));
+    JSAMPROW rows[1] = { row.data() };
+    long read = 0;
+    while (info.output_scanline < info.output_height) {
+        if (cancel && cancel->loadRelaxed())
+            break;
+        jpeg_read_scanlines(&info, rows, 1);
+        ++read;
+        for (size_t x = 0; x < info.output_width; ++x) {
+            const unsigned char *p = row.data() + x * size_t(channels);
+            // Grey is one sample for all three; CMYK's fourth, the black, is left aside.
+            const unsigned key = channels == 1
+                ? (unsigned(p[0]) << 16 | unsigned(p[0]) << 8 | p[0])
+                : (unsigned(p[0]) << 16 | unsigned(p[1]) << 8 | p[2]);
+            seen[key >> 6] |= 1ULL << (key & 63);
+        }
+    }
+    jpeg_destroy_decompress(&info);
+    return read;
+}
+
 } // namespace
 
 namespace JpegCheck {
+
+qint64 countColours(const QByteArray &bytes, const QAtomicInt *cancel)
+{
+    ErrorManager manager;
+    manager.reason[0] = '\0';
+    std::vector<unsigned char> row;
+    std::vector<unsigned long long> seen(std::size_t(1) << 18);
+    const long rows = countRows(reinterpret_cast<const unsigned char *>(bytes.constData()),
+        static_cast<unsigned long>(bytes.size()), manager, row, seen, cancel);
+    if (rows < 0)
+        return -2;
+    if (cancel && cancel->loadRelaxed())
+        return -1;
+    qint64 colours = 0;
+    for (const unsigned long long word : seen)
+        colours += __builtin_popcountll(word);
+    return colours;
+}
 
 Result check(const QByteArray &bytes)
 {

@@ -1,6 +1,7 @@
 #ifndef JPEGCHECK_H
 #define JPEGCHECK_H
 
+#include <QAtomicInt>
 #include <QByteArray>
 #include <QString>
 
@@ -21,6 +22,11 @@ struct Result
 
 // Decodes at the smallest scale libjpeg offers, so the check costs a fraction of a decode.
 Result check(const QByteArray &bytes);
+
+// The distinct colours of the JPEG's picture as the image library decodes it (8-bit samples;
+// a grey picture's levels; a CMYK picture's black aside), counted a row at a time: a picture
+// of any size in a few megabytes. -1 once *cancel is set, -2 when libjpeg cannot read it.
+qint64 countColours(const QByteArray &bytes, const QAtomicInt *cancel = nullptr);
 
 } // namespace JpegCheck
 

@@ -13,6 +13,7 @@
 
 #include "imagedecoder.h"
 #include "imagepipeline.h"
+#include "jpegcheck.h"
 #include "resourcelimits.h"
 
 namespace {
@@ -210,6 +211,18 @@ ImageProperties ImageProperties::countColours(Magick::Blob &blob, const QAtomicI
     ImageProperties properties;
     properties.status = Failed;
     try {
+        // A JPEG is counted as libjpeg hands out its rows, whatever its size; a damaged one
+        // the library may still read is left to it.
+        const QByteArray bytes
+            = QByteArray::fromRawData(static_cast<const char *>(blob.data()), int(blob.length()));
+        if (bytes.startsWith("\xff\xd8\xff")) {
+            const qint64 colours = JpegCheck::countColours(bytes, cancel);
+            if (colours != -2) {
+                properties.colours = colours;
+                properties.status = colours < 0 ? Cancelled : Read;
+                return properties;
+            }
+        }
         // The decoded picture and, past 8 bits a sample, a sort of its colours: refused before
         // the decoder takes what the budget cannot give, rather than failing on the way.
         const quint64 pixels = ImageDecoder::headerPixels(blob);

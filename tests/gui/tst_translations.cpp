@@ -300,6 +300,9 @@ void tst_Translations::windowFollowsTheLocale()
         // The page list is as wide as its longest entry in the language.
         auto pages = converter.findChild<QListWidget *>("listWidgetOptions");
         [&] { QVERIFY(QTest::qWaitForWindowExposed(&converter)); }();
+        converter.findChild<QTabWidget *>("tabWidget")->setCurrentIndex(1);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        QCoreApplication::processEvents();
         for (int row = 0; row < pages->count(); ++row) {
             const int needs = pages->fontMetrics().horizontalAdvance(pages->item(row)->text())
                 + pages->iconSize().width();
