@@ -18,6 +18,10 @@ struct Said
 // extraneous bytes" is a warning).
 const Said librarySays[] = {
     { "iCCP", Reason::ColourProfile },
+    // PNG's other colour chunks: primaries, gamma, rendering intent.
+    { "cHRM", Reason::ColourProfile },
+    { "gAMA", Reason::ColourProfile },
+    { "sRGB:", Reason::ColourProfile },
     { "extraneous bytes", Reason::StrayBytes },
     { "Unable to deduce image format", Reason::NotAPicture },
     { "no decode delegate", Reason::NotAPicture },

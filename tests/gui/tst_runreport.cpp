@@ -172,6 +172,12 @@ void tst_RunReport::reasonsInPlainWords_data()
     QTest::newRow("a library word in lower case")
         << input << Reason::library("iCCP: known incorrect sRGB profile")
         << "its colour profile is not quite right (iCCP: known incorrect sRGB profile)";
+    QTest::newRow("PNG's colour chunks: primaries")
+        << input << Reason::library("cHRM: invalid chromaticities")
+        << "its colour profile is not quite right (cHRM: invalid chromaticities)";
+    QTest::newRow("PNG's colour chunks: gamma")
+        << input << Reason::library("gAMA: gamma value out of range")
+        << "its colour profile is not quite right (gAMA: gamma value out of range)";
     QTest::newRow("an output that could not be written")
         << "/q/a.png" << Reason::system(ENOSPC)
         << "the disk is full (/q/a.png: No space left on device)";
