@@ -26,6 +26,7 @@
 #include "outputnaming.h"
 #include "resourcelimits.h"
 #include "tarvo_version.h"
+#include "translations.h"
 #include "workerprocess.h"
 
 namespace {
@@ -103,12 +104,12 @@ void print(const QString &text)
     std::fputs(qPrintable(text), stderr);
 }
 
-// "<input>: <reason>", or "<input>: <output>: <reason>" for an output that could not be written.
+// "<input>: <reason>", or "<input>: <output>: <reason>" for an output that could not be written;
+// the reason in the user's language.
 QString failureLine(const ImagePipeline::FileResult &result)
 {
-    return result.about == result.input
-        ? result.error()
-        : QStringLiteral("%1: %2").arg(result.input, result.error());
+    const QString said = QStringLiteral("%1: %2").arg(result.about, result.reason.translated());
+    return result.about == result.input ? said : QStringLiteral("%1: %2").arg(result.input, said);
 }
 
 QString shown(const QString &path)
@@ -118,8 +119,12 @@ QString shown(const QString &path)
 
 // What a run tells of its files: to people on standard error, as much as asked; to programs, a
 // JSON object a file on standard output. One call at a time.
+// In the user's language (LANG) on standard error; in English on standard output, which
+// programs read.
 class Report
 {
+    Q_DECLARE_TR_FUNCTIONS(Report)
+
 public:
     Report(const CliArguments &arguments, int total)
         : arguments(arguments)
@@ -134,8 +139,10 @@ public:
         clearProgress();
         const bool quiet = arguments.report == CliArguments::Report::Quiet;
         if (!quiet) {
-            for (const QString &warning : result.warningLines())
-                print(QStringLiteral("Warning: %1\n").arg(warning));
+            for (const Reason &warning : result.warnings) {
+                print(tr("Warning: %1\n")
+                          .arg(QStringLiteral("%1: %2").arg(result.input, warning.translated())));
+            }
         }
         backups += result.backups.size();
         renamed += result.renamed.size();
@@ -150,8 +157,7 @@ public:
             ++skipped;
             status = QStringLiteral("skipped");
             if (arguments.report == CliArguments::Report::Verbose)
-                print(QStringLiteral("%1: skipped, %2 is there\n")
-                          .arg(result.input, shown(result.outputPath)));
+                print(tr("%1: skipped, %2 is there\n").arg(result.input, shown(result.outputPath)));
         } else {
             ++failed;
             status = QStringLiteral("failed");
@@ -178,24 +184,22 @@ public:
     {
         clearProgress();
         const int notConverted = total - converted - skipped - failed;
-        QString summary = QStringLiteral("%1 converted").arg(converted);
+        QString summary = tr("%1 converted").arg(converted);
         if (skipped > 0)
-            summary += QStringLiteral(", %1 skipped").arg(skipped);
-        summary += QStringLiteral(", %1 failed").arg(failed);
+            summary += tr(", %1 skipped").arg(skipped);
+        summary += tr(", %1 failed").arg(failed);
         if (signal != 0)
-            summary = QStringLiteral("Stopped by %1: %2, %3 not converted")
+            summary = tr("Stopped by %1: %2, %3 not converted")
                           .arg(signalName(signal), summary)
                           .arg(notConverted);
         else if (notConverted > 0)
-            summary += QStringLiteral(", %1 not started").arg(notConverted);
+            summary += tr(", %1 not started").arg(notConverted);
         if (arguments.report != CliArguments::Report::Quiet) {
             // What the names say only to someone who looks for it.
             if (backups > 0)
-                print(QStringLiteral("Replaced files kept as backups (*_backup_N): %1\n")
-                          .arg(backups));
+                print(tr("Replaced files kept as backups (*_backup_N): %1\n").arg(backups));
             if (renamed > 0)
-                print(QStringLiteral(
-                    "Outputs under a free name (*_N), the plain one being taken: %1\n")
+                print(tr("Outputs under a free name (*_N), the plain one being taken: %1\n")
                           .arg(renamed));
             print(summary + QLatin1Char('\n'));
         }
@@ -224,12 +228,12 @@ private:
     {
         QString line = QStringLiteral("%1 -> %2").arg(result.input, shown(result.outputPath));
         if (result.frameOutputs.size() > 1)
-            line += QStringLiteral(" and %1 more files").arg(result.frameOutputs.size() - 1);
+            line += tr(" and %1 more files").arg(result.frameOutputs.size() - 1);
         QStringList notes;
         if (!result.renamed.isEmpty())
-            notes.append(QStringLiteral("a free name: the plain one was taken"));
+            notes.append(tr("a free name: the plain one was taken"));
         for (const QString &backup : result.backups)
-            notes.append(QStringLiteral("the file there kept as %1").arg(shown(backup)));
+            notes.append(tr("the file there kept as %1").arg(shown(backup)));
         if (!notes.isEmpty())
             line += QStringLiteral(" (%1)").arg(notes.join(QStringLiteral("; ")));
         return line + QLatin1Char('\n');
@@ -368,7 +372,7 @@ int planAll(const CliArguments &arguments, const QStringList &files, const QStri
     for (const QString &name : unnamable)
         print(QStringLiteral("%1: cannot be opened: the name is not valid UTF-8\n").arg(name));
     if (arguments.report != CliArguments::Report::Quiet)
-        print(QStringLiteral("Dry run: %1 to convert, %2 skipped, %3 failed\n")
+        print(Report::tr("Dry run: %1 to convert, %2 skipped, %3 failed\n")
                   .arg(planned)
                   .arg(skipped)
                   .arg(failed));
@@ -381,6 +385,7 @@ int main(int argc, char *argv[])
 {
     LargePages::preferForChildren();
     QCoreApplication app(argc, argv);
+    Translations::install();
     QCoreApplication::setApplicationName(QStringLiteral("tarvo-convert"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TARVO_VERSION));
 
@@ -437,7 +442,7 @@ int main(int argc, char *argv[])
             return 2;
         }
         if (arguments.report != CliArguments::Report::Quiet)
-            print(QStringLiteral("Made the folder %1\n").arg(shownFolder));
+            print(Report::tr("Made the folder %1\n").arg(shownFolder));
     }
 
     return convertAll(arguments, files, roots, unnamable);

@@ -1325,6 +1325,81 @@ Ich bin Ihr Bildkonverter :)</translation>
         <source>only the first of %1 or more frames was written: the others cannot be read (%2)</source>
         <translation>nur das erste von %1 oder mehr Einzelbildern wurde geschrieben: die anderen sind nicht lesbar (%2)</translation>
     </message>
+    <message>
+        <source>cannot be opened: the name is not valid UTF-8</source>
+        <translation>lässt sich nicht öffnen: der Name ist kein gültiges UTF-8</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>Warning: %1
+</source>
+        <translation>Warnung: %1
+</translation>
+    </message>
+    <message>
+        <source>%1: skipped, %2 is there
+</source>
+        <translation>%1: übersprungen, %2 ist vorhanden
+</translation>
+    </message>
+    <message>
+        <source>%1 converted</source>
+        <translation>%1 konvertiert</translation>
+    </message>
+    <message>
+        <source>, %1 skipped</source>
+        <translation>, %1 übersprungen</translation>
+    </message>
+    <message>
+        <source>, %1 failed</source>
+        <translation>, %1 fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Stopped by %1: %2, %3 not converted</source>
+        <translation>Durch %1 angehalten: %2, %3 nicht konvertiert</translation>
+    </message>
+    <message>
+        <source>, %1 not started</source>
+        <translation>, %1 nicht begonnen</translation>
+    </message>
+    <message>
+        <source>Replaced files kept as backups (*_backup_N): %1
+</source>
+        <translation>Ersetzte Dateien als Sicherung behalten (*_backup_N): %1
+</translation>
+    </message>
+    <message>
+        <source>Outputs under a free name (*_N), the plain one being taken: %1
+</source>
+        <translation>Ausgaben unter einem freien Namen (*_N), da der eigentliche vergeben war: %1
+</translation>
+    </message>
+    <message>
+        <source> and %1 more files</source>
+        <translation> und %1 weitere Dateien</translation>
+    </message>
+    <message>
+        <source>a free name: the plain one was taken</source>
+        <translation>ein freier Name: der eigentliche war vergeben</translation>
+    </message>
+    <message>
+        <source>the file there kept as %1</source>
+        <translation>die vorhandene Datei als %1 behalten</translation>
+    </message>
+    <message>
+        <source>Dry run: %1 to convert, %2 skipped, %3 failed
+</source>
+        <translation>Probelauf: %1 zu konvertieren, %2 übersprungen, %3 fehlgeschlagen
+</translation>
+    </message>
+    <message>
+        <source>Made the folder %1
+</source>
+        <translation>Ordner %1 angelegt
+</translation>
+    </message>
 </context>
 <context>
     <name>RunReport</name>

@@ -1325,6 +1325,81 @@ Soy su convertidor de imágenes :)</translation>
         <source>only the first of %1 or more frames was written: the others cannot be read (%2)</source>
         <translation>solo se escribió el primero de %1 o más fotogramas: los demás no se pueden leer (%2)</translation>
     </message>
+    <message>
+        <source>cannot be opened: the name is not valid UTF-8</source>
+        <translation>no se puede abrir: el nombre no es UTF-8 válido</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>Warning: %1
+</source>
+        <translation>Aviso: %1
+</translation>
+    </message>
+    <message>
+        <source>%1: skipped, %2 is there
+</source>
+        <translation>%1: omitido, %2 ya existe
+</translation>
+    </message>
+    <message>
+        <source>%1 converted</source>
+        <translation>%1 convertidos</translation>
+    </message>
+    <message>
+        <source>, %1 skipped</source>
+        <translation>, %1 omitidos</translation>
+    </message>
+    <message>
+        <source>, %1 failed</source>
+        <translation>, %1 fallidos</translation>
+    </message>
+    <message>
+        <source>Stopped by %1: %2, %3 not converted</source>
+        <translation>Detenido por %1: %2, %3 sin convertir</translation>
+    </message>
+    <message>
+        <source>, %1 not started</source>
+        <translation>, %1 sin empezar</translation>
+    </message>
+    <message>
+        <source>Replaced files kept as backups (*_backup_N): %1
+</source>
+        <translation>Archivos reemplazados guardados como copia (*_backup_N): %1
+</translation>
+    </message>
+    <message>
+        <source>Outputs under a free name (*_N), the plain one being taken: %1
+</source>
+        <translation>Salidas con un nombre libre (*_N), por estar ocupado el propio: %1
+</translation>
+    </message>
+    <message>
+        <source> and %1 more files</source>
+        <translation> y %1 archivos más</translation>
+    </message>
+    <message>
+        <source>a free name: the plain one was taken</source>
+        <translation>un nombre libre: el propio estaba ocupado</translation>
+    </message>
+    <message>
+        <source>the file there kept as %1</source>
+        <translation>el archivo existente guardado como %1</translation>
+    </message>
+    <message>
+        <source>Dry run: %1 to convert, %2 skipped, %3 failed
+</source>
+        <translation>Simulación: %1 por convertir, %2 omitidos, %3 fallidos
+</translation>
+    </message>
+    <message>
+        <source>Made the folder %1
+</source>
+        <translation>Carpeta %1 creada
+</translation>
+    </message>
 </context>
 <context>
     <name>RunReport</name>

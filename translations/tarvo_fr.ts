@@ -1325,6 +1325,81 @@ Je suis votre convertisseur d&apos;images :)</translation>
         <source>only the first of %1 or more frames was written: the others cannot be read (%2)</source>
         <translation>seule la première de %1 images ou plus a été écrite : les autres sont illisibles (%2)</translation>
     </message>
+    <message>
+        <source>cannot be opened: the name is not valid UTF-8</source>
+        <translation>ne peut pas être ouvert : le nom n&apos;est pas de l&apos;UTF-8 valide</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>Warning: %1
+</source>
+        <translation>Avertissement : %1
+</translation>
+    </message>
+    <message>
+        <source>%1: skipped, %2 is there
+</source>
+        <translation>%1 : ignoré, %2 existe déjà
+</translation>
+    </message>
+    <message>
+        <source>%1 converted</source>
+        <translation>%1 converti(s)</translation>
+    </message>
+    <message>
+        <source>, %1 skipped</source>
+        <translation>, %1 ignoré(s)</translation>
+    </message>
+    <message>
+        <source>, %1 failed</source>
+        <translation>, %1 échec(s)</translation>
+    </message>
+    <message>
+        <source>Stopped by %1: %2, %3 not converted</source>
+        <translation>Arrêté par %1 : %2, %3 non converti(s)</translation>
+    </message>
+    <message>
+        <source>, %1 not started</source>
+        <translation>, %1 non commencé(s)</translation>
+    </message>
+    <message>
+        <source>Replaced files kept as backups (*_backup_N): %1
+</source>
+        <translation>Fichiers remplacés gardés en sauvegarde (*_backup_N) : %1
+</translation>
+    </message>
+    <message>
+        <source>Outputs under a free name (*_N), the plain one being taken: %1
+</source>
+        <translation>Sorties sous un nom libre (*_N), le nom simple étant pris : %1
+</translation>
+    </message>
+    <message>
+        <source> and %1 more files</source>
+        <translation> et %1 autres fichiers</translation>
+    </message>
+    <message>
+        <source>a free name: the plain one was taken</source>
+        <translation>un nom libre : le nom simple était pris</translation>
+    </message>
+    <message>
+        <source>the file there kept as %1</source>
+        <translation>le fichier existant gardé sous %1</translation>
+    </message>
+    <message>
+        <source>Dry run: %1 to convert, %2 skipped, %3 failed
+</source>
+        <translation>Essai à blanc : %1 à convertir, %2 ignoré(s), %3 échec(s)
+</translation>
+    </message>
+    <message>
+        <source>Made the folder %1
+</source>
+        <translation>Dossier %1 créé
+</translation>
+    </message>
 </context>
 <context>
     <name>RunReport</name>

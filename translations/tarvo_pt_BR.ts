@@ -1325,6 +1325,81 @@ Sou seu conversor de imagens :)</translation>
         <source>only the first of %1 or more frames was written: the others cannot be read (%2)</source>
         <translation>só o primeiro de %1 ou mais quadros foi gravado: os outros não podem ser lidos (%2)</translation>
     </message>
+    <message>
+        <source>cannot be opened: the name is not valid UTF-8</source>
+        <translation>não pode ser aberto: o nome não é UTF-8 válido</translation>
+    </message>
+</context>
+<context>
+    <name>Report</name>
+    <message>
+        <source>Warning: %1
+</source>
+        <translation>Aviso: %1
+</translation>
+    </message>
+    <message>
+        <source>%1: skipped, %2 is there
+</source>
+        <translation>%1: ignorado, %2 já existe
+</translation>
+    </message>
+    <message>
+        <source>%1 converted</source>
+        <translation>Convertidos: %1</translation>
+    </message>
+    <message>
+        <source>, %1 skipped</source>
+        <translation>, ignorados: %1</translation>
+    </message>
+    <message>
+        <source>, %1 failed</source>
+        <translation>, falhas: %1</translation>
+    </message>
+    <message>
+        <source>Stopped by %1: %2, %3 not converted</source>
+        <translation>Interrompido por %1: %2, não convertidos: %3</translation>
+    </message>
+    <message>
+        <source>, %1 not started</source>
+        <translation>, não iniciados: %1</translation>
+    </message>
+    <message>
+        <source>Replaced files kept as backups (*_backup_N): %1
+</source>
+        <translation>Arquivos substituídos mantidos como backup (*_backup_N): %1
+</translation>
+    </message>
+    <message>
+        <source>Outputs under a free name (*_N), the plain one being taken: %1
+</source>
+        <translation>Saídas com um nome livre (*_N), por o nome simples estar em uso: %1
+</translation>
+    </message>
+    <message>
+        <source> and %1 more files</source>
+        <translation> e mais %1 arquivos</translation>
+    </message>
+    <message>
+        <source>a free name: the plain one was taken</source>
+        <translation>um nome livre: o nome simples estava em uso</translation>
+    </message>
+    <message>
+        <source>the file there kept as %1</source>
+        <translation>o arquivo existente mantido como %1</translation>
+    </message>
+    <message>
+        <source>Dry run: %1 to convert, %2 skipped, %3 failed
+</source>
+        <translation>Simulação: a converter: %1, ignorados: %2, falhas: %3
+</translation>
+    </message>
+    <message>
+        <source>Made the folder %1
+</source>
+        <translation>Pasta %1 criada
+</translation>
+    </message>
 </context>
 <context>
     <name>RunReport</name>

@@ -104,6 +104,8 @@ class tst_Cli : public QObject
     Q_OBJECT
 
 private slots:
+    void languageForPeopleNotForPrograms_data();
+    void languageForPeopleNotForPrograms();
     void init();
 
     void arguments_data();
@@ -1004,6 +1006,50 @@ void tst_Cli::helpAndVersionOpenNoWindow()
     QCOMPARE(process.exitCode(), 0);
     const QString output = QString::fromLocal8Bit(process.readAllStandardOutput());
     QVERIFY2(output.startsWith(firstLine), qPrintable(output));
+}
+
+void tst_Cli::languageForPeopleNotForPrograms_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("failure");
+    QTest::addColumn<QString>("summary");
+    QTest::newRow("none asked") << ""
+                                << "notes.png: not a picture this program can read"
+                                << "1 converted, 1 failed";
+    QTest::newRow("German") << "de"
+                            << "notes.png: kein Bild, das dieses Programm lesen kann"
+                            << "1 konvertiert, 1 fehlgeschlagen";
+}
+
+// What people read follows their language; what programs read (the JSON) is always English.
+void tst_Cli::languageForPeopleNotForPrograms()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, failure);
+    QFETCH(QString, summary);
+    QTemporaryDir dir;
+    QImage(8, 8, QImage::Format_RGB32).save(dir.filePath("good.png"));
+    QVERIFY(TestSupport::writeFile(dir.filePath("notes.png"), "not a picture"));
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("LANG", "C.UTF-8");
+    environment.remove("LC_ALL");
+    environment.remove("LC_MESSAGES");
+    if (language.isEmpty())
+        environment.remove("LANGUAGE");
+    else
+        environment.insert("LANGUAGE", language);
+    process.setProcessEnvironment(environment);
+    process.setWorkingDirectory(dir.path());
+    process.start(TARVO_CONVERT,
+        { "--json", "--jobs", "1", "--output", dir.filePath("out"), "good.png", "notes.png" });
+    QVERIFY(process.waitForFinished(60000));
+    const QStringList said
+        = QString::fromUtf8(process.readAllStandardError()).split('\n', Qt::SkipEmptyParts);
+    QVERIFY2(said.contains(failure), qPrintable(said.join('\n')));
+    QVERIFY2(said.contains(summary), qPrintable(said.join('\n')));
+    const QByteArray json = process.readAllStandardOutput();
+    QVERIFY2(json.contains("\"reason\":\"not a picture this program can read\""), json.constData());
 }
 
 QTEST_MAIN(tst_Cli)
