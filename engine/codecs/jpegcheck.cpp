@@ -54,15 +54,21 @@ void outputMessage(j_common_ptr)
 {
 }
 
+// libjpeg's errors and warnings go to manager instead of its own handlers, which print and exit.
+void listen(jpeg_decompress_struct &info, ErrorManager &manager)
+{
+    info.err = jpeg_std_error(&manager.base);
+    manager.base.error_exit = errorExit;
+    manager.base.emit_message = emitMessage;
+    manager.base.output_message = outputMessage;
+}
+
 // Plain C state only between setjmp and longjmp: nothing here has a destructor to skip.
 bool decode(const unsigned char *data, unsigned long size, ErrorManager &manager,
     std::vector<unsigned char> &row)
 {
     jpeg_decompress_struct info;
-    info.err = jpeg_std_error(&manager.base);
-    manager.base.error_exit = errorExit;
-    manager.base.emit_message = emitMessage;
-    manager.base.output_message = outputMessage;
+    listen(info, manager);
     if (setjmp(manager.escape)) {
         jpeg_destroy_decompress(&info);
         return false;
@@ -93,10 +99,7 @@ long countRows(const unsigned char *data, unsigned long size, ErrorManager &mana
     const QAtomicInt *cancel)
 {
     jpeg_decompress_struct info;
-    info.err = jpeg_std_error(&manager.base);
-    manager.base.error_exit = errorExit;
-    manager.base.emit_message = emitMessage;
-    manager.base.output_message = outputMessage;
+    listen(info, manager);
     if (setjmp(manager.escape)) {
         jpeg_destroy_decompress(&info);
         return -1;
